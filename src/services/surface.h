@@ -1,0 +1,83 @@
+// A picture surface: a persistent 32-bit image with a background colour and an optional loaded
+// picture, plus the raster copy and pixel read the game draws with.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "services/colour.h"
+
+namespace svc {
+
+// A decoded picture: width, height and pixels in the game's colour format (top byte zero).
+struct Image {
+  int width = 0;
+  int height = 0;
+  std::vector<Colour> pixels;
+
+  Image() = default;
+  Image(int w, int h, Colour fill = 0) : width(w), height(h), pixels(size_t(w) * h, fill) {}
+  Colour at(int x, int y) const { return pixels[size_t(y) * width + x]; }
+  Colour& at(int x, int y) { return pixels[size_t(y) * width + x]; }
+};
+
+using ImagePtr = std::shared_ptr<const Image>;
+
+class Surface {
+ public:
+  Surface() = default;
+  Surface(int width, int height, Colour background = 0);
+
+  int width() const { return image_.width; }
+  int height() const { return image_.height; }
+
+  // Changes the size; the drawn image is cleared (picture, then background).
+  void resize(int width, int height);
+
+  Colour background() const { return background_; }
+  // Takes effect at the next clear, as a picture box's background colour does.
+  void setBackground(Colour c) { background_ = c; }
+
+  // The loaded picture; with autosize the surface takes the picture's size. The drawn image
+  // becomes the picture (over the background where the surface is larger).
+  void setPicture(ImagePtr picture, bool autosize);
+  void releasePicture();
+  const ImagePtr& picture() const { return picture_; }
+  bool hasPicture() const { return picture_ != nullptr; }
+
+  // Resets the drawn image to the loaded picture, or to the background colour where there is none.
+  void cls();
+  // Fills the drawn image with one colour (the picture stays loaded).
+  void fill(Colour c);
+
+  // The colour at a pixel; coordinates are truncated towards minus infinity. kOutside off the image.
+  Colour point(double x, double y) const;
+  Colour pixel(int x, int y) const {
+    return (x < 0 || y < 0 || x >= width() || y >= height()) ? kOutside : image_.at(x, y);
+  }
+  void setPixel(int x, int y, Colour c) {
+    if (x >= 0 && y >= 0 && x < width() && y < height()) image_.at(x, y) = c;
+  }
+
+  Colour* row(int y) { return image_.pixels.data() + size_t(y) * image_.width; }
+  const Colour* row(int y) const { return image_.pixels.data() + size_t(y) * image_.width; }
+  const Image& image() const { return image_; }
+
+  // Counts changes to the drawn image, so a window knows when to compose again.
+  std::uint64_t version() const { return version_; }
+  void touch() { ++version_; }
+
+ private:
+  Image image_;
+  Colour background_ = 0;
+  ImagePtr picture_;
+  std::uint64_t version_ = 1;
+};
+
+enum class Rop { Copy, And, Or };
+
+// Copies a w × h rectangle of src at (sx, sy) to dst at (x, y) with the raster operation.
+// Both rectangles are clipped to their surfaces; the parts that fall outside are left alone.
+void bitBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy, Rop op);
+
+}  // namespace svc

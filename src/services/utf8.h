@@ -1,0 +1,22 @@
+// Small UTF-8 helpers: the game stores and shows its Czech texts as UTF-8.
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace svc {
+
+// The longest prefix of text that has at most maxBytes bytes and does not end inside a
+// multi-byte character.
+std::string_view utf8Prefix(std::string_view text, std::size_t maxBytes);
+
+// Number of characters (code points) in text.
+std::size_t utf8Length(std::string_view text);
+
+// The character at 1-based position pos, or "" past the end.
+std::string utf8CharAt(std::string_view text, std::size_t pos);
+
+// Drops the last character (for Backspace in a text field).
+void utf8PopBack(std::string& text);
+
+}  // namespace svc

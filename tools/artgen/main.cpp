@@ -1,0 +1,34 @@
+// artgen --out PROGRAM_FOLDER --fonts FONT_FOLDER [--only NAME]: runs every art module.
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <string>
+
+#include "art.h"
+
+int main(int argc, char** argv) {
+  art::Context ctx;
+  std::string only;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    if (!std::strcmp(argv[i], "--out")) ctx.outDir = argv[i + 1];
+    else if (!std::strcmp(argv[i], "--fonts")) ctx.fontDir = argv[i + 1];
+    else if (!std::strcmp(argv[i], "--only")) only = argv[i + 1];
+  }
+  if (ctx.outDir.empty() || ctx.fontDir.empty()) {
+    std::fprintf(stderr, "usage: artgen --out PROGRAM_FOLDER --fonts FONT_FOLDER [--only NAME]\n");
+    return 2;
+  }
+  auto mods = art::modules();
+  std::sort(mods.begin(), mods.end(), [](auto& a, auto& b) { return a.name < b.name; });
+  for (const auto& m : mods) {
+    if (!only.empty() && m.name != only) continue;
+    try {
+      m.run(ctx);
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "artgen: %s: %s\n", m.name.c_str(), e.what());
+      return 1;
+    }
+  }
+  return 0;
+}
