@@ -1,0 +1,34 @@
+#include "program/program.h"
+
+#include "services/errors.h"
+
+namespace game {
+
+Program::Program(const svc::Services& services) : runtime_(services), settings_(runtime_) {
+  settings_.showMenu = [this] { showMenu(); };
+}
+
+void Program::start() {
+  // Seeded from the clock, as the race's opponent look is drawn from it.
+  runtime_.random().seed(std::uint64_t(runtime_.clock().ticks()) * 2654435761u + 1);
+  settings_.load();
+  runtime_.present();
+}
+
+void Program::showMenu() {
+  if (menu_) {
+    // Already loaded: only brought forward.
+    if (menu_->form().loaded()) menu_->show();
+    return;
+  }
+  menu_ = std::make_unique<MenuWindow>(runtime_, settings_);
+  menu_->loadRace = [this] { loadRace(); };
+  menu_->load();
+}
+
+void Program::loadRace() {
+  race_ = std::make_unique<Race>(runtime_, settings_, *menu_);
+  race_->load();
+}
+
+}  // namespace game

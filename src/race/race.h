@@ -1,0 +1,59 @@
+// A race: the race window `Form1` with its state, its music and the frame loop that runs the
+// per-frame procedures of the current track family. Leaving a race ends the program, which
+// then starts afresh.
+#pragma once
+#include <functional>
+#include <memory>
+
+#include "menu/menu_window.h"
+#include "race/race_state.h"
+#include "services/form.h"
+#include "services/platform.h"
+#include "services/runtime.h"
+#include "startup/settings_store.h"
+
+namespace game {
+
+// The per-frame procedures of each track family, filled in by the program that assembles the
+// game (they live in the view and rules code, which build on the race).
+struct FrameProcedures {
+  std::function<void()> VillageView, VillageRules, VillageOpponent;
+  std::function<void()> CityView, CityRules, CityOpponent;
+  std::function<void()> CircuitView, CircuitRules;
+};
+
+class Race {
+ public:
+  Race(svc::Runtime& runtime, SettingsStore& settings, MenuWindow& menu);
+
+  RaceState state;
+  FrameProcedures procedures;
+
+  svc::Form& form() { return form_; }
+  svc::MusicPlayer& music() { return *music_; }
+  svc::Runtime& runtime() { return runtime_; }
+  SettingsStore& settings() { return settings_; }
+  MenuWindow& menu() { return menu_; }
+
+  // The race window's load: the race set-up, which ends in the frame loop and never returns.
+  [[noreturn]] void load();
+
+  // Runs frames until `Running` is False, then the exit sequence. A start procedure called while
+  // a loop already runs (a restart from the end-of-race panel) re-initialises the race and lets
+  // the running loop go on with the next frame, as a fresh loop would.
+  void GameLoop();
+
+ private:
+  void runFrameProcedures();
+  [[noreturn]] void exitSequence();
+
+  svc::Runtime& runtime_;
+  SettingsStore& settings_;
+  MenuWindow& menu_;
+  svc::Form form_;
+  std::unique_ptr<svc::MusicPlayer> music_;
+  bool loopRunning_ = false;
+  bool restarted_ = false;
+};
+
+}  // namespace game

@@ -1,0 +1,223 @@
+#include "services/form.h"
+
+#include <stdexcept>
+
+namespace svc {
+
+void Timer::setEnabled(bool on) {
+  if (on == enabled_) return;
+  enabled_ = on;
+  if (on) due_ = clock_->ticks() + std::uint32_t(interval_);
+}
+
+void Timer::setInterval(int ms) {
+  interval_ = ms;
+  if (enabled_) due_ = clock_->ticks() + std::uint32_t(interval_);
+}
+
+void Timer::fireIfDue() {
+  if (!enabled_ || interval_ <= 0) return;
+  const std::uint32_t now = clock_->ticks();
+  if (tickAfter(due_, now)) return;
+  due_ += std::uint32_t(interval_);
+  if (!tickAfter(due_, now)) due_ = now + std::uint32_t(interval_);
+  if (onTick) onTick();
+}
+
+Form::Form(std::string name, UiContext& ui, WindowSlot slot)
+    : name_(std::move(name)), ui_(ui), slot_(slot) {}
+
+void Form::move(int left, int top) {
+  left_ = left;
+  top_ = top;
+  changed();
+}
+
+void Form::resize(int width, int height) {
+  width_ = width;
+  height_ = height;
+  changed();
+}
+
+void Form::show() {
+  if (!loaded_) return;
+  visible_ = true;
+  shownOrder_ = ++ui_.showCounter;
+  changed();
+}
+
+void Form::hide() {
+  visible_ = false;
+  changed();
+}
+
+void Form::unload() {
+  hide();
+  loaded_ = false;
+  for (Timer* t : timerOrder_) t->setEnabled(false);
+}
+
+void Form::setBackColor(Colour c) {
+  backColor_ = c;
+  changed();
+}
+
+void Form::setPicture(ImagePtr picture, const std::string& file) {
+  picture_ = std::move(picture);
+  pictureFile_ = file;
+  changed();
+}
+
+template <class T>
+T& Form::add(std::unique_ptr<T> c, int left, int top, int width, int height, Control* parent) {
+  if (byName_.count(c->name())) throw std::logic_error("control defined twice: " + c->name());
+  T& ref = *c;
+  ref.form_ = this;
+  ref.parent_ = parent;
+  ref.left_ = left;
+  ref.top_ = top;
+  ref.resize(width, height);
+  (parent ? parent->children_ : topLevel_).push_back(&ref);
+  order_.push_back(&ref);
+  byName_[ref.name()] = &ref;
+  owned_.push_back(std::move(c));
+  changed();
+  return ref;
+}
+
+PictureBox& Form::addPicture(const std::string& name, int left, int top, int width, int height,
+                             Control* parent) {
+  return add(std::make_unique<PictureBox>(name), left, top, width, height, parent);
+}
+ImageBox& Form::addImage(const std::string& name, int left, int top, int width, int height,
+                         Control* parent) {
+  return add(std::make_unique<ImageBox>(name), left, top, width, height, parent);
+}
+Label& Form::addLabel(const std::string& name, const std::string& caption, int left, int top,
+                      int width, int height, Control* parent) {
+  Label& l = add(std::make_unique<Label>(name, ui_.text), left, top, width, height, parent);
+  l.setCaption(caption);
+  return l;
+}
+TextBox& Form::addTextBox(const std::string& name, const std::string& text, int left, int top,
+                          int width, int height, Control* parent) {
+  TextBox& t = add(std::make_unique<TextBox>(name, ui_.text), left, top, width, height, parent);
+  t.setText(text);
+  return t;
+}
+LineShape& Form::addLine(const std::string& name, Control* parent) {
+  return add(std::make_unique<LineShape>(name), 0, 0, 0, 0, parent);
+}
+Button& Form::addButton(const std::string& name, const std::string& caption, int left, int top,
+                        int width, int height, Control* parent) {
+  Button& b = add(std::make_unique<Button>(name, ui_.text), left, top, width, height, parent);
+  b.setCaption(caption);
+  return b;
+}
+Timer& Form::addTimer(const std::string& name, int interval, bool enabled) {
+  auto t = std::make_unique<Timer>(name, ui_.clock, interval);
+  Timer& ref = *t;
+  timerOrder_.push_back(&ref);
+  timersByName_[name] = &ref;
+  ownedTimers_.push_back(std::move(t));
+  ref.setEnabled(enabled);
+  return ref;
+}
+
+Control* Form::findControl(const std::string& name) const {
+  auto it = byName_.find(name);
+  return it == byName_.end() ? nullptr : it->second;
+}
+
+Control& Form::control(const std::string& name) const {
+  Control* c = findControl(name);
+  if (!c) throw std::out_of_range("no control " + name_ + "." + name);
+  return *c;
+}
+
+template <class T>
+T& Form::typed(const std::string& name, ControlKind kind) const {
+  Control& c = control(name);
+  if (c.kind() != kind) throw std::out_of_range("control " + name_ + "." + name + " has another kind");
+  return static_cast<T&>(c);
+}
+
+PictureBox& Form::picture(const std::string& n) const {
+  return typed<PictureBox>(n, ControlKind::Picture);
+}
+ImageBox& Form::image(const std::string& n) const { return typed<ImageBox>(n, ControlKind::Image); }
+Label& Form::label(const std::string& n) const { return typed<Label>(n, ControlKind::Label); }
+TextBox& Form::textBox(const std::string& n) const {
+  return typed<TextBox>(n, ControlKind::TextBox);
+}
+LineShape& Form::line(const std::string& n) const { return typed<LineShape>(n, ControlKind::Line); }
+
+Button& Form::button(const std::string& n) const {
+  return typed<Button>(n, ControlKind::Button);
+}
+
+Timer& Form::timer(const std::string& name) const {
+  auto it = timersByName_.find(name);
+  if (it == timersByName_.end()) throw std::out_of_range("no timer " + name_ + "." + name);
+  return *it->second;
+}
+
+void Form::bringToFront(Control& c) {
+  auto& siblings = c.parent_ ? c.parent_->children_ : topLevel_;
+  std::erase(siblings, &c);
+  siblings.push_back(&c);
+  changed();
+}
+
+std::uint64_t Form::version() const {
+  // Pictures are drawn into directly, so their surfaces count too.
+  std::uint64_t v = version_;
+  for (const Control* c : order_)
+    if (c->kind() == ControlKind::Picture) v += static_cast<const PictureBox*>(c)->surface().version();
+  return v;
+}
+
+const Surface& Form::image() {
+  const std::uint64_t v = version();
+  if (v != composedVersion_ || image_.width() != width_ || image_.height() != height_) {
+    compose();
+    composedVersion_ = v;
+  }
+  return image_;
+}
+
+void Form::compose() {
+  if (image_.width() != width_ || image_.height() != height_) image_ = Surface(width_, height_);
+  image_.fill(backColor_);
+  if (picture_) {
+    Surface pic;
+    pic.setPicture(picture_, true);
+    bitBlt(image_, 0, 0, width_, height_, pic, 0, 0, Rop::Copy);
+  }
+  const Control::Clip clip{0, 0, width_, height_};
+  for (const Control* c : topLevel_)
+    if (c->visible()) c->paint(image_, c->left(), c->top(), clip);
+  image_.touch();
+}
+
+namespace {
+Control* hitIn(const std::vector<Control*>& list, int x, int y, int* lx, int* ly) {
+  for (auto it = list.rbegin(); it != list.rend(); ++it) {
+    Control* c = *it;
+    if (!c->visible() || c->kind() == ControlKind::Line) continue;
+    const int cx = x - c->left(), cy = y - c->top();
+    if (cx < 0 || cy < 0 || cx >= c->width() || cy >= c->height()) continue;
+    if (Control* inner = hitIn(c->children(), cx, cy, lx, ly)) return inner;
+    *lx = cx;
+    *ly = cy;
+    return c;
+  }
+  return nullptr;
+}
+}  // namespace
+
+Control* Form::hitTest(int x, int y, int* localX, int* localY) const {
+  return hitIn(topLevel_, x, y, localX, localY);
+}
+
+}  // namespace svc

@@ -1,0 +1,33 @@
+#include "services/platform.h"
+
+#include <cmath>
+
+namespace svc {
+
+double volumeGain(int hundredthsOfDb) {
+  if (hundredthsOfDb >= 0) return 1.0;
+  return std::pow(10.0, hundredthsOfDb / 2000.0);
+}
+
+namespace {
+class NullPlayer : public MusicPlayer {
+ public:
+  void setFileName(const std::string& path) override { file_ = path; }
+  const std::string& fileName() const override { return file_; }
+  void play() override { playing_ = !file_.empty(); }
+  void pause() override { playing_ = false; }
+  void stop() override { playing_ = false; }
+  void setVolume(int v) override { volume_ = v; }
+  int volume() const override { return volume_; }
+  bool playing() const override { return playing_; }
+
+ private:
+  std::string file_;
+  int volume_ = 0;
+  bool playing_ = false;
+};
+}  // namespace
+
+std::unique_ptr<MusicPlayer> NullAudio::newPlayer() { return std::make_unique<NullPlayer>(); }
+
+}  // namespace svc

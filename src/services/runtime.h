@@ -1,0 +1,81 @@
+// The runtime of one program: its forms, event processing (re-entrant doEvents), timers,
+// presentation, picture loading and the program folder.
+#pragma once
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "services/clock.h"
+#include "services/form.h"
+#include "services/platform.h"
+#include "services/random.h"
+
+namespace svc {
+
+struct Services {
+  std::string programFolder;  // no trailing slash
+  Clock* clock = nullptr;
+  InputSource* input = nullptr;
+  Presenter* presenter = nullptr;
+  AudioDevice* audio = nullptr;
+  PictureLoader* pictures = nullptr;
+  TextRenderer* text = nullptr;
+};
+
+class Runtime {
+ public:
+  explicit Runtime(const Services& services);
+
+  UiContext& ui() { return ui_; }
+  Clock& clock() { return *services_.clock; }
+  Presenter& presenter() { return *services_.presenter; }
+  AudioDevice& audio() { return *services_.audio; }
+  Random& random() { return random_; }
+  const std::string& programFolder() const { return services_.programFolder; }
+  // The program folder followed by a relative path written with forward slashes.
+  std::string path(const std::string& relative) const { return services_.programFolder + relative; }
+
+  // Decodes a picture of the program folder (relative path); throws DataFileError.
+  ImagePtr loadPicture(const std::string& relative);
+  // Loads a picture into a control and remembers the file name.
+  void loadInto(PictureBox& box, const std::string& relative);
+  void loadInto(ImageBox& box, const std::string& relative);
+
+  // Forms take part in event processing once added; the caller owns them.
+  void addForm(Form& form);
+  const std::vector<Form*>& forms() const { return forms_; }
+  Form* findForm(const std::string& name) const;
+
+  // Handles every pending input event, fires every due timer once, and presents each window
+  // whose image changed. Handlers run inside it and may call it again.
+  void doEvents();
+  // Presents changed windows without handling input.
+  void present();
+  // Runs the program's idle loop until something ends the program (ProgramEnd).
+  [[noreturn]] void run();
+
+  // Called by the frame loop at each frame start (the driver counts frames with it).
+  std::function<void()> onFrame;
+
+ private:
+  void dispatch(const InputEvent& e);
+  Form* frontForm(WindowSlot slot) const;
+  bool nextTimerDue(std::uint32_t* due) const;
+
+  Services services_;
+  UiContext ui_;
+  Random random_;
+  std::vector<Form*> forms_;
+  std::deque<InputEvent> queue_;
+  std::map<std::string, std::weak_ptr<const Image>> pictureCache_;
+  std::map<WindowSlot, std::uint64_t> presentedVersion_;
+  std::map<WindowSlot, Form*> presentedForm_;
+  Control* captured_ = nullptr;  // control holding the mouse between down and up
+  Form* capturedForm_ = nullptr;
+};
+
+}  // namespace svc

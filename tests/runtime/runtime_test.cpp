@@ -1,0 +1,212 @@
+// The runtime: timers, re-entrant event processing, mouse delivery and text wrapping.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "services/clock.h"
+#include "services/form.h"
+#include "services/runtime.h"
+
+namespace {
+
+struct QueueInput : svc::InputSource {
+  std::deque<svc::InputEvent> pending;
+  void poll(std::deque<svc::InputEvent>& out) override {
+    while (!pending.empty()) {
+      out.push_back(pending.front());
+      pending.pop_front();
+    }
+  }
+  void waitForInput(std::uint32_t, bool) override {}
+};
+
+struct Fixture {
+  svc::VirtualClock clock{5000};
+  QueueInput input;
+  svc::NullPresenter presenter;
+  svc::NullAudio audio;
+  svc::BoxTextRenderer text;
+  svc::Runtime runtime{{"/nowhere", &clock, &input, &presenter, &audio, nullptr, &text}};
+  svc::Form form{"f", runtime.ui(), svc::WindowSlot::Main};
+  Fixture() {
+    form.resize(200, 200);
+    runtime.addForm(form);
+    form.show();
+  }
+  void mouse(svc::InputEvent::Type t, int x, int y) {
+    svc::InputEvent e;
+    e.type = t;
+    e.x = x;
+    e.y = y;
+    input.pending.push_back(e);
+  }
+};
+
+TEST(Timers, FireOnceWhenLateAndKeepTheirPhase) {
+  Fixture f;
+  svc::Timer& t = f.form.addTimer("T", 100, true);
+  std::vector<std::uint32_t> ticks;
+  t.onTick = [&] { ticks.push_back(f.clock.ticks()); };
+  struct Step {
+    std::uint32_t advance;
+    std::size_t fired;
+  };
+  // At 5099 nothing; 5100 fires; 5350 is late by 150 ms: one tick, never a burst; the next
+  // is due at 5450 (one interval from now, as more than one was missed); 5449 nothing.
+  const Step steps[] = {{99, 0}, {1, 1}, {250, 2}, {99, 2}, {1, 3}, {100, 4}};
+  for (const Step& s : steps) {
+    f.clock.advance(s.advance);
+    f.runtime.doEvents();
+    EXPECT_EQ(ticks.size(), s.fired) << "at " << f.clock.ticks();
+  }
+}
+
+TEST(Timers, EnablingARunningTimerDoesNotRestartIt) {
+  Fixture f;
+  svc::Timer& t = f.form.addTimer("T", 1000, true);
+  int fired = 0;
+  t.onTick = [&] { ++fired; };
+  f.clock.advance(600);
+  t.setEnabled(true);  // already running: still due at 1000
+  f.clock.advance(400);
+  f.runtime.doEvents();
+  EXPECT_EQ(fired, 1);
+  f.clock.advance(600);
+  t.setEnabled(false);
+  t.setEnabled(true);  // restarted: due 1000 ms from now
+  f.clock.advance(999);
+  f.runtime.doEvents();
+  EXPECT_EQ(fired, 1);
+  f.clock.advance(1);
+  f.runtime.doEvents();
+  EXPECT_EQ(fired, 2);
+}
+
+TEST(Timers, TicksOnlyInsideEventProcessingAndNotForUnloadedForms) {
+  Fixture f;
+  svc::Timer& t = f.form.addTimer("T", 10, true);
+  int fired = 0;
+  t.onTick = [&] { ++fired; };
+  f.clock.advance(50);
+  EXPECT_EQ(fired, 0);
+  f.form.unload();
+  f.runtime.doEvents();
+  EXPECT_EQ(fired, 0);
+}
+
+TEST(Events, ANestedDoEventsTakesTheFollowingEvents) {
+  Fixture f;
+  std::vector<std::string> order;
+  svc::ImageBox& a = f.form.addImage("a", 0, 0, 50, 50);
+  svc::ImageBox& b = f.form.addImage("b", 100, 0, 50, 50);
+  a.mouse.click = [&] {
+    order.push_back("a begins");
+    f.runtime.doEvents();  // a long operation processing events
+    order.push_back("a ends");
+  };
+  b.mouse.click = [&] { order.push_back("b"); };
+  using T = svc::InputEvent::Type;
+  f.mouse(T::MouseDown, 10, 10);
+  f.mouse(T::MouseUp, 10, 10);
+  f.mouse(T::MouseDown, 110, 10);
+  f.mouse(T::MouseUp, 110, 10);
+  f.runtime.doEvents();
+  EXPECT_EQ(order, (std::vector<std::string>{"a begins", "b", "a ends"}));
+}
+
+TEST(Events, MouseGoesToTheTopmostVisibleControl) {
+  Fixture f;
+  svc::PictureBox& page = f.form.addPicture("page", 20, 20, 100, 100);
+  svc::ImageBox& button = f.form.addImage("button", 10, 10, 30, 20, &page);
+  svc::ImageBox& cover = f.form.addImage("cover", 0, 0, 60, 60);
+  std::string got;
+  int gx = -1, gy = -1;
+  for (svc::Control* c : std::initializer_list<svc::Control*>{&page, &button, &cover})
+    c->mouse.down = [&got, &gx, &gy, c](int, int x, int y) {
+      got = c->name();
+      gx = x;
+      gy = y;
+    };
+  f.form.mouse.down = [&](int, int, int) { got = "form"; };
+  struct Case {
+    int x, y;
+    bool coverShown;
+    const char* expected;
+    int lx, ly;
+  };
+  const Case cases[] = {
+      {35, 35, true, "cover", 35, 35},    // the later control lies on top
+      {35, 35, false, "button", 5, 5},    // a child of the page, in its own pixels
+      {100, 100, false, "page", 80, 80},  //
+      {150, 150, false, "form", -1, -1},  // the window's own background
+  };
+  for (const Case& c : cases) {
+    cover.setVisible(c.coverShown);
+    got.clear();
+    gx = gy = -1;
+    f.mouse(svc::InputEvent::Type::MouseDown, c.x, c.y);
+    f.mouse(svc::InputEvent::Type::MouseUp, c.x, c.y);
+    f.runtime.doEvents();
+    EXPECT_EQ(got, c.expected) << c.x << "," << c.y;
+    if (c.lx >= 0) {
+      EXPECT_EQ(std::make_pair(gx, gy), std::make_pair(c.lx, c.ly)) << c.expected;
+    }
+  }
+}
+
+TEST(Events, ClickNeedsTheButtonReleasedOverTheSameControl) {
+  Fixture f;
+  svc::ImageBox& a = f.form.addImage("a", 0, 0, 50, 50);
+  int clicks = 0, ups = 0;
+  a.mouse.click = [&] { ++clicks; };
+  a.mouse.up = [&](int, int, int) { ++ups; };
+  using T = svc::InputEvent::Type;
+  f.mouse(T::MouseDown, 10, 10);
+  f.mouse(T::MouseUp, 150, 150);  // released elsewhere: the control still hears the release
+  f.mouse(T::MouseDown, 10, 10);
+  f.mouse(T::MouseUp, 20, 20);
+  f.runtime.doEvents();
+  EXPECT_EQ(ups, 2);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST(Events, TypingGoesToTheFocusedField) {
+  Fixture f;
+  svc::TextBox& t = f.form.addTextBox("Text1", "- Jméno -", 0, 0, 100, 20);
+  svc::InputEvent e;
+  e.type = svc::InputEvent::Type::Text;
+  e.text = "Ž";
+  f.input.pending.push_back(e);  // no focus yet: ignored
+  f.mouse(svc::InputEvent::Type::MouseDown, 5, 5);
+  f.input.pending.push_back(e);
+  svc::InputEvent bs;
+  bs.type = svc::InputEvent::Type::KeyDown;
+  bs.key = 8;
+  f.input.pending.push_back(bs);
+  f.input.pending.push_back(e);
+  f.input.pending.push_back(e);
+  f.runtime.doEvents();
+  EXPECT_EQ(t.text(), "- Jméno -ŽŽ");
+}
+
+TEST(Labels, WrapAtBlanksAndRunsOfBlanksPushWordsDown) {
+  svc::BoxTextRenderer r;  // 7 pixels a character at size 12
+  const svc::TextStyle style{12, false};
+  struct Case {
+    std::string text;
+    int width;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"konec hry", 200, {"konec hry"}},
+      {"konec hry ukončení hry", 70, {"konec hry", "ukončení", "hry"}},
+      {"Nová Hra          později", 140, {"Nová Hra", "později"}},
+      {"jedna\ndva", 200, {"jedna", "dva"}},
+      {"přílišdlouhéslovo a", 35, {"přílišdlouhéslovo", "a"}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(svc::wrapText(r, c.text, style, c.width), c.lines) << c.text;
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+// Scenario tests: driver scripts run through the real drovanta-driver, their dumps checked.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "json.h"
+
+namespace {
+
+using testjson::Value;
+
+struct ScriptRun {
+  int status = -1;
+  std::vector<Value> dumps;
+};
+
+// Runs a script of tests/scenarios and reads every dump it wrote to standard output.
+ScriptRun runScript(const std::string& name) {
+  const std::string command = std::string(DROVANTA_DRIVER) + " " + SCENARIO_DIR + "/" + name +
+                              " 2>/dev/null";
+  ScriptRun run;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  std::string out;
+  std::array<char, 65536> buf;
+  while (std::size_t n = std::fread(buf.data(), 1, buf.size(), pipe)) out.append(buf.data(), n);
+  run.status = pclose(pipe);
+  std::istringstream lines(out);
+  for (std::string line; std::getline(lines, line);)
+    if (!line.empty() && line[0] == '{') run.dumps.push_back(testjson::parse(line));
+  return run;
+}
+
+std::string setting(const Value& dump, const char* key) { return dump["settings"][key].s; }
+
+// A frame every 23 virtual ms: each one-second window holds 43 or 44 frame starts.
+bool isPacedRate(const std::string& caption) {
+  return caption == "Fps : 43" || caption == "Fps : 44";
+}
+
+TEST(SettingsStore, NoFileGivesTheDefaultWords) {
+  const ScriptRun run = runScript("settings_defaults.drv");
+  ASSERT_EQ(run.status, 0);
+  ASSERT_EQ(run.dumps.size(), 1u);
+  const Value& d = run.dumps[0];
+  const std::pair<const char*, const char*> expected[] = {
+      {"Rozliseni", "800*600"},  {"hrac", "Tento"},       {"jazyk", "program"},
+      {"Obtiznost", "je"},       {"unlockmody", "udělán"}, {"unlockauta", "speciálně"},
+      {"rez1", "pro"},           {"runing", "Omreše"},    {"zkuky", "Zbudného"},
+      {"hlasitost", ":-)))"}};
+  for (const auto& [key, value] : expected) EXPECT_EQ(setting(d, key), value) << key;
+  EXPECT_TRUE(d["settingsFile"].isNull());
+  // The settings window shows above the menu.
+  EXPECT_TRUE(d["forms"]["ini"]["visible"].b);
+  EXPECT_TRUE(d["forms"]["menu"]["visible"].b);
+  EXPECT_EQ(d["forms"]["menu"]["caption"].s, "Drovanta");
+  EXPECT_EQ(d["forms"]["ini"]["caption"].s, "internet - počítadlo");
+}
+
+TEST(SettingsStore, LongValuesReadBackAsNineCharacters) {
+  const ScriptRun run = runScript("settings_long_name.drv");
+  ASSERT_EQ(run.status, 0);
+  ASSERT_EQ(run.dumps.size(), 2u);
+  EXPECT_EQ(setting(run.dumps[0], "hrac"), "Alexandro");
+  EXPECT_EQ(setting(run.dumps[1], "hrac"), "Řeřichovs");
+}
+
+TEST(SettingsStore, ClearedAndSavedValuesReadBackEmpty) {
+  const ScriptRun run = runScript("settings_clear_and_save.drv");
+  ASSERT_EQ(run.status, 0);
+  ASSERT_EQ(run.dumps.size(), 1u);
+  for (const char* key : {"Rozliseni", "hrac", "jazyk", "Obtiznost", "unlockmody", "unlockauta",
+                          "rez1", "runing", "zkuky", "hlasitost"})
+    EXPECT_EQ(setting(run.dumps[0], key), "") << key;
+  EXPECT_NE(run.dumps[0]["settingsFile"].s.find("hrac=\n"), std::string::npos);
+}
+
+TEST(SettingsStore, ReloadRereadsTheFileAndKeepsTheMenu) {
+  const ScriptRun run = runScript("settings_reload.drv");
+  ASSERT_EQ(run.status, 0);
+  ASSERT_EQ(run.dumps.size(), 2u);
+  EXPECT_EQ(setting(run.dumps[0], "hrac"), "Driverxyz");
+  EXPECT_EQ(setting(run.dumps[1], "hrac"), "Driver");
+  // The same menu, not a second one: its selection record kept what was chosen.
+  EXPECT_EQ(run.dumps[1]["forms"]["menu"]["controls"]["typ"]["text"].s, "Závody");
+  EXPECT_TRUE(run.dumps[1]["forms"]["menu"]["visible"].b);
+}
+
+TEST(SettingsStore, QuitButtonDoesNotSave) {
+  const ScriptRun run = runScript("settings_quit_without_saving.drv");
+  ASSERT_EQ(run.status, 0);
+  ASSERT_EQ(run.dumps.size(), 1u);
+  EXPECT_FALSE(run.dumps[0]["running"].b);
+  const std::string file = run.dumps[0]["settingsFile"].s;
+  EXPECT_NE(file.find("jazyk=ang"), std::string::npos);
+  EXPECT_EQ(file.find("changed"), std::string::npos);
+}
+
+TEST(FrameLoop, RunsAtThePacedRateAndCountsPausedFrames) {
+  const ScriptRun run = runScript("frame_rate.drv");
+  ASSERT_EQ(run.status, 0);
+  ASSERT_EQ(run.dumps.size(), 2u);
+  const Value& live = run.dumps[0];
+  // 22 ms between frame starts and a strict comparison: a frame every 23 virtual ms.
+  EXPECT_EQ(live["race"]["TotalFrames"].n, 200);
+  EXPECT_NEAR(live["ticks"].n, 200 * 23, 30);
+  EXPECT_TRUE(isPacedRate(live["forms"]["Form1"]["controls"]["Label8"]["text"].s));
+  const Value& paused = run.dumps[1];
+  EXPECT_EQ(paused["race"]["TotalFrames"].n, 300);
+  EXPECT_TRUE(paused["race"]["Paused"].b);
+  EXPECT_TRUE(isPacedRate(paused["forms"]["Form1"]["controls"]["Label8"]["text"].s));
+}
+
+}  // namespace

@@ -1,0 +1,339 @@
+#include "driver.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "services/errors.h"
+#include "services/ini_file.h"
+#include "services/sdl_backend.h"
+
+namespace fs = std::filesystem;
+
+namespace driver {
+
+namespace {
+
+// Thrown by `quit` (and the end of the script) to leave every loop of the game.
+struct ScriptEnd {};
+
+int parseInt(int line, const std::string& text) {
+  try {
+    std::size_t used = 0;
+    const long v = std::stol(text, &used);
+    if (used != text.size()) throw std::invalid_argument(text);
+    return int(v);
+  } catch (const std::exception&) {
+    throw ScriptError(line, "not a whole number: '" + text + "'");
+  }
+}
+
+std::pair<std::string, std::string> splitFirst(const std::string& s) {
+  const auto sp = s.find(' ');
+  if (sp == std::string::npos) return {s, ""};
+  return {s.substr(0, sp), s.substr(sp + 1)};
+}
+
+std::string readFile(const std::string& path, bool* exists) {
+  std::ifstream in(path, std::ios::binary);
+  *exists = bool(in);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace
+
+Driver::Driver(std::vector<std::string> lines, std::string programFolder, std::ostream& out)
+    : builtFolder_(std::move(programFolder)), out_(out), clock_(0) {
+  int number = 0;
+  for (std::string& raw : lines) {
+    ++number;
+    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+    std::size_t start = raw.find_first_not_of(" \t");
+    if (start == std::string::npos || raw[start] == '#') continue;
+    auto [command, rest] = splitFirst(raw.substr(start));
+    lines_.push_back({number, command, rest});
+  }
+}
+
+Driver::~Driver() {
+  program_.reset();
+  if (!tempRoot_.empty()) {
+    std::error_code ec;
+    fs::remove_all(tempRoot_, ec);
+  }
+}
+
+void Driver::ensureRoot() {
+  if (!root_.empty()) return;
+  // A private program folder: links to the built files, a copy of the settings folder.
+  char pattern[] = "/tmp/drovanta-run-XXXXXX";
+  if (!mkdtemp(pattern)) throw std::runtime_error("cannot make a temporary folder");
+  tempRoot_ = root_ = pattern;
+  for (const auto& entry : fs::directory_iterator(builtFolder_)) {
+    const fs::path target = fs::path(root_) / entry.path().filename();
+    if (entry.path().filename() == "Data")
+      fs::copy(entry.path(), target, fs::copy_options::recursive);
+    else
+      fs::create_symlink(fs::absolute(entry.path()), target);
+  }
+}
+
+game::Program& Driver::program(const Line& l) {
+  if (!program_ || programEnded_) throw ScriptError(l.number, l.command + ": the program is not running");
+  return *program_;
+}
+
+svc::Form& Driver::form(const Line& l, const std::string& name) {
+  svc::Form* f = program(l).runtime().findForm(name);
+  if (!f) throw ScriptError(l.number, "no window " + name);
+  return *f;
+}
+
+void Driver::startProgram() {
+  ensureRoot();
+  svc::Services services;
+  services.programFolder = root_;
+  services.clock = &clock_;
+  services.input = this;
+  services.presenter = presenter_.get();
+  services.audio = audio_.get();
+  services.pictures = pictures_.get();
+  services.text = text_.get();
+  program_.reset();
+  text_ = std::make_unique<svc::SdlTextRenderer>(root_ + "/fonts");
+  services.text = text_.get();
+  program_ = std::make_unique<game::Program>(services);
+  programEnded_ = false;
+  program_->start();
+}
+
+bool Driver::blocked() {
+  if (waitTarget_) {
+    if (svc::tickAfter(*waitTarget_, clock_.ticks())) return true;
+    waitTarget_.reset();
+  }
+  if (frameTarget_) {
+    game::Race* race = program_ ? program_->race() : nullptr;
+    if (race && race->state.TotalFrames < *frameTarget_) return true;
+    frameTarget_.reset();
+  }
+  return false;
+}
+
+void Driver::poll(std::deque<svc::InputEvent>& out) { pump(&out, false); }
+
+void Driver::waitForInput(std::uint32_t untilTick, bool hasDeadline) {
+  // Nothing runs frames: time passes only here.
+  if (frameTarget_) throw ScriptError(waitLine_, "frames: no race is running");
+  if (waitTarget_) {
+    std::uint32_t to = *waitTarget_;
+    if (hasDeadline && svc::tickAfter(to, untilTick)) to = untilTick;
+    clock_.waitUntil(to);
+  } else if (hasDeadline && next_ >= lines_.size()) {
+    clock_.waitUntil(untilTick);
+  }
+}
+
+void Driver::pump(std::deque<svc::InputEvent>* events, bool topLevel) {
+  using T = svc::InputEvent::Type;
+  while (!blocked()) {
+    if (next_ >= lines_.size()) throw ScriptEnd{};
+    const Line l = lines_[next_++];
+    const std::string& c = l.command;
+    auto needEvents = [&] {
+      if (!events) throw ScriptError(l.number, c + ": the program is not running");
+    };
+    auto push = [&](svc::InputEvent e) {
+      needEvents();
+      events->push_back(std::move(e));
+    };
+    if (c == "root") {
+      if (program_) throw ScriptError(l.number, "root: only before start");
+      root_ = l.rest;
+    } else if (c == "setting" || c == "no-settings-file") {
+      if (program_ && !programEnded_) throw ScriptError(l.number, c + ": only before start");
+      ensureRoot();
+      const std::string file = root_ + "/Data/snow.ini";
+      if (c == "no-settings-file") {
+        std::error_code ec;
+        fs::remove(file, ec);
+      } else {
+        auto [key, value] = splitFirst(l.rest);
+        if (!svc::writeProfileString(file, "dv", key, value))
+          throw ScriptError(l.number, "cannot write " + file);
+      }
+    } else if (c == "start") {
+      if (!topLevel) throw ScriptError(l.number, "start: the program is already running");
+      startProgram();
+      return;
+    } else if (c == "select") {
+      auto [field, value] = splitFirst(l.rest);
+      game::MenuWindow* menu = program(l).menu();
+      if (!menu) throw ScriptError(l.number, "select: no menu");
+      try {
+        menu->setSelection(field, value);
+      } catch (const std::out_of_range&) {
+        throw ScriptError(l.number, "select: no field " + field);
+      }
+    } else if (c == "race") {
+      needEvents();
+      game::MenuWindow* menu = program(l).menu();
+      if (!menu || !menu->form().loaded()) throw ScriptError(l.number, "race: no menu to start from");
+      menu->startRace();
+    } else if (c == "wait") {
+      waitTarget_ = clock_.ticks() + std::uint32_t(parseInt(l.number, l.rest));
+      waitLine_ = l.number;
+    } else if (c == "frames") {
+      game::Race* race = program(l).race();
+      if (!race) throw ScriptError(l.number, "frames: no race is running");
+      frameTarget_ = race->state.TotalFrames + std::uint32_t(parseInt(l.number, l.rest));
+      waitLine_ = l.number;
+    } else if (c == "click") {
+      const auto dot = l.rest.find('.');
+      if (dot == std::string::npos) throw ScriptError(l.number, "click: FORM.CONTROL expected");
+      svc::Form& f = form(l, l.rest.substr(0, dot));
+      svc::Control* ctl = f.findControl(l.rest.substr(dot + 1));
+      if (!ctl) throw ScriptError(l.number, "click: no control " + l.rest);
+      int x = ctl->width() / 2, y = ctl->height() / 2;
+      for (svc::Control* p = ctl; p; p = p->parent()) {
+        if (!p->visible()) throw ScriptError(l.number, "click: " + l.rest + " is not visible");
+        x += p->left();
+        y += p->top();
+      }
+      if (!f.visible()) throw ScriptError(l.number, "click: window " + f.name() + " is not shown");
+      svc::InputEvent e;
+      e.slot = f.slot();
+      e.x = x;
+      e.y = y;
+      e.type = T::MouseMove;
+      e.button = 0;
+      push(e);
+      e.button = 1;
+      e.type = T::MouseDown;
+      push(e);
+      e.type = T::MouseUp;
+      push(e);
+      return;
+    } else if (c == "mousedown" || c == "mouseup" || c == "mousemove") {
+      std::istringstream in(l.rest);
+      std::string name;
+      int x = 0, y = 0;
+      if (!(in >> name >> x >> y)) throw ScriptError(l.number, c + ": FORM X Y expected");
+      svc::InputEvent e;
+      e.slot = form(l, name).slot();
+      e.x = x;
+      e.y = y;
+      e.type = c == "mousedown" ? T::MouseDown : c == "mouseup" ? T::MouseUp : T::MouseMove;
+      e.button = c == "mousemove" ? 0 : 1;
+      push(e);
+      return;
+    } else if (c == "keydown" || c == "keyup" || c == "key") {
+      svc::InputEvent e;
+      e.key = parseInt(l.number, l.rest);
+      // Keys go to the game's main window, where a player would press them.
+      e.slot = svc::WindowSlot::Main;
+      if (c != "keyup") {
+        e.type = T::KeyDown;
+        push(e);
+      }
+      if (c != "keydown") {
+        e.type = T::KeyUp;
+        push(e);
+      }
+      return;
+    } else if (c == "type") {
+      svc::InputEvent e;
+      e.type = T::Text;
+      e.text = l.rest;
+      // Typed into the focused field of the front window that has one.
+      e.slot = svc::WindowSlot::Main;
+      if (program_)
+        for (svc::Form* f : program_->runtime().forms())
+          if (f->visible() && f->focus && f->slot() == svc::WindowSlot::Tool) e.slot = f->slot();
+      push(e);
+      return;
+    } else if (c == "set") {
+      auto [name, value] = splitFirst(l.rest);
+      game::Race* race = program(l).race();
+      if (!race) throw ScriptError(l.number, "set: no race");
+      bool found = false;
+      for (const svc::Field& field : race->state.fields())
+        if (field.name == name) {
+          found = true;
+          if (!svc::setField(field, value))
+            throw ScriptError(l.number, "set: '" + value + "' does not fit " + name);
+        }
+      if (!found) throw ScriptError(l.number, "set: no race-state field " + name);
+    } else if (c == "dump") {
+      const std::string json = dump();
+      if (l.rest.empty()) {
+        out_ << json << "\n";
+        out_.flush();
+      } else {
+        std::ofstream file(l.rest);
+        file << json << "\n";
+        if (!file) throw ScriptError(l.number, "dump: cannot write " + l.rest);
+      }
+    } else if (c == "shot") {
+      auto [name, file] = splitFirst(l.rest);
+      if (file.empty()) throw ScriptError(l.number, "shot: FORM FILE.png expected");
+      if (!svc::savePng(form(l, name).image(), file))
+        throw ScriptError(l.number, "shot: cannot write " + file);
+    } else if (c == "quit") {
+      throw ScriptEnd{};
+    } else {
+      throw ScriptError(l.number, "unknown command '" + c + "'");
+    }
+  }
+}
+
+std::string Driver::dump() {
+  std::string settingsFile;
+  bool exists = false;
+  if (!root_.empty()) settingsFile = readFile(root_ + "/Data/snow.ini", &exists);
+  return dumpJson(program_ && !programEnded_ ? program_.get() : nullptr,
+                  exists ? svc::jsonString(settingsFile) : "null", relaunches_, clock_.ticks());
+}
+
+int Driver::run() {
+  svc::SdlSystem sdl(true);
+  presenter_ = std::make_unique<svc::SdlPresenter>();
+  audio_ = std::make_unique<svc::SdlAudio>(sdl.audioAvailable());
+  pictures_ = std::make_unique<svc::SdlPictureLoader>();
+  int status = 0;
+  try {
+    for (;;) {
+      try {
+        if (!program_ || programEnded_) {
+          pump(nullptr, true);  // returns after `start`
+          continue;
+        }
+        program_->run();
+      } catch (const svc::ProgramEnd& end) {
+        if (end.relaunch) {
+          // The new instance starts in the same process, as a fresh program.
+          ++relaunches_;
+          startProgram();
+        } else {
+          programEnded_ = true;
+        }
+      }
+    }
+  } catch (const ScriptEnd&) {
+  } catch (const ScriptError& e) {
+    std::cerr << "drovanta-driver: " << e.what() << "\n";
+    status = 2;
+  } catch (const svc::DataFileError& e) {
+    std::cerr << "drovanta-driver: " << e.what() << "\n";
+    status = 1;
+  }
+  program_.reset();
+  text_.reset();
+  return status;
+}
+
+}  // namespace driver

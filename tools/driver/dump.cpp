@@ -1,0 +1,105 @@
+// The driver's JSON picture of a running program.
+#include <sstream>
+
+#include "driver.h"
+#include "services/fields.h"
+
+namespace driver {
+
+namespace {
+
+using svc::jsonString;
+
+const char* kindName(svc::ControlKind k) {
+  switch (k) {
+    case svc::ControlKind::Picture: return "picture";
+    case svc::ControlKind::Image: return "image";
+    case svc::ControlKind::Label: return "label";
+    case svc::ControlKind::TextBox: return "text";
+    case svc::ControlKind::Line: return "line";
+    case svc::ControlKind::Button: return "button";
+  }
+  return "?";
+}
+
+std::string fieldsJson(std::vector<svc::Field> fields) {
+  std::ostringstream o;
+  o << "{";
+  for (std::size_t i = 0; i < fields.size(); ++i)
+    o << (i ? "," : "") << jsonString(fields[i].name) << ":" << svc::fieldJson(fields[i]);
+  o << "}";
+  return o.str();
+}
+
+std::string formJson(svc::Form& f) {
+  std::ostringstream o;
+  o << "{\"visible\":" << (f.visible() ? "true" : "false")
+    << ",\"loaded\":" << (f.loaded() ? "true" : "false") << ",\"caption\":" << jsonString(f.caption)
+    << ",\"left\":" << f.left() << ",\"top\":" << f.top() << ",\"width\":" << f.width()
+    << ",\"height\":" << f.height() << ",\"picture\":" << jsonString(f.pictureFile())
+    << ",\"controls\":{";
+  bool first = true;
+  for (const svc::Control* c : f.allControls()) {
+    o << (first ? "" : ",") << jsonString(c->name()) << ":{\"kind\":\"" << kindName(c->kind())
+      << "\",\"visible\":" << (c->visible() ? "true" : "false") << ",\"left\":" << c->left()
+      << ",\"top\":" << c->top() << ",\"width\":" << c->width() << ",\"height\":" << c->height()
+      << ",\"text\":" << jsonString(c->text()) << ",\"picture\":" << jsonString(c->pictureFile());
+    if (c->kind() == svc::ControlKind::Line) {
+      const auto* line = static_cast<const svc::LineShape*>(c);
+      o << ",\"x1\":" << line->x1() << ",\"y1\":" << line->y1() << ",\"x2\":" << line->x2()
+        << ",\"y2\":" << line->y2();
+    }
+    o << "}";
+    first = false;
+  }
+  o << "},\"timers\":{";
+  first = true;
+  for (const svc::Timer* t : f.timers()) {
+    o << (first ? "" : ",") << jsonString(t->name()) << ":{\"interval\":" << t->interval()
+      << ",\"enabled\":" << (t->enabled() ? "true" : "false") << "}";
+    first = false;
+  }
+  o << "}}";
+  return o.str();
+}
+
+std::string musicJson(svc::MusicPlayer& m) {
+  std::ostringstream o;
+  o << "{\"file\":" << jsonString(m.fileName()) << ",\"playing\":" << (m.playing() ? "true" : "false")
+    << ",\"volume\":" << m.volume() << "}";
+  return o.str();
+}
+
+}  // namespace
+
+std::string dumpJson(game::Program* program, const std::string& settingsFile, int relaunches,
+                     std::uint32_t ticks) {
+  std::ostringstream o;
+  o << "{\"relaunches\":" << relaunches << ",\"ticks\":" << ticks
+    << ",\"settingsFile\":" << settingsFile;
+  if (!program) {
+    o << ",\"running\":false}";
+    return o.str();
+  }
+  o << ",\"running\":true,\"settings\":{";
+  bool first = true;
+  for (const auto& k : game::kSettingKeys) {
+    o << (first ? "" : ",") << jsonString(k.key) << ":" << jsonString(program->settings().get(k.key));
+    first = false;
+  }
+  o << "},\"forms\":{";
+  first = true;
+  for (svc::Form* f : program->runtime().forms()) {
+    o << (first ? "" : ",") << jsonString(f->name()) << ":" << formJson(*f);
+    first = false;
+  }
+  o << "}";
+  if (game::MenuWindow* menu = program->menu())
+    o << ",\"menu\":" << fieldsJson(menu->state.fields()) << ",\"menuMusic\":" << musicJson(menu->music());
+  if (game::Race* race = program->race())
+    o << ",\"race\":" << fieldsJson(race->state.fields()) << ",\"raceMusic\":" << musicJson(race->music());
+  o << "}";
+  return o.str();
+}
+
+}  // namespace driver
