@@ -1,5 +1,7 @@
 #include "menu/menu_window.h"
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace game {
@@ -77,6 +79,21 @@ void MenuWindow::setSelection(const std::string& field, const std::string& value
   for (const char* f : kSelectionFields)
     if (field == f) return form_.label(field).setCaption(value);
   throw std::out_of_range("no selection field " + field);
+}
+
+void MenuWindow::delay(double seconds) {
+  svc::Clock& clock = runtime_.clock();
+  const double start = clock.secondsSinceMidnight();
+  for (;;) {
+    double passed = clock.secondsSinceMidnight() - start;
+    if (passed < 0) passed += 86400.0;  // the counter went back to 0 at midnight
+    if (passed >= seconds) return;
+    runtime_.doEvents();
+    // Sleep until the time is up, waking for input and timers; at least a millisecond, so
+    // rounding can never leave the loop spinning without time passing.
+    const double leftMs = std::ceil((seconds - passed) * 1000.0);
+    runtime_.idleWait(clock.ticks() + std::uint32_t(std::max(1.0, leftMs)));
+  }
 }
 
 void MenuWindow::startRace() {

@@ -62,6 +62,10 @@ class MenuWindow {
   std::string selection(const std::string& field) const;
   void setSelection(const std::string& field, const std::string& value);
 
+  // Waits the given number of seconds while processing window events. Counted on the clock of
+  // the seconds since midnight, and right across midnight.
+  void delay(double seconds);
+
   // Starts a race from the selection record, as the summary page's start button does. The race
   // is created by the program that assembles the game; this call does not return.
   void startRace();

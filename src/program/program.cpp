@@ -6,6 +6,10 @@ namespace game {
 
 Program::Program(const svc::Services& services) : runtime_(services), settings_(runtime_) {
   settings_.showMenu = [this] { showMenu(); };
+  // Closing the game's windows unloads the start-up window, which saves the settings.
+  runtime_.onQuit = [this] {
+    if (settings_.form().loaded()) settings_.unload();
+  };
 }
 
 void Program::start() {

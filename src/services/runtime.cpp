@@ -106,9 +106,18 @@ void Runtime::run() {
   }
 }
 
+void Runtime::idleWait(std::uint32_t untilTick) {
+  std::uint32_t due = 0;
+  if (nextTimerDue(&due) && tickAfter(untilTick, due)) untilTick = due;
+  services_.input->waitForInput(untilTick, true);
+}
+
 void Runtime::dispatch(const InputEvent& e) {
   using T = InputEvent::Type;
-  if (e.type == T::Quit) throw ProgramEnd{false};
+  if (e.type == T::Quit) {
+    if (onQuit) onQuit();
+    throw ProgramEnd{false};
+  }
   Form* form = frontForm(e.slot);
   if (!form) return;
   switch (e.type) {

@@ -57,6 +57,13 @@ class Runtime {
   void present();
   // Runs the program's idle loop until something ends the program (ProgramEnd).
   [[noreturn]] void run();
+  // Sleeps until input arrives, a timer is due, or the tick is reached, whichever is first;
+  // for loops that wait while they process events.
+  void idleWait(std::uint32_t untilTick);
+
+  // Called when the window system asks the program to end (a window closed, a terminate
+  // signal); the program then ends.
+  std::function<void()> onQuit;
 
   // Called by the frame loop at each frame start (the driver counts frames with it).
   std::function<void()> onFrame;

@@ -251,7 +251,9 @@ void SdlInput::poll(std::deque<InputEvent>& out) {
       case SDL_WINDOWEVENT:
         // The window system lost what was shown: put the last picture back.
         if (ev.window.event == SDL_WINDOWEVENT_EXPOSED) presenter_.refresh(ev.window.windowID);
-        continue;
+        if (ev.window.event != SDL_WINDOWEVENT_CLOSE) continue;
+        e.type = T::Quit;  // closing either window ends the game
+        break;
       case SDL_KEYDOWN:
       case SDL_KEYUP:
         e.type = ev.type == SDL_KEYDOWN ? T::KeyDown : T::KeyUp;

@@ -12,7 +12,7 @@ namespace game {
 
 namespace {
 constexpr int kWindowWidth = 372;
-constexpr int kWindowHeight = 236;
+constexpr int kWindowHeight = 214;
 // Values arrive through a buffer of ten characters: at most nine of them.
 constexpr std::size_t kValueBuffer = 10;
 }  // namespace

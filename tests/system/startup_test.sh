@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# The real executable: it starts under SDL's dummy video driver and under an X display (Xvfb
+# when there is one), idles without burning the processor, ends cleanly on a terminate signal,
+# and a missing data file ends it with a message naming the file, leaving the settings alone.
+# Usage: startup_test.sh PROGRAM_FOLDER
+set -u
+built="$1"
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# A private copy of the program folder.
+copy() {
+  mkdir -p "$1"
+  cp -r "$built"/. "$1"/
+}
+
+# CPU time (clock ticks) used so far by a process.
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+# Starts the game, lets it settle, and measures its processor use over four seconds.
+idle_check() {
+  local label=$1 dir=$2
+  shift 2
+  env "$@" "$dir/Drovanta" >"$work/$label.out" 2>&1 &
+  local pid=$!
+  pids+=("$pid")
+  sleep 2
+  if ! kill -0 "$pid" 2>/dev/null; then
+    fail "$label: the game did not stay up"; cat "$work/$label.out"; return
+  fi
+  local before after hz=$(getconf CLK_TCK)
+  before=$(cpu_ticks "$pid")
+  sleep 4
+  after=$(cpu_ticks "$pid")
+  local percent=$(( (after - before) * 100 / (4 * hz) ))
+  echo "$label: idle processor use ${percent}% of a core"
+  [ "$percent" -lt 5 ] || fail "$label: idle use ${percent}% (limit 5%)"
+  kill -TERM "$pid"
+  wait "$pid" 2>/dev/null
+  local status=$?
+  [ "$status" -eq 0 ] || fail "$label: exit status $status after a terminate signal"
+}
+
+copy "$work/dummy"
+idle_check dummy "$work/dummy" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
+
+if command -v Xvfb >/dev/null; then
+  display=":$((100 + RANDOM % 400))"
+  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  pids+=("$!")
+  sleep 1
+  copy "$work/x11"
+  idle_check x11 "$work/x11" DISPLAY="$display" SDL_AUDIODRIVER=dummy
+else
+  echo "Xvfb not installed: the X display check is skipped"
+fi
+
+# A missing data file: a clear message naming it, a non-zero status, the settings untouched.
+copy "$work/broken"
+rm "$work/broken/fonts/DejaVuSans.ttf"
+cp "$work/broken/Data/snow.ini" "$work/settings.before"
+SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy timeout 20 "$work/broken/Drovanta" >"$work/broken.out" 2>&1
+status=$?
+[ "$status" -ne 0 ] && [ "$status" -ne 124 ] || fail "missing file: exit status $status"
+grep -q "fonts/DejaVuSans.ttf" "$work/broken.out" || { fail "missing file: not named"; cat "$work/broken.out"; }
+cmp -s "$work/settings.before" "$work/broken/Data/snow.ini" || fail "missing file: settings file changed"
+
+if [ "$failures" -eq 0 ]; then echo "startup checks passed"; fi
+[ "$failures" -eq 0 ]
