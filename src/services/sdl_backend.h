@@ -97,8 +97,13 @@ class SdlAudio : public AudioDevice {
   bool available;
 };
 
-// Writes a surface as a PNG file (screenshots).
-bool savePng(const Surface& surface, const std::string& path);
+// Writes a picture as a PNG (screenshots), a 24-bit BMP or a JPEG file; false on failure.
+bool savePng(const Image& image, const std::string& path);
+inline bool savePng(const Surface& surface, const std::string& path) {
+  return savePng(surface.image(), path);
+}
+bool saveBmp(const Image& image, const std::string& path);
+bool saveJpg(const Image& image, const std::string& path, int quality);
 
 // Shows an error message box where a display exists (besides the caller's stderr line).
 void showErrorBox(const std::string& title, const std::string& message);

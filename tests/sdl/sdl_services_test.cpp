@@ -1,0 +1,179 @@
+// The real SDL services under SDL's dummy drivers: picture files, windows and display mode,
+// music players.
+#include <gif_lib.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "services/errors.h"
+#include "services/form.h"
+#include "services/sdl_backend.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class SdlServices : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { sdl_ = new svc::SdlSystem(true); }
+  static void TearDownTestSuite() {
+    delete sdl_;
+    sdl_ = nullptr;
+  }
+  void SetUp() override {
+    char pattern[] = "/tmp/drovanta-sdl-XXXXXX";
+    dir_ = mkdtemp(pattern);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string file(const std::string& name) const { return dir_ + "/" + name; }
+
+  static svc::SdlSystem* sdl_;
+  std::string dir_;
+};
+svc::SdlSystem* SdlServices::sdl_ = nullptr;
+
+// 16 × 8: two flat blocks (a JPEG keeps flat blocks nearly exact) and one odd pixel.
+svc::Image samplePicture() {
+  svc::Image img(16, 8, svc::rgb(200, 30, 10));
+  for (int y = 0; y < 8; ++y)
+    for (int x = 8; x < 16; ++x) img.at(x, y) = svc::rgb(20, 90, 250);
+  img.at(0, 0) = svc::rgb(255, 0, 255);
+  return img;
+}
+
+// A GIF with a palette of the picture's colours (giflib).
+bool saveGif(const svc::Image& img, const std::string& path) {
+  int error = 0;
+  GifFileType* gif = EGifOpenFileName(path.c_str(), false, &error);
+  if (!gif) return false;
+  GifColorType colours[4] = {{200, 30, 10}, {20, 90, 250}, {255, 0, 255}, {0, 0, 0}};
+  ColorMapObject* map = GifMakeMapObject(4, colours);
+  EGifPutScreenDesc(gif, img.width, img.height, 2, 0, map);
+  EGifPutImageDesc(gif, 0, 0, img.width, img.height, false, nullptr);
+  for (int y = 0; y < img.height; ++y) {
+    GifPixelType row[16];
+    for (int x = 0; x < img.width; ++x) {
+      const svc::Colour c = img.at(x, y);
+      row[x] = c == svc::rgb(200, 30, 10) ? 0 : c == svc::rgb(20, 90, 250) ? 1 : 2;
+    }
+    EGifPutLine(gif, row, img.width);
+  }
+  GifFreeMapObject(map);
+  return EGifCloseFile(gif, &error) == GIF_OK;
+}
+
+TEST_F(SdlServices, PicturesLoadInEveryFormatWithRedInTheLowestByte) {
+  const svc::Image source = samplePicture();
+  ASSERT_TRUE(svc::saveBmp(source, file("p.bmp")));
+  ASSERT_TRUE(svc::saveJpg(source, file("p.jpg"), 95));
+  ASSERT_TRUE(saveGif(source, file("p.gif")));
+  svc::SdlPictureLoader loader;
+  struct Case {
+    const char* name;
+    int tolerance;  // per channel
+  };
+  for (const Case c : {Case{"p.bmp", 0}, Case{"p.gif", 0}, Case{"p.jpg", 12}}) {
+    svc::ImagePtr img = loader.load(file(c.name));
+    ASSERT_EQ(img->width, 16) << c.name;
+    ASSERT_EQ(img->height, 8) << c.name;
+    for (auto [x, y] : {std::pair{4, 4}, std::pair{12, 4}, std::pair{15, 7}}) {
+      const svc::Colour got = img->at(x, y), want = source.at(x, y);
+      EXPECT_LE(std::abs(int(svc::red(got)) - int(svc::red(want))), c.tolerance) << c.name;
+      EXPECT_LE(std::abs(int(svc::green(got)) - int(svc::green(want))), c.tolerance) << c.name;
+      EXPECT_LE(std::abs(int(svc::blue(got)) - int(svc::blue(want))), c.tolerance) << c.name;
+      EXPECT_EQ(got >> 24, 0u) << c.name;
+    }
+  }
+  EXPECT_EQ(loader.load(file("p.bmp"))->at(0, 0), svc::kMagenta);
+}
+
+TEST_F(SdlServices, MissingOrBrokenPicturesNameTheFile) {
+  std::ofstream(file("broken.bmp")) << "not a picture";
+  svc::SdlPictureLoader loader;
+  for (const std::string& path : {file("missing.bmp"), file("broken.bmp")}) {
+    try {
+      loader.load(path);
+      ADD_FAILURE() << path << " loaded";
+    } catch (const svc::DataFileError& e) {
+      EXPECT_EQ(e.path(), path);
+      EXPECT_NE(std::string(e.what()).find(path), std::string::npos);
+    }
+  }
+}
+
+TEST_F(SdlServices, MainWindowGoesFullScreenAndBack) {
+  svc::SdlPresenter presenter;
+  svc::UiContext ui;
+  svc::VirtualClock clock;
+  svc::BoxTextRenderer text;
+  ui.clock = &clock;
+  ui.text = &text;
+  svc::Form form("menu", ui, svc::WindowSlot::Main);
+  form.resize(640, 480);
+  form.borderless = true;
+  form.show();
+  presenter.present(svc::WindowSlot::Main, form);
+  EXPECT_GT(presenter.desktopWidth(), 0);
+  EXPECT_TRUE(presenter.setFullscreen(true, 640, 480));
+  EXPECT_TRUE(presenter.fullscreen());
+  presenter.present(svc::WindowSlot::Main, form);
+  EXPECT_TRUE(presenter.setFullscreen(false, 0, 0));
+  EXPECT_FALSE(presenter.fullscreen());
+}
+
+// A second of silence as a WAV file, which the music player opens like an MP3.
+void writeSilence(const std::string& path) {
+  const std::uint32_t rate = 22050, bytes = rate * 2;
+  std::ofstream out(path, std::ios::binary);
+  auto u32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+  auto u16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+  out << "RIFF";
+  u32(36 + bytes);
+  out << "WAVEfmt ";
+  u32(16);
+  u16(1);
+  u16(1);
+  u32(rate);
+  u32(rate * 2);
+  u16(2);
+  u16(16);
+  out << "data";
+  u32(bytes);
+  out << std::string(bytes, '\0');
+}
+
+TEST_F(SdlServices, MusicPlayersPlayPauseAndHandOver) {
+  writeSilence(file("a.wav"));
+  svc::SdlAudio audio(sdl_->audioAvailable());
+  auto menu = audio.newPlayer();
+  auto race = audio.newPlayer();
+  menu->play();  // no file yet: stays silent
+  EXPECT_FALSE(menu->playing());
+  menu->setFileName(file("a.wav"));
+  menu->play();
+  menu->setVolume(-1400);
+  EXPECT_TRUE(menu->playing());
+  EXPECT_EQ(menu->volume(), -1400);
+  menu->pause();
+  EXPECT_FALSE(menu->playing());
+  menu->play();
+  EXPECT_TRUE(menu->playing());
+  race->setFileName(file("a.wav"));
+  race->play();
+  menu->stop();  // the menu closing after the race music started leaves the race music alone
+  EXPECT_TRUE(race->playing());
+  EXPECT_THROW(race->setFileName(file("missing.mp3")), svc::DataFileError);
+}
+
+TEST(Volume, HundredthsOfADecibelBecomeAGain) {
+  const std::pair<int, double> cases[] = {{0, 1.0},       {-200, 0.7943}, {-1400, 0.1995},
+                                          {-2000, 0.1},   {-4000, 0.01},  {300, 1.0}};
+  for (auto [v, gain] : cases) EXPECT_NEAR(svc::volumeGain(v), gain, 1e-4) << v;
+}
+
+}  // namespace
