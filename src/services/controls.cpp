@@ -145,13 +145,10 @@ void Label::paint(Surface& target, int x, int y, Clip clip) const {
   if (own.x0 >= own.x1 || own.y0 >= own.y1) return;
   if (!transparent) fillClipped(target, x, y, width(), height(), backColor, own);
   if (caption_.empty() || !renderer_) return;
-  std::vector<std::string> lines =
-      wordWrap ? wrapText(*renderer_, caption_, style, width()) : std::vector{caption_};
   int ly = y;
-  for (const std::string& line : lines) {
+  for (const Coverage& cov : lines()) {
     if (ly >= own.y1) break;
-    if (!line.empty()) {
-      const Coverage cov = renderer_->renderLine(line, style);
+    if (cov.width > 0) {
       int lx = x;
       if (align == Align::Centre) lx = x + (width() - cov.width) / 2;
       if (align == Align::Right) lx = x + width() - cov.width;
@@ -159,6 +156,18 @@ void Label::paint(Surface& target, int x, int y, Clip clip) const {
     }
     ly += renderer_->lineHeight(style);
   }
+}
+
+const std::vector<Coverage>& Label::lines() const {
+  Cache& c = cache_;
+  if (c.caption != caption_ || c.width != width() || c.size != style.size ||
+      c.bold != style.bold || c.wrap != wordWrap) {
+    c = Cache{caption_, width(), style.size, style.bold, wordWrap, {}};
+    const std::vector<std::string> text =
+        wordWrap ? wrapText(*renderer_, caption_, style, width()) : std::vector{caption_};
+    for (const std::string& line : text) c.lines.push_back(renderer_->renderLine(line, style));
+  }
+  return c.lines;
 }
 
 void TextBox::setText(std::string t) {

@@ -139,8 +139,21 @@ class Label : public Control {
   void paint(Surface& target, int x, int y, Clip clip) const override;
 
  private:
+  // The caption's lines, drawn once and kept until the caption, width or style changes: the
+  // race composes its window every frame.
+  struct Cache {
+    std::string caption;
+    int width = -1;
+    int size = 0;
+    bool bold = false;
+    bool wrap = false;
+    std::vector<Coverage> lines;
+  };
+  const std::vector<Coverage>& lines() const;
+
   TextRenderer* renderer_;
   std::string caption_;
+  mutable Cache cache_;
 };
 
 class TextBox : public Control {

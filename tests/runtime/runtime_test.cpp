@@ -7,6 +7,7 @@
 
 #include "services/clock.h"
 #include "services/form.h"
+#include "services/process.h"
 #include "services/runtime.h"
 
 namespace {
@@ -207,6 +208,15 @@ TEST(Labels, WrapAtBlanksAndRunsOfBlanksPushWordsDown) {
       {"přílišdlouhéslovo a", 35, {"přílišdlouhéslovo", "a"}},
   };
   for (const Case& c : cases) EXPECT_EQ(svc::wrapText(r, c.text, style, c.width), c.lines) << c.text;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Process, SpawnsAProgramAndReportsOneThatIsMissing) {
+  EXPECT_TRUE(svc::spawnProgram("/bin/true"));
+  EXPECT_FALSE(svc::spawnProgram("/nonexistent/Drovanta"));
 }
 
 }  // namespace
