@@ -1,7 +1,6 @@
 #include "services/surface.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 namespace svc {
@@ -46,38 +45,67 @@ void Surface::cls() {
 
 Colour Surface::point(double x, double y) const {
   if (!(x >= 0 && y >= 0 && x < width() && y < height())) return kOutside;  // also NaN
-  return image_.at(int(std::floor(x)), int(std::floor(y)));
+  return image_.at(int(x), int(y));  // not negative here, so truncation is the floor
 }
 
+bool clipCopy(const Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy,
+              CopyRect* out) {
+  // In 64 bits, so extreme origins and sizes cannot overflow while they are moved.
+  std::int64_t dx = x, dy = y, cw = w, ch = h, ox = sx, oy = sy;
+  const auto clipLow = [](std::int64_t& a, std::int64_t& b, std::int64_t& size) {
+    const std::int64_t cut = std::max<std::int64_t>({0, -a, -b});
+    a += cut;
+    b += cut;
+    size -= cut;
+  };
+  clipLow(dx, ox, cw);
+  clipLow(dy, oy, ch);
+  cw = std::min({cw, std::int64_t{dst.width()} - dx, std::int64_t{src.width()} - ox});
+  ch = std::min({ch, std::int64_t{dst.height()} - dy, std::int64_t{src.height()} - oy});
+  if (cw <= 0 || ch <= 0) return false;
+  *out = CopyRect{int(dx), int(dy), int(ox), int(oy), int(cw), int(ch)};
+  return true;
+}
+
+namespace {
+
+// Row kernels for distinct rows. Blocks of a fixed length let the compiler use vector registers
+// even where it does not vectorise loops of unknown length (-O2).
+template <class Op>
+void rowOp(Colour* __restrict d, const Colour* __restrict s, int w, Op op) {
+  constexpr int kBlock = 16;
+  int k = 0;
+  for (; k + kBlock <= w; k += kBlock)
+    for (int m = 0; m < kBlock; ++m) d[k + m] = op(d[k + m], s[k + m]);
+  for (; k < w; ++k) d[k] = op(d[k], s[k]);
+}
+
+}  // namespace
+
 void bitBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy, Rop op) {
-  // Clip against the source, then the destination, moving both origins together.
-  if (sx < 0) { x -= sx; w += sx; sx = 0; }
-  if (sy < 0) { y -= sy; h += sy; sy = 0; }
-  if (x < 0) { sx -= x; w += x; x = 0; }
-  if (y < 0) { sy -= y; h += y; y = 0; }
-  w = std::min({w, src.width() - sx, dst.width() - x});
-  h = std::min({h, src.height() - sy, dst.height() - y});
-  if (w <= 0 || h <= 0) return;
+  CopyRect r;
+  if (!clipCopy(dst, x, y, w, h, src, sx, sy, &r)) return;
 
   // A copy within one surface may overlap: walk rows in the safe direction, and give AND and OR
   // a copy of the source row, as memmove does for the plain copy.
   const bool same = &dst == &src;
-  const int first = (same && y > sy) ? h - 1 : 0;
-  const int step = (same && y > sy) ? -1 : 1;
-  std::vector<Colour> scratch(same && op != Rop::Copy ? size_t(w) : 0);
-  for (int i = 0, r = first; i < h; ++i, r += step) {
-    Colour* d = dst.row(y + r) + x;
-    const Colour* s = src.row(sy + r) + sx;
-    if (!scratch.empty()) s = static_cast<const Colour*>(std::memcpy(scratch.data(), s, sizeof(Colour) * w));
+  const bool upwards = same && r.y > r.sy;
+  std::vector<Colour> scratch(same && op != Rop::Copy ? size_t(r.w) : 0);
+  for (int i = 0; i < r.h; ++i) {
+    const int k = upwards ? r.h - 1 - i : i;
+    Colour* d = dst.row(r.y + k) + r.x;
+    const Colour* s = src.row(r.sy + k) + r.sx;
+    if (!scratch.empty())
+      s = static_cast<const Colour*>(std::memcpy(scratch.data(), s, sizeof(Colour) * r.w));
     switch (op) {
       case Rop::Copy:
-        std::memmove(d, s, sizeof(Colour) * w);
+        std::memmove(d, s, sizeof(Colour) * r.w);
         break;
       case Rop::And:
-        for (int k = 0; k < w; ++k) d[k] &= s[k];
+        rowOp(d, s, r.w, [](Colour a, Colour b) { return a & b; });
         break;
       case Rop::Or:
-        for (int k = 0; k < w; ++k) d[k] |= s[k];
+        rowOp(d, s, r.w, [](Colour a, Colour b) { return a | b; });
         break;
     }
   }

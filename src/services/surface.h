@@ -50,7 +50,7 @@ class Surface {
   // Fills the drawn image with one colour (the picture stays loaded).
   void fill(Colour c);
 
-  // The colour at a pixel; coordinates are truncated towards minus infinity. kOutside off the image.
+  // The colour at a pixel (coordinates truncated towards minus infinity); kOutside off the image.
   Colour point(double x, double y) const;
   Colour pixel(int x, int y) const {
     return (x < 0 || y < 0 || x >= width() || y >= height()) ? kOutside : image_.at(x, y);
@@ -75,6 +75,17 @@ class Surface {
 };
 
 enum class Rop { Copy, And, Or };
+
+// A rectangle copy after clipping: destination (x, y), source (sx, sy), size w × h, all inside
+// their surfaces.
+struct CopyRect {
+  int x, y, sx, sy, w, h;
+};
+
+// Clips a w × h copy from src at (sx, sy) to dst at (x, y) against both surfaces, moving both
+// origins together. False when nothing is left. Safe for any int arguments (no overflow).
+bool clipCopy(const Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy,
+              CopyRect* out);
 
 // Copies a w × h rectangle of src at (sx, sy) to dst at (x, y) with the raster operation.
 // Both rectangles are clipped to their surfaces; the parts that fall outside are left alone.
