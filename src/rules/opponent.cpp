@@ -1,0 +1,170 @@
+#include "rules/opponent.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "race/angles.h"
+
+namespace game {
+
+Markers freshMarkers() {
+  Markers m;
+  m[24].width = 72;
+  return m;
+}
+
+const WaypointTable& villageWaypoints() {
+  static const WaypointTable t{
+      {740, 850, 200, 65, -230, -22, 120, 620, 380, -630, -800, -350, -380, -250, 300, 250,
+       340, 880, 860, 920, 700, -800, -900, -570, -790, -750, -520, -500, -700, -500, 0, 500},
+      {900, 660, 550, 700, 630, 360, -550, -680, -500, -490, -630, -795, -580, -380, -370, 50,
+       330, -200, -470, -690, -950, -900, -100, -100, -150, 300, 420, 680, 710, 930, 920, 910}};
+  return t;
+}
+
+const WaypointTable& cityWaypoints() {
+  static const WaypointTable t{
+      {-230, -120, -450, -500, 840, 890, 600, 550, 10, -100, 150, 300, 520, 350, -100, -830,
+       -940, -940, -940, -940, -950, -950, -950, -950, -950, -950, -950, -950, -950, -600, -500,
+       -360},
+      {-560, -880, -930, -140, -120, -920, -920, -600, -500, -120, -30, 400, 510, 600, 650, 960,
+       800, 700, 600, 500, 200, 0, -100, -200, -300, -400, -600, -700, -850, -950, -620, -540}};
+  return t;
+}
+
+std::string NumberText(double v) {
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.15g", v);
+  return buf;
+}
+
+namespace {
+
+// The speed (or, at Village waypoints 15 and 16, the turning rate) set on reaching a waypoint.
+void waypointSpeed(RaceState& s, int i, OpponentTrack track) {
+  s.OpponentSpeed = 7;
+  if (track == OpponentTrack::Village) {
+    switch (i) {
+      case 7: s.OpponentSpeed = 6; break;
+      case 11: case 12: s.OpponentSpeed = 4.8; break;
+      case 15: s.OpponentTurnRate = 2.6; break;
+      case 16: s.OpponentTurnRate = 3; break;
+      case 23: s.OpponentSpeed = 5; break;
+      case 24: case 25: s.OpponentSpeed = 6; break;
+      case 26: case 27: case 28: s.OpponentSpeed = 5; break;
+      default: break;
+    }
+  } else {
+    switch (i) {
+      case 5: s.OpponentSpeed = 5; break;
+      case 7: case 10: s.OpponentSpeed = 6; break;
+      case 11: case 12: case 15: case 30: s.OpponentSpeed = 4; break;
+      default: break;
+    }
+  }
+}
+
+void placeMarker(Markers& m, const RaceState& s, int i) {
+  m[std::size_t(i)].left = s.WaypointX[std::size_t(i)] - s.ViewLeft;
+  m[std::size_t(i)].top = s.WaypointY[std::size_t(i)] - s.ViewTop;
+}
+
+void aimAtMarker(RaceState& s, const Markers& m, int i) {
+  const Marker& k = m[std::size_t(i)];
+  s.TargetX = s.ViewLeft + k.left + k.width / 2;
+  s.TargetY = s.ViewTop + k.top + k.height / 2;
+}
+
+}  // namespace
+
+void PlaceFirstWaypoint(RaceState& s, Markers& markers) {
+  placeMarker(markers, s, s.WaypointIndex);
+  aimAtMarker(s, markers, s.WaypointIndex);
+}
+
+void OpponentStep(RaceState& s, Markers& markers, OpponentEffects& fx, OpponentTrack track) {
+  // 1. Launch: from standstill to 7 over the first waypoints once the lights are green.
+  if (s.OpponentSpeed < 7 && s.WaypointIndex >= 0 && s.WaypointIndex < 3 && s.RaceStarted)
+    s.OpponentSpeed += 0.07;
+
+  // 2. Offsets to the target, as shown in the read-outs and read back from them.
+  const std::string saText = NumberText(s.OpponentY - s.TargetY);
+  const std::string sbText = NumberText(s.OpponentX - s.TargetX);
+  fx.showOffsets(saText, sbText);
+  const double sa = std::strtod(saText.c_str(), nullptr);
+  const double sb = std::strtod(sbText.c_str(), nullptr);
+
+  // 3. Turn.
+  if (s.OpponentSteer == "left") s.OpponentHeading += s.OpponentTurnRate;
+  if (s.OpponentSteer == "right") s.OpponentHeading -= s.OpponentTurnRate;
+
+  // 4. Skid marks after a quarter second of turning.
+  if (s.OpponentSteer == "left" || s.OpponentSteer == "right") {
+    fx.skidTimer(true);
+    if (s.OpponentSkidActive && !fx.inArrowZone() && s.SkidMarksOn) fx.stampSkid();
+  } else {
+    s.OpponentSkidActive = false;
+    fx.skidTimer(false);
+  }
+
+  // 5. Heading wrap.
+  if (s.OpponentHeading >= 360.1) s.OpponentHeading = 0;
+  if (s.OpponentHeading <= -0.1) s.OpponentHeading = 360;
+
+  const auto nearHeading = [&s] {
+    return s.OpponentBearing > s.OpponentHeading - 6 && s.OpponentBearing < s.OpponentHeading + 6;
+  };
+  // 6. Aim: a fresh bearing to the target and the shorter way round to it.
+  if (nearHeading() && !s.OpponentAimed) {
+    s.OpponentAimed = true;
+    if (sa != 0 && sb != 0) {
+      const double radians = std::atan(sa / sb);
+      const double a = std::fabs(PrevedNaStupne(radians));
+      double bearing = s.OpponentBearing;
+      if (sa > 0 && sb < 0) bearing = a;          // up and to the right
+      if (sa > 0 && sb > 0) bearing = 180 - a;    // up and to the left
+      if (sa < 0 && sb > 0) bearing = 180 + a;    // down and to the left
+      if (sa < 0 && sb < 0) bearing = 360 - a;    // down and to the right
+      s.OpponentBearing = RoundEven(bearing);
+    }
+    const double h = s.OpponentHeading, b = s.OpponentBearing;
+    if (b > h) s.OpponentSteer = "left";
+    if (b < h) s.OpponentSteer = "right";
+    if (h > 180 && b < h - 180) s.OpponentSteer = "left";
+    if (h < 180 && b > h + 180) s.OpponentSteer = "right";
+  }
+  // 7. Stop turning once the heading is within six degrees of the bearing.
+  if (nearHeading() && s.OpponentAimed) {
+    s.OpponentSteer = "";
+    s.OpponentAimed = false;
+  }
+
+  // 8. Move.
+  const int h = HeadingDegrees(s.OpponentHeading);
+  s.OpponentY -= s.OpponentSpeed * s.SinTable(h);
+  s.OpponentX += s.OpponentSpeed * s.CosTable(h);
+
+  // 9. Waypoint reached: inside the square as placed in the previous frame.
+  const Marker& m = markers[std::size_t(s.WaypointIndex)];
+  const double vx = s.OpponentX - s.ViewLeft, vy = s.OpponentY - s.ViewTop;
+  if (vy > m.top && vy < m.top + m.height && vx > m.left && vx < m.left + m.width) {
+    waypointSpeed(s, s.WaypointIndex, track);
+    fx.waypointReached(s.WaypointIndex);
+    if (++s.WaypointIndex == std::int16_t(markers.size())) {
+      s.WaypointIndex = 0;
+      ++s.OpponentLaps;
+    }
+    aimAtMarker(s, markers, s.WaypointIndex);
+  }
+
+  // 10. The previous square is parked off the view; the current and the next are placed.
+  const int i = s.WaypointIndex;
+  const int previous = i == 0 ? 31 : i - 1;
+  markers[std::size_t(previous)].left = -100;
+  markers[std::size_t(previous)].top = -100;
+  placeMarker(markers, s, i);
+  placeMarker(markers, s, i == 31 ? 0 : i + 1);
+}
+
+}  // namespace game
