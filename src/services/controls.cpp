@@ -107,7 +107,7 @@ void PictureBox::releasePicture() {
 }
 
 void PictureBox::paint(Surface& target, int x, int y, Clip clip) const {
-  blitClipped(target, surface_.image(), x, y, width(), height(), clip);
+  if (!transparent) blitClipped(target, surface_.image(), x, y, width(), height(), clip);
   paintChildren(target, x, y, clip);
 }
 

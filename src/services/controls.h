@@ -91,6 +91,8 @@ class PictureBox : public Control {
   void setPicture(ImagePtr picture, const std::string& file);
   void releasePicture();
   bool autoSize = false;
+  // A transparent box shows only its children over whatever lies beneath it.
+  bool transparent = false;
   void cls() {
     surface_.cls();
     changed();

@@ -57,7 +57,9 @@ if command -v Xvfb >/dev/null; then
   pids+=("$!")
   sleep 1
   copy "$work/x11"
-  idle_check x11 "$work/x11" DISPLAY="$display" SDL_AUDIODRIVER=dummy
+  # The X and D-Bus client libraries keep a few allocations to the end of the process; in a
+  # sanitizer build that is not ours to report here (every other run checks for leaks).
+  idle_check x11 "$work/x11" DISPLAY="$display" SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0
 else
   echo "Xvfb not installed: the X display check is skipped"
 fi
