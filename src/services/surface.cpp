@@ -9,13 +9,17 @@ Surface::Surface(int width, int height, Colour background)
     : image_(std::max(0, width), std::max(0, height), background), background_(background) {}
 
 void Surface::resize(int width, int height) {
+  shared_.reset();
   image_ = Image(std::max(0, width), std::max(0, height), background_);
   cls();
 }
 
 void Surface::setPicture(ImagePtr picture, bool autosize) {
   picture_ = std::move(picture);
-  if (autosize && picture_) image_ = Image(picture_->width, picture_->height, background_);
+  if (autosize && picture_) {
+    shared_.reset();
+    image_ = Image(picture_->width, picture_->height, background_);
+  }
   cls();
 }
 
@@ -25,27 +29,29 @@ void Surface::releasePicture() {
 }
 
 void Surface::fill(Colour c) {
-  std::fill(image_.pixels.begin(), image_.pixels.end(), c);
+  Image& img = own();
+  std::fill(img.pixels.begin(), img.pixels.end(), c);
   touch();
 }
 
 void Surface::cls() {
-  if (picture_ && picture_->width == image_.width && picture_->height == image_.height) {
-    image_.pixels = picture_->pixels;
+  if (picture_ && picture_->width == width() && picture_->height == height()) {
+    shared_ = picture_;
+    image_ = Image();
     touch();
     return;
   }
   fill(background_);
   if (!picture_) return;
-  const int w = std::min(picture_->width, image_.width);
-  const int h = std::min(picture_->height, image_.height);
+  const int w = std::min(picture_->width, width());
+  const int h = std::min(picture_->height, height());
   for (int y = 0; y < h; ++y)
     std::memcpy(row(y), picture_->pixels.data() + size_t(y) * picture_->width, sizeof(Colour) * w);
 }
 
 Colour Surface::point(double x, double y) const {
   if (!(x >= 0 && y >= 0 && x < width() && y < height())) return kOutside;  // also NaN
-  return image_.at(int(x), int(y));  // not negative here, so truncation is the floor
+  return current().at(int(x), int(y));  // not negative here, so truncation is the floor
 }
 
 bool clipCopy(const Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy,

@@ -28,8 +28,8 @@ class Surface {
   Surface() = default;
   Surface(int width, int height, Colour background = 0);
 
-  int width() const { return image_.width; }
-  int height() const { return image_.height; }
+  int width() const { return current().width; }
+  int height() const { return current().height; }
 
   // Changes the size; the drawn image is cleared (picture, then background).
   void resize(int width, int height);
@@ -53,22 +53,37 @@ class Surface {
   // The colour at a pixel (coordinates truncated towards minus infinity); kOutside off the image.
   Colour point(double x, double y) const;
   Colour pixel(int x, int y) const {
-    return (x < 0 || y < 0 || x >= width() || y >= height()) ? kOutside : image_.at(x, y);
+    return (x < 0 || y < 0 || x >= width() || y >= height()) ? kOutside : current().at(x, y);
   }
   void setPixel(int x, int y, Colour c) {
-    if (x >= 0 && y >= 0 && x < width() && y < height()) image_.at(x, y) = c;
+    if (x >= 0 && y >= 0 && x < width() && y < height()) own().at(x, y) = c;
   }
 
-  Colour* row(int y) { return image_.pixels.data() + size_t(y) * image_.width; }
-  const Colour* row(int y) const { return image_.pixels.data() + size_t(y) * image_.width; }
-  const Image& image() const { return image_; }
+  // Writable rows take a copy of a shared picture first.
+  Colour* row(int y) { return own().pixels.data() + size_t(y) * image_.width; }
+  const Colour* row(int y) const {
+    return current().pixels.data() + size_t(y) * current().width;
+  }
+  const Image& image() const { return current(); }
 
   // Counts changes to the drawn image, so a window knows when to compose again.
   std::uint64_t version() const { return version_; }
   void touch() { ++version_; }
 
  private:
+  // Until something draws into it, a surface showing exactly its loaded picture shares the
+  // picture's pixels instead of copying them: the race's largest pictures are only read.
+  const Image& current() const { return shared_ ? *shared_ : image_; }
+  Image& own() {
+    if (shared_) {
+      image_ = *shared_;
+      shared_.reset();
+    }
+    return image_;
+  }
+
   Image image_;
+  ImagePtr shared_;
   Colour background_ = 0;
   ImagePtr picture_;
   std::uint64_t version_ = 1;
