@@ -1,5 +1,11 @@
 // The settings-file format: reads and writes keys of an INI file the way the game's settings
 // store expects (private-profile semantics), in UTF-8.
+//
+// Reading: section and key names compare case-insensitively (ASCII letters); lines are split at
+// CRLF, LF or CR; blank lines and lines starting with ';' or '#' are comments; a line without
+// '=' is ignored; a key is everything before the first '=', trimmed; the value everything
+// after it, trimmed of blanks and tabs, with one pair of matching outer quotes ('...' or "...")
+// removed. Only the first section of a name is read, and in it the first of duplicate keys wins.
 #pragma once
 #include <cstddef>
 #include <string>
@@ -9,17 +15,18 @@
 
 namespace svc {
 
-// The value of key in section of the INI text, or def when the section or key is missing.
-// Section and key names compare case-insensitively; the value is trimmed of blanks and one pair
-// of matching outer quotes ('...' or "...") is removed; the first of duplicate keys wins;
-// CRLF, LF and CR line ends are read. Trailing blanks of def are dropped. The result is cut to
-// at most bufferSize - 1 bytes, never inside a multi-byte UTF-8 character.
+// The value of key in section of the INI text, or def (its trailing blanks dropped) when the
+// section or key is missing. The result holds at most bufferSize - 1 characters, cut at a
+// character boundary: a buffer of ten gives at most nine characters.
 std::string profileLookup(std::string_view text, std::string_view section, std::string_view key,
                           std::string_view def, std::size_t bufferSize);
 
-// The INI text with key set to value in section: an existing key keeps its line's position,
-// a new key goes at the end of its section, a new section at the end of the text; every other
-// line (comments included) stays as it was. An empty value is written as "key=".
+// The INI text with key set to value in section: an existing key keeps its line's position (the
+// first one, in the first section of the name), a new key goes after the last entry of its
+// section, a new section at the end of the text; every other line, comments included, stays as
+// it was. New lines end like the text's first line ("\n" in a new file). An empty value is
+// written as "key=". Line breaks in a value are written as blanks, so a value can never add
+// lines to the file.
 std::string profileUpdate(std::string_view text, std::string_view section, std::string_view key,
                           std::string_view value);
 
@@ -28,9 +35,9 @@ std::string getProfileString(const std::string& path, std::string_view section,
                              std::string_view key, std::string_view def, std::size_t bufferSize);
 
 // Writes one or more keys of one section in one go. The file is replaced atomically (a temporary
-// file in the same folder, then a rename), so a crash leaves the old or the new file, never a
-// truncated one. Returns false when the file cannot be written (for example a missing folder);
-// the file is then unchanged.
+// file in the same folder, flushed to the disk, then renamed over it), so a crash leaves the old
+// or the new file, never a truncated one. Returns false when the file cannot be written (for
+// example a missing or read-only folder); the file is then unchanged.
 bool writeProfileStrings(const std::string& path, std::string_view section,
                          const std::vector<std::pair<std::string, std::string>>& values);
 bool writeProfileString(const std::string& path, std::string_view section, std::string_view key,

@@ -13,6 +13,16 @@ std::string_view utf8Prefix(std::string_view text, std::size_t maxBytes) {
   return text.substr(0, n);
 }
 
+std::string_view utf8PrefixChars(std::string_view text, std::size_t maxChars) {
+  std::size_t chars = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (isContinuation(static_cast<unsigned char>(text[i]))) continue;
+    if (chars == maxChars) return text.substr(0, i);
+    ++chars;
+  }
+  return text;
+}
+
 std::size_t utf8Length(std::string_view text) {
   std::size_t n = 0;
   for (unsigned char c : text) n += !isContinuation(c);

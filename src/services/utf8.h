@@ -10,6 +10,9 @@ namespace svc {
 // multi-byte character.
 std::string_view utf8Prefix(std::string_view text, std::size_t maxBytes);
 
+// The longest prefix of text with at most maxChars characters (code points).
+std::string_view utf8PrefixChars(std::string_view text, std::size_t maxChars);
+
 // Number of characters (code points) in text.
 std::size_t utf8Length(std::string_view text);
 

@@ -32,3 +32,13 @@ TEST(Utf8, CharactersCountAndIndexByCodePoint) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Utf8, PrefixByCharacters) {
+  EXPECT_EQ(svc::utf8PrefixChars("Řeřichovský", 9), "Řeřichovs");
+  EXPECT_EQ(svc::utf8PrefixChars("abc", 9), "abc");
+  EXPECT_EQ(svc::utf8PrefixChars("žžž", 0), "");
+}
+
+}  // namespace
