@@ -1,6 +1,8 @@
 #include "program/program.h"
 
+#include "rules/rules.h"
 #include "services/errors.h"
+#include "view/views.h"
 
 namespace game {
 
@@ -32,7 +34,12 @@ void Program::showMenu() {
 
 void Program::loadRace() {
   race_ = std::make_unique<Race>(runtime_, settings_, *menu_);
-  race_->load();
+  Race& r = *race_;
+  r.procedures = {[&r] { VillageView(r); }, [&r] { VillageRules(r); },
+                  [&r] { VillageOpponent(r); }, [&r] { CityView(r); },
+                  [&r] { CityRules(r); },       [&r] { CityOpponent(r); },
+                  [&r] { CircuitView(r); },     [&r] { CircuitRules(r); }};
+  r.load();
 }
 
 }  // namespace game

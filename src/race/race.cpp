@@ -1,6 +1,8 @@
 #include "race/race.h"
 
+#include "race/race_input.h"
 #include "race/race_setup.h"
+#include "race/race_timers.h"
 #include "race/race_window.h"
 #include "services/clock.h"
 #include "services/errors.h"
@@ -12,21 +14,23 @@ Race::Race(svc::Runtime& runtime, SettingsStore& settings, MenuWindow& menu)
       settings_(settings),
       menu_(menu),
       form_("Form1", runtime.ui(), svc::WindowSlot::Main),
+      controls_((buildRaceWindow(form_), form_)),
       music_(runtime.audio().newPlayer()) {
-  buildRaceWindow(form_);
+  wireHandlers();
+  runtime_.addForm(form_);
+}
+
+void Race::wireHandlers() {
+  RaceControls& c = controls_;
   // Frame rate: frames started in the last second.
-  form_.timer("Timer1").onTick = [this] {
-    form_.label("Label8").setCaption("Fps : " + std::to_string(state.FrameCount));
+  c.Timer1.onTick = [this] {
+    controls_.Label8.setCaption("Fps : " + std::to_string(state.FrameCount));
     state.FrameCount = 0;
   };
-  // Leaving: the next start is a restart after a race; the loop ends after this frame.
-  auto leave = [this] {
-    settings_.set("rez1", "false");
-    state.Running = false;
-  };
-  form_.image("ok").mouse.click = leave;
-  form_.image("Command4").mouse.click = leave;
-  runtime_.addForm(form_);
+  c.Timer3.onTick = [this] { CountdownTick(*this); };
+  wireRaceTimers(*this);
+  form_.onKeyDown = [this](int key) { RaceKeyDown(*this, key); };
+  form_.onKeyUp = [this](int key) { RaceKeyUp(*this, key); };
 }
 
 void Race::load() {

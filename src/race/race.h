@@ -6,7 +6,9 @@
 #include <memory>
 
 #include "menu/menu_window.h"
+#include "race/race_controls.h"
 #include "race/race_state.h"
+#include "race/waypoints.h"
 #include "services/form.h"
 #include "services/platform.h"
 #include "services/runtime.h"
@@ -28,8 +30,14 @@ class Race {
 
   RaceState state;
   FrameProcedures procedures;
+  // The opponent's waypoint squares as last placed.
+  Markers markers = freshMarkers();
+  // The race window hears keys only while this is on (from the green light to the race's end).
+  bool keyboardCapture = false;
 
   svc::Form& form() { return form_; }
+  const svc::Form& form() const { return form_; }
+  RaceControls& controls() { return controls_; }
   svc::MusicPlayer& music() { return *music_; }
   svc::Runtime& runtime() { return runtime_; }
   SettingsStore& settings() { return settings_; }
@@ -43,14 +51,19 @@ class Race {
   // the running loop go on with the next frame, as a fresh loop would.
   void GameLoop();
 
+  // Loads a picture of the program folder into a picture control.
+  void load(svc::PictureBox& box, const std::string& relative) { runtime_.loadInto(box, relative); }
+
  private:
   void runFrameProcedures();
   [[noreturn]] void exitSequence();
+  void wireHandlers();
 
   svc::Runtime& runtime_;
   SettingsStore& settings_;
   MenuWindow& menu_;
   svc::Form form_;
+  RaceControls controls_;
   std::unique_ptr<svc::MusicPlayer> music_;
   bool loopRunning_ = false;
   bool restarted_ = false;

@@ -58,20 +58,22 @@ void buildRaceWindow(svc::Form& f) {
 
   // The view: everything of the race is drawn into it.
   svc::PictureBox& pic = f.addPicture("pic", 0, 0, 640, 480);
-  svc::PictureBox& znak = f.addPicture("znak", 290, 40, 60, 60, &pic);
-  znak.autoSize = true;
+  svc::PictureBox& znak = f.addPicture("znak", 280, 160, 50, 50, &pic);
   znak.setVisible(false);
   svc::PictureBox& sem = f.addPicture("sem", 253, 120, 134, 68, &pic);
   sem.autoSize = true;
 
-  // The sliding lap-times box.
-  svc::PictureBox& box = f.addPicture("casy_box", -81, 150, 98, 80, &pic);
+  // The sliding lap-times box: its labels over the panel picture the view draws beneath it,
+  // and the advertisement strip that slides out from under it.
+  svc::PictureBox& strip = f.addPicture("Picture2", -77, 40, 65, 17, &pic);
+  svc::PictureBox& banner = f.addPicture("reklama", 0, 0, 65, 17, &strip);
+  banner.autoSize = true;
+  svc::PictureBox& box = f.addPicture("casy_box", -81, 0, 81, 57, &pic);
+  box.transparent = true;
   for (int i = 0; i < 3; ++i) {
-    svc::Label& l = f.addLabel(indexed("labelcas", i), "-- : -- : --", 8, 8 + 16 * i, 84, 14, &box);
+    svc::Label& l = f.addLabel(indexed("labelcas", i), "-- : -- : --", 10, 7 + 16 * i, 70, 15, &box);
     l.style.size = 11;
   }
-  f.addPicture("Picture2", -76, 56, 98, 20, &box);
-  f.addPicture("reklama", -76, 60, 98, 16, &box);
 
   svc::Label& lap = f.addLabel("Label10", "", 170, 200, 300, 24, &pic);
   lap.align = svc::Align::Centre;
@@ -111,7 +113,9 @@ void buildRaceWindow(svc::Form& f) {
       {"Label6", "", 94, 24, true},       {"Label7", "", 138, 24, true},
       {"sa", "", 6, 44, true},            {"sb", "", 70, 44, true},
       {"Labelmino", "mimo", 6, 64, false}, {"Labelsipka", "sipka", 70, 64, false},
-      {"LabelAIsipka", "AI sipka", 6, 84, false}, {"Labelcheckpoint", "0", 138, 64, true},
+      {"LabelAIsipka", "AI - sipka", 6, 84, false}, {"Labelcheckpoint", "0", 138, 64, true},
+      {"Label11", "", 6, 104, true},      {"Label13", "", 50, 104, true},
+      {"Label14", "", 94, 104, true},     {"Label15", "", 138, 104, true},
   };
   for (const auto& s : statLabels) {
     svc::Label& l = f.addLabel(s.name, s.caption, s.x, s.y, 60, 16, &stats);

@@ -5,24 +5,9 @@
 #include <string>
 
 #include "race/race_state.h"
+#include "race/waypoints.h"
 
 namespace game {
-
-// A waypoint square as last placed, in view coordinates (relative to the view window).
-struct Marker {
-  double left = 0, top = 0, width = 40, height = 40;
-};
-using Markers = std::array<Marker, 32>;
-
-// The squares of a fresh race: 40 × 40, waypoint 24's 72 wide.
-Markers freshMarkers();
-
-// The two waypoint loops: top-left corners of the squares, world pixels.
-struct WaypointTable {
-  std::array<double, 32> x, y;
-};
-const WaypointTable& villageWaypoints();
-const WaypointTable& cityWaypoints();
 
 enum class OpponentTrack { Village, City };
 
@@ -39,9 +24,6 @@ struct OpponentEffects {
 
 // One frame of `VillageOpponent` or `CityOpponent`.
 void OpponentStep(RaceState& s, Markers& markers, OpponentEffects& effects, OpponentTrack track);
-
-// Puts the first waypoint square on the view and aims at its centre (race start).
-void PlaceFirstWaypoint(RaceState& s, Markers& markers);
 
 // A number as the platform writes it into a label (up to 15 significant digits).
 std::string NumberText(double v);

@@ -38,7 +38,11 @@ struct RaceRun {
   std::vector<std::string> log;
   // True at the first event point of a frame (before its procedures) in the call to act.
   bool frameStart = false;
-  explicit RaceRun(std::uint32_t startTick = 0) : g(startTick) { g.start(); }
+  explicit RaceRun(std::uint32_t startTick = 0) : g(startTick) {
+    g.start();
+    // A free ride: no opponent, so a frame runs the view and the rules only.
+    g.program->menu()->setSelection("typ", "Volná jízda");
+  }
 
   svc::ProgramEnd run(const std::string& trasa, std::uint32_t frames,
                       std::function<void(game::Race&)> act = {}) {

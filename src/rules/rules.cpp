@@ -1,0 +1,90 @@
+#include "rules/rules.h"
+
+#include <cmath>
+#include <string>
+
+#include "race/race.h"
+#include "rules/dynamics.h"
+#include "rules/opponent.h"
+#include "services/rotate.h"
+
+namespace game {
+
+void LapRules(Race& race, bool city);
+
+namespace {
+
+std::string numberText(double v) { return NumberText(v); }
+
+// The opponent's contact mask around the player: the colour under the player's centre.
+void contact(Race& race) {
+  RaceState& s = race.state;
+  RaceControls& c = race.controls();
+  if (s.KolderRunMode || s.FreeRideMode) return;
+  if (c.Labelsipka.visible() != c.LabelAIsipka.visible()) return;
+  c.Label12.setCaption(numberText(s.OpponentHeading) + " , " + numberText(s.Heading));
+  const float px = float(s.ViewLeft + s.CarScreenX - s.OpponentX + 50);
+  const float py = float(s.ViewTop + s.CarScreenY - s.OpponentY + 50);
+  const svc::Surface& picture = c.Picture3.surface();
+  const std::array<svc::Colour, 4> keys{picture.pixel(0, 0), picture.pixel(1, 0),
+                                        picture.pixel(2, 0), picture.pixel(3, 0)};
+  ApplyContact(s, picture.point(px, py), keys);
+  c.Line7.setPoints(px, 0, px, 100);
+  c.Line8.setPoints(0, py, 100, py);
+}
+
+void motion(Race& race, const ViewLimits& limits) {
+  RaceState& s = race.state;
+  Steering(s);
+  Pedal(s, race.controls().Labelmino.visible());
+  HeadingWrap(s);
+  Movement(s, limits);
+}
+
+class RaceOpponentEffects : public OpponentEffects {
+ public:
+  explicit RaceOpponentEffects(Race& race) : race_(race) {}
+  void showOffsets(const std::string& sa, const std::string& sb) override {
+    race_.controls().sa.setCaption(sa);
+    race_.controls().sb.setCaption(sb);
+  }
+  void skidTimer(bool on) override { race_.controls().AITimersmyku.setEnabled(on); }
+  bool inArrowZone() override { return race_.controls().LabelAIsipka.visible(); }
+  void stampSkid() override {
+    const RaceState& s = race_.state;
+    RaceControls& c = race_.controls();
+    svc::foxRotate(c.cesta.surface(), int(std::nearbyint(s.OpponentX + 1000)),
+                   int(std::nearbyint(s.OpponentY + 1000)), c.aismyk.surface(), svc::kMagenta,
+                   -s.OpponentHeading, 1);
+  }
+  void waypointReached(int) override {}
+
+ private:
+  Race& race_;
+};
+
+void opponent(Race& race, OpponentTrack track) {
+  RaceOpponentEffects effects(race);
+  OpponentStep(race.state, race.markers, effects, track);
+}
+
+}  // namespace
+
+void VillageRules(Race& race) {
+  LapRules(race, false);
+  contact(race);
+  motion(race, kTownLimits);
+}
+
+void CityRules(Race& race) {
+  LapRules(race, true);
+  contact(race);
+  motion(race, kTownLimits);
+}
+
+void CircuitRules(Race& race) { motion(race, kCircuitLimits); }
+
+void VillageOpponent(Race& race) { opponent(race, OpponentTrack::Village); }
+void CityOpponent(Race& race) { opponent(race, OpponentTrack::City); }
+
+}  // namespace game

@@ -1,0 +1,23 @@
+// The per-frame rules procedures: laps and results, then the player car's motion.
+#pragma once
+#include <string>
+
+namespace game {
+
+class Race;
+
+void VillageRules(Race& race);
+void CityRules(Race& race);
+void CircuitRules(Race& race);
+void VillageOpponent(Race& race);
+void CityOpponent(Race& race);
+
+// A lap time in seconds as the race shows it: "0:" or "1:" and the seconds beyond that minute,
+// three decimals at most (halves to even), no trailing zeros, "." as the separator.
+struct LapTimeText {
+  const char* minute;
+  std::string seconds;
+};
+LapTimeText FormatLapTime(double seconds);
+
+}  // namespace game

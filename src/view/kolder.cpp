@@ -1,0 +1,48 @@
+#include "view/kolder.h"
+
+#include "race/angles.h"
+#include "race/race.h"
+
+namespace game {
+
+KolderPlace KolderPlaceFor(int r) {
+  // Places 0 and 2 are the same street corner, so it comes up twice as often.
+  static constexpr KolderPlace kPlaces[11] = {{-300, -500}, {-700, -500}, {-300, -500},
+                                              {-300, -950}, {-700, -950}, {300, -150},
+                                              {850, -650},  {600, -30},   {100, -150},
+                                              {550, -500},  {400, -30}};
+  return kPlaces[r];
+}
+
+void KolderRunStep(Race& race) {
+  RaceState& s = race.state;
+  RaceControls& c = race.controls();
+  if (s.KolderRunMode && s.TimeLeft < 0) {
+    c.konec.setVisible(true);
+    race.load(c.textik, "/gfx/story/" + race.settings().get("jazyk") + "/kolder.bmp");
+    c.ok.setVisible(false);
+    c.kolde.setVisible(true);
+    c.Command4.setVisible(true);
+    c.Image1.setVisible(false);
+    c.Label18.setCaption(std::to_string(s.KolderCount));
+    c.Label18.setVisible(true);
+  }
+  if (!s.KolderRunMode) return;
+  const double left = s.KolderItemX - s.ViewLeft, top = s.KolderItemY - s.ViewTop;
+  svc::bitBlt(c.pic.surface(), RoundEven(left), RoundEven(top), c.cil.width(), c.cil.height(),
+              c.cil.surface(), 0, 0, svc::Rop::Copy);
+  c.cil.move(RoundEven(left), RoundEven(top));
+  const double px = s.ViewLeft + s.CarScreenX, py = s.ViewTop + s.CarScreenY;
+  const double ix = s.ViewLeft + c.cil.left(), iy = s.ViewTop + c.cil.top();
+  if (ix < px && px < ix + 100 && iy < py && py < iy + 100 && s.Speed > -0.1 && s.Speed < 0.1) {
+    ++s.KolderCount;
+    c.Label17.setCaption("Kolder : " + std::to_string(s.KolderCount));
+    svc::Runtime& rt = race.runtime();
+    rt.random().seed(rt.clock().ticks());
+    const KolderPlace next = KolderPlaceFor(int(rt.random().next() * 11));
+    s.KolderItemX = std::int16_t(next.x);
+    s.KolderItemY = std::int16_t(next.y);
+  }
+}
+
+}  // namespace game

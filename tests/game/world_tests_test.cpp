@@ -1,0 +1,163 @@
+// The world tests of the view on small synthetic masks: sections and the finish-line re-arm,
+// off-track, walls, checkpoints.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "fake_platform.h"
+#include "race/angles.h"
+#include "view/world_tests.h"
+
+namespace {
+
+using namespace game;
+
+// Mask colours of the fixture: every key distinct from the road.
+constexpr svc::Colour kRoad = svc::rgb(90, 90, 90);
+constexpr svc::Colour kGrass = svc::rgb(0, 160, 0);
+constexpr svc::Colour kArrow = svc::rgb(255, 255, 0);
+constexpr svc::Colour kWall = svc::rgb(120, 60, 0);
+constexpr svc::Colour kFinish = svc::rgb(255, 255, 255);
+constexpr svc::Colour kSwitch0 = svc::rgb(0, 0, 255);
+constexpr svc::Colour kSwitch1 = svc::rgb(0, 255, 255);
+constexpr svc::Colour kCheckA = svc::rgb(255, 0, 0);
+constexpr svc::Colour kCheckB = svc::rgb(128, 0, 0);
+constexpr svc::Colour kGuidePlus = svc::rgb(200, 0, 200);
+constexpr svc::Colour kGuideMinus = svc::rgb(100, 0, 100);
+
+// A 400 × 400 mask of road with the legend in its corner and one area per surface class, each
+// 10 × 10 mask pixels; area n starts at mask x = 20 + 20 n, y = 100.
+enum Area { kAreaRoad, kAreaGrass, kAreaWall, kAreaSwitch, kAreaCheckA, kAreaCheckB, kAreaFinish };
+
+svc::ImagePtr makeMask(svc::Colour switchColour) {
+  auto img = std::make_shared<svc::Image>(400, 400, kRoad);
+  img->at(0, 0) = kGrass;
+  img->at(0, 1) = kArrow;
+  img->at(3, 3) = kWall;
+  img->at(0, 2) = kFinish;
+  img->at(4, 4) = kGuideMinus;
+  img->at(4, 3) = kGuidePlus;
+  img->at(5, 5) = kCheckA;
+  img->at(5, 4) = kCheckB;
+  img->at(2, 2) = switchColour;
+  const svc::Colour areas[] = {kRoad, kGrass, kWall, switchColour, kCheckA, kCheckB, kFinish};
+  for (int n = 0; n < 7; ++n)
+    for (int y = 100; y < 110; ++y)
+      for (int x = 20 + 20 * n; x < 30 + 20 * n; ++x) img->at(x, y) = areas[n];
+  return img;
+}
+
+struct WorldFixture {
+  testing_support::FakeGame g;
+  std::unique_ptr<Race> race;
+  WorldFixture(int startSection) {
+    g.start();
+    race = std::make_unique<Race>(g.program->runtime(), g.program->settings(), *g.program->menu());
+    RaceControls& c = race->controls();
+    c.KON[0]->setPicture(makeMask(kSwitch0), "mini1.bmp");
+    c.KON[1]->setPicture(makeMask(kSwitch1), "mini2.bmp");
+    RaceState& s = race->state;
+    FillAngleTables(s);
+    s.CarScreenX = 320;
+    s.CarScreenY = 240;
+    s.PlayerSection = std::int16_t(startSection);
+    s.OffTrackColour = kGrass;
+    s.ArrowZoneColour = kArrow;
+    s.WallColour = kWall;
+    s.FinishLineColour = 123;  // disarmed
+    s.CheckpointColour = {kCheckA, kCheckB};
+  }
+  // Puts the car's centre in the middle of an area (Village/City scale, one fifth).
+  void driveTo(Area a) {
+    race->state.ViewLeft = (25 + 20 * a) * 5 - 1000 - 320;
+    race->state.ViewTop = 105 * 5 - 1000 - 240;
+  }
+  int count() { return std::atoi(race->controls().Labelcheckpoint.caption().c_str()); }
+};
+
+constexpr MaskScale kFifth{5};
+
+TEST(WorldTests, VillageSectionsWrapAndReArmTheFinishLine) {
+  WorldFixture f(1);
+  f.driveTo(kAreaSwitch);  // the switch colour of KON(1) and of KON(0) lie in the same area
+  PlayerSectionSwitch(*f.race, kFifth);
+  EXPECT_EQ(f.race->state.PlayerSection, 0);
+  EXPECT_EQ(f.race->state.FinishLineColour, kFinish);
+  f.race->state.FinishLineColour = 123;
+  PlayerSectionSwitch(*f.race, kFifth);
+  EXPECT_EQ(f.race->state.PlayerSection, 1);
+  EXPECT_EQ(f.race->state.FinishLineColour, 123u);  // no re-arm on the way to section 1
+}
+
+TEST(WorldTests, CityStartsInSectionZeroAndReArmsOnTheSecondSwitch) {
+  WorldFixture f(0);
+  f.driveTo(kAreaSwitch);
+  PlayerSectionSwitch(*f.race, kFifth);
+  EXPECT_EQ(f.race->state.PlayerSection, 1);
+  EXPECT_EQ(f.race->state.FinishLineColour, 123u);
+  PlayerSectionSwitch(*f.race, kFifth);
+  EXPECT_EQ(f.race->state.PlayerSection, 0);
+  EXPECT_EQ(f.race->state.FinishLineColour, kFinish);
+}
+
+TEST(WorldTests, WallsThrowTheCarBack) {
+  struct Case {
+    const char* name;
+    Area area;
+    double speed;
+    const char* throttle;
+    bool skidTimer;
+    double after;
+  };
+  const Case cases[] = {
+      {"forwards onto a wall", kAreaWall, 0.8, "up", false, -0.2},
+      {"braking onto a wall", kAreaWall, 0.5, "down", false, 0.2},
+      {"reversing onto a wall", kAreaWall, -0.2, "down", false, 0.2},
+      {"reversing, skid timer running", kAreaWall, -0.2, "down", true, -0.2},
+      {"standing on a wall", kAreaWall, 0, "", false, 0},
+      {"forwards on the road", kAreaRoad, 0.8, "up", false, 0.8},
+  };
+  for (const Case& c : cases) {
+    WorldFixture f(0);
+    f.driveTo(c.area);
+    f.race->state.Speed = c.speed;
+    f.race->state.Throttle = c.throttle;
+    f.race->controls().Timersmyku.setEnabled(c.skidTimer);
+    WallBounce(*f.race, kFifth);
+    EXPECT_EQ(f.race->state.Speed, c.after) << c.name;
+  }
+}
+
+TEST(WorldTests, OffTrackFollowsTheCarsCentreAndNothingOutsideTheMask) {
+  WorldFixture f(0);
+  svc::Label& mino = f.race->controls().Labelmino;
+  f.driveTo(kAreaGrass);
+  OffTrackFlag(*f.race, kFifth);
+  EXPECT_TRUE(mino.visible());
+  f.driveTo(kAreaRoad);
+  OffTrackFlag(*f.race, kFifth);
+  EXPECT_FALSE(mino.visible());
+  // Outside the mask the car is on no surface: not off the track, not on a wall.
+  f.race->state.ViewLeft = 5000;
+  OffTrackFlag(*f.race, kFifth);
+  EXPECT_FALSE(mino.visible());
+  f.race->state.Speed = 0.5;
+  WallBounce(*f.race, kFifth);
+  EXPECT_EQ(f.race->state.Speed, 0.5);
+}
+
+TEST(WorldTests, ACheckpointCountsOnceAndDrivingBackCountsThePreviousOneAgain) {
+  WorldFixture f(0);
+  f.race->state.NextCheckpoint = 0;
+  const Area path[] = {kAreaCheckA, kAreaCheckA, kAreaRoad, kAreaCheckA,  // A once
+                       kAreaCheckB, kAreaRoad,                            // B
+                       kAreaCheckA, kAreaCheckB};  // back over A counts, forward over B again
+  const int counts[] = {1, 1, 1, 1, 2, 2, 3, 4};
+  for (std::size_t i = 0; i < std::size(path); ++i) {
+    f.driveTo(path[i]);
+    CheckpointTest(*f.race, kFifth, false);
+    EXPECT_EQ(f.count(), counts[i]) << "step " << i;
+  }
+}
+
+}  // namespace
