@@ -355,6 +355,8 @@ bool saveBmp(const Image& image, const std::string& path) {
 }
 
 bool saveJpg(const Image& image, const std::string& path, int quality) {
+  // Tools write JPEGs without starting the whole of SDL; the JPEG codec is loaded on demand.
+  if (!(IMG_Init(IMG_INIT_JPG) & IMG_INIT_JPG)) return false;
   SDL_Surface* s = toSdl(image);
   const bool ok = s && IMG_SaveJPG(s, path.c_str(), quality) == 0;
   SDL_FreeSurface(s);

@@ -3,7 +3,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <stdexcept>
+
+#include <gif_lib.h>
+
+#include "services/sdl_backend.h"
 
 namespace fs = std::filesystem;
 
@@ -67,6 +72,44 @@ void Context::writeBmp(const std::string& relative, const Image& image) const {
   auto out = openOut(path(relative));
   out.write(b.data(), std::streamsize(b.size()));
   if (!out) throw std::runtime_error("cannot write " + path(relative));
+}
+
+void Context::writeGif(const std::string& relative, const Image& image) const {
+  // An exact palette of the picture's own colours, padded to a power of two.
+  std::map<Colour, int> index;
+  for (Colour c : image.pixels)
+    if (index.emplace(c, int(index.size())).second && index.size() > 256)
+      throw std::runtime_error(relative + ": more than 256 colours for a GIF");
+  int bits = 1;
+  while ((1 << bits) < int(index.size())) ++bits;
+  std::vector<GifColorType> palette(std::size_t(1) << bits, GifColorType{0, 0, 0});
+  for (const auto& [c, i] : index)
+    palette[std::size_t(i)] = {GifByteType(svc::red(c)), GifByteType(svc::green(c)),
+                               GifByteType(svc::blue(c))};
+  const std::string full = path(relative);
+  fs::create_directories(fs::path(full).parent_path());
+  int error = 0;
+  GifFileType* gif = EGifOpenFileName(full.c_str(), false, &error);
+  if (!gif) throw std::runtime_error("cannot write " + full);
+  ColorMapObject* map = GifMakeMapObject(int(palette.size()), palette.data());
+  bool ok = map && EGifPutScreenDesc(gif, image.width, image.height, bits, 0, map) == GIF_OK &&
+            EGifPutImageDesc(gif, 0, 0, image.width, image.height, false, nullptr) == GIF_OK;
+  std::vector<GifPixelType> row(std::size_t(image.width));
+  for (int y = 0; ok && y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) row[std::size_t(x)] = GifPixelType(index[image.at(x, y)]);
+    ok = EGifPutLine(gif, row.data(), image.width) == GIF_OK;
+  }
+  GifFreeMapObject(map);
+  if (EGifCloseFile(gif, &error) != GIF_OK || !ok) throw std::runtime_error("cannot write " + full);
+  // giflib creates its files readable by their owner only.
+  fs::permissions(full, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                            fs::perms::others_read);
+}
+
+void Context::writeJpg(const std::string& relative, const Image& image, int quality) const {
+  const std::string full = path(relative);
+  fs::create_directories(fs::path(full).parent_path());
+  if (!svc::saveJpg(image, full, quality)) throw std::runtime_error("cannot write " + full);
 }
 
 void Context::writeText(const std::string& relative, const std::string& text) const {

@@ -19,6 +19,10 @@ struct Context {
   std::string path(const std::string& relative) const;
   // Writers; each creates the folders it needs and throws std::runtime_error on failure.
   void writeBmp(const std::string& relative, const Image& image) const;  // 24-bit, lossless
+  // Lossless too, for pictures of at most 256 colours (masks); more colours throw.
+  void writeGif(const std::string& relative, const Image& image) const;
+  // Lossy, for the big map pictures the game only looks at (quality 1..100).
+  void writeJpg(const std::string& relative, const Image& image, int quality = 95) const;
   void writeText(const std::string& relative, const std::string& text) const;
   void copyFile(const std::string& from, const std::string& relative) const;
 };

@@ -1,42 +1,17 @@
-// Scenario tests: driver scripts run through the real drovanta-driver, their dumps checked.
+// Scenario tests of the start-up, the settings store and the frame loop: driver scripts run
+// through the real drovanta-driver, their dumps checked.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <vector>
 
-#include "json.h"
+#include "script_run.h"
 
 namespace {
 
 using testjson::Value;
-
-struct ScriptRun {
-  int status = -1;
-  std::vector<Value> dumps;
-};
-
-// Runs a script of tests/scenarios and reads every dump it wrote to standard output.
-ScriptRun runScript(const std::string& name) {
-  const std::string command = std::string(DROVANTA_DRIVER) + " " + SCENARIO_DIR + "/" + name +
-                              " 2>/dev/null";
-  ScriptRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  std::string out;
-  std::array<char, 65536> buf;
-  while (std::size_t n = std::fread(buf.data(), 1, buf.size(), pipe)) out.append(buf.data(), n);
-  run.status = pclose(pipe);
-  std::istringstream lines(out);
-  for (std::string line; std::getline(lines, line);)
-    if (!line.empty() && line[0] == '{') run.dumps.push_back(testjson::parse(line));
-  return run;
-}
-
-std::string setting(const Value& dump, const char* key) { return dump["settings"][key].s; }
+using testscript::runScript;
+using testscript::ScriptRun;
+using testscript::setting;
 
 // A frame every 23 virtual ms: each one-second window holds 43 or 44 frame starts.
 bool isPacedRate(const std::string& caption) {
