@@ -34,6 +34,8 @@ void Race::wireHandlers() {
 }
 
 void Race::load() {
+  // The pictures built into the race window come first, as the window is created.
+  LoadBuiltInPictures(*this);
   RaceSetup(*this);
   // The set-up ends in a start procedure, whose frame loop ends the program.
   throw svc::ProgramEnd{true};

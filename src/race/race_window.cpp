@@ -89,10 +89,13 @@ void buildRaceWindow(svc::Form& f) {
   svc::Label& count = f.addLabel("Label17", "Kolder : 0", 10, 34, 130, 22, &pic);
   count.style = {16, true};
   count.setVisible(false);
+  // The needles pivot on the centres of the dial's two scales (the dial sits at (515, 390)).
   svc::LineShape& speedNeedle = f.addLine("Line3", &pic);
+  speedNeedle.setPoints(551, 426, 521, 426);
   speedNeedle.setVisible(false);
   speedNeedle.thickness = 2;
   svc::LineShape& revNeedle = f.addLine("Line4", &pic);
+  revNeedle.setPoints(611, 447, 586, 447);
   revNeedle.setVisible(false);
   revNeedle.thickness = 2;
 

@@ -124,7 +124,11 @@ bool Driver::blocked() {
   return false;
 }
 
-void Driver::poll(std::deque<svc::InputEvent>& out) { pump(&out, false); }
+void Driver::poll(std::deque<svc::InputEvent>& out) {
+  pump(&out, false);
+  if (game::Race* race = program_ && !programEnded_ ? program_->race() : nullptr)
+    autopilot_.drive(*race, out);
+}
 
 void Driver::waitForInput(std::uint32_t untilTick, bool hasDeadline) {
   // Nothing runs frames: time passes only here.
@@ -192,6 +196,21 @@ void Driver::pump(std::deque<svc::InputEvent>* events, bool topLevel) {
       if (!race) throw ScriptError(l.number, "frames: no race is running");
       frameTarget_ = race->state.TotalFrames + std::uint32_t(parseInt(l.number, l.rest));
       waitLine_ = l.number;
+    } else if (c == "autopilot") {
+      auto [mode, speed] = splitFirst(l.rest);
+      if (mode == "off") {
+        autopilot_.disable();
+      } else if (mode == "on") {
+        double top = 1;
+        if (!speed.empty()) {
+          char* end = nullptr;
+          top = std::strtod(speed.c_str(), &end);
+          if (*end || top <= 0) throw ScriptError(l.number, "autopilot: not a speed: '" + speed + "'");
+        }
+        autopilot_.enable(top);
+      } else {
+        throw ScriptError(l.number, "autopilot: on [SPEED] or off expected");
+      }
     } else if (c == "click") {
       const auto dot = l.rest.find('.');
       if (dot == std::string::npos) throw ScriptError(l.number, "click: FORM.CONTROL expected");

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "autopilot.h"
 #include "program/program.h"
 #include "services/clock.h"
 #include "services/platform.h"
@@ -61,6 +62,7 @@ class Driver : public svc::InputSource {
   std::unique_ptr<svc::PictureLoader> pictures_;
   std::unique_ptr<svc::TextRenderer> text_;
   std::unique_ptr<game::Program> program_;
+  Autopilot autopilot_;
   int relaunches_ = 0;
   bool programEnded_ = false;
   std::optional<std::uint32_t> waitTarget_;

@@ -54,7 +54,8 @@ std::vector<PathPoint> traceOpponent(game::OpponentTrack track, int laps) {
       nextWatchdog += kWatchdogMs;
     }
     OpponentStep(s, markers, fx, track);
-    path.push_back({s.OpponentX, s.OpponentY, s.OpponentHeading, s.WaypointIndex, s.OpponentLaps});
+    path.push_back({s.OpponentX, s.OpponentY, s.OpponentHeading, s.WaypointIndex, s.OpponentLaps,
+                    s.OpponentSpeed});
   }
   return path;
 }

@@ -1,0 +1,129 @@
+#include "autopilot.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "race/race_input.h"
+
+namespace driver {
+
+namespace {
+
+// Degrees in (-180, 180].
+double wrap(double a) {
+  while (a > 180) a -= 360;
+  while (a <= -180) a += 360;
+  return a;
+}
+
+// The game's angles: 0 east, growing counter-clockwise on the screen (y grows downwards).
+double bearing(double fromX, double fromY, double toX, double toY) {
+  return std::atan2(-(toY - fromY), toX - fromX) * 180 / std::numbers::pi;
+}
+
+constexpr double kLookAhead = 70;    // pixels along the path to the point the car steers at
+constexpr double kSpeedWindow = 160; // pixels ahead whose slowest speed the car keeps to
+
+}  // namespace
+
+void Autopilot::enable(double topSpeed) {
+  on_ = true;
+  topSpeed_ = topSpeed;
+}
+
+void Autopilot::disable() { on_ = false; }
+
+void Autopilot::press(int key, std::deque<svc::InputEvent>& out, bool down) const {
+  svc::InputEvent e;
+  e.type = down ? svc::InputEvent::Type::KeyDown : svc::InputEvent::Type::KeyUp;
+  e.slot = svc::WindowSlot::Main;
+  e.key = key;
+  out.push_back(e);
+}
+
+void Autopilot::hold(int* held, int want, std::deque<svc::InputEvent>& out) const {
+  if (*held && *held != want) press(*held, out, false);
+  *held = want;
+  if (want) press(want, out, true);
+}
+
+void Autopilot::followPath(const game::RaceState& s, int* steer, int* pedal) {
+  const double x = s.ViewLeft + s.CarScreenX, y = s.ViewTop + s.CarScreenY;
+  // The nearest point a little way ahead of the last one (the path crosses itself, so only a
+  // window ahead is searched).
+  std::size_t best = cursor_;
+  double bestDist = std::hypot(path_[cursor_].x - x, path_[cursor_].y - y);
+  for (std::size_t i = nextPoint(cursor_), n = 0; n < 80; i = nextPoint(i), ++n) {
+    const double d = std::hypot(path_[i].x - x, path_[i].y - y);
+    if (d < bestDist) {
+      best = i;
+      bestDist = d;
+    }
+  }
+  cursor_ = best;
+  // Steer at a point further along; keep to the slowest speed the computer car drives ahead.
+  std::size_t aim = cursor_;
+  double along = 0, slowest = path_[cursor_].speed;
+  for (std::size_t i = cursor_, j = nextPoint(i); along < kSpeedWindow; i = j, j = nextPoint(j)) {
+    along += std::hypot(path_[j].x - path_[i].x, path_[j].y - path_[i].y);
+    if (along < kLookAhead) aim = j;
+    slowest = std::min(slowest, path_[j].speed);
+  }
+  const double err = wrap(bearing(x, y, path_[aim].x, path_[aim].y) - s.Heading);
+
+  if (reverseFrames_ > 0) {
+    // Backing away from a wall: reversing turns the car the other way round.
+    --reverseFrames_;
+    *pedal = game::kKeyDown;
+    if (err > 5) *steer = game::kKeyRight;
+    if (err < -5) *steer = game::kKeyLeft;
+    return;
+  }
+  if (err > 1.5) *steer = game::kKeyLeft;  // Left turns the car counter-clockwise
+  if (err < -1.5) *steer = game::kKeyRight;
+  double wanted = std::min(topSpeed_, (slowest + 0.6) / s.SpeedScale);
+  if (std::fabs(err) > 35) wanted = std::min(wanted, 0.6);
+  if (s.Speed > wanted + 0.08) *pedal = game::kKeyDown;
+  else if (s.Speed < wanted) *pedal = game::kKeyUp;
+  if (s.RaceStarted && *pedal == game::kKeyUp && std::fabs(s.Speed) < 0.02) {
+    if (++stuckFrames_ > 40) {
+      stuckFrames_ = 0;
+      reverseFrames_ = 45;
+    }
+  } else {
+    stuckFrames_ = 0;
+  }
+}
+
+void Autopilot::drive(const game::Race& race, std::deque<svc::InputEvent>& out) {
+  const game::RaceState& s = race.state;
+  if (s.TotalFrames == lastFrame_) return;
+  lastFrame_ = s.TotalFrames;
+  int steer = 0, pedal = 0;
+  if (on_ && (s.TrackKind == 1 || s.TrackKind == 2)) {
+    // Every start (the first race or a restart) begins at the start of the path again.
+    if (path_.empty() || trackKind_ != s.TrackKind || (raceStarted_ && !s.RaceStarted)) {
+      trackKind_ = s.TrackKind;
+      path_ = art::traceOpponent(
+          s.TrackKind == 1 ? game::OpponentTrack::Village : game::OpponentTrack::City, 2);
+      // The computer car waits for the lights and then launches: the waiting is no part of the
+      // path, and the launch is no corner to slow for.
+      std::erase_if(path_, [](const art::PathPoint& p) { return p.speed == 0; });
+      for (art::PathPoint& p : path_)
+        if (p.lap == 0 && p.waypoint < 3) p.speed = std::max(p.speed, 7.0);
+      loopStart_ = std::size_t(std::find_if(path_.begin(), path_.end(),
+                                            [](const art::PathPoint& p) { return p.lap == 1; }) -
+                               path_.begin());
+      if (loopStart_ >= path_.size()) loopStart_ = 0;
+      cursor_ = 0;
+      stuckFrames_ = reverseFrames_ = 0;
+    }
+    raceStarted_ = s.RaceStarted;
+    if (!path_.empty()) followPath(s, &steer, &pedal);
+  }
+  hold(&heldSteer_, steer, out);
+  hold(&heldPedal_, pedal, out);
+}
+
+}  // namespace driver
