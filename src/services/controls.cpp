@@ -93,9 +93,13 @@ void PictureBox::resize(int width, int height) {
 
 void PictureBox::setPicture(ImagePtr picture, const std::string& file) {
   if (autoSize && picture) Control::resize(picture->width, picture->height);
-  if (surface_.width() != width() || surface_.height() != height())
-    surface_ = Surface(width(), height(), surface_.background());
-  surface_.setPicture(std::move(picture), false);
+  if (picture && picture->width == width() && picture->height == height()) {
+    surface_.setPicture(std::move(picture), true);  // shown as it is, nothing to allocate
+  } else {
+    if (surface_.width() != width() || surface_.height() != height())
+      surface_ = Surface(width(), height(), surface_.background());
+    surface_.setPicture(std::move(picture), false);
+  }
   setPictureFile(file);
   changed();
 }

@@ -1,9 +1,28 @@
 #include "services/surface.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
+
 namespace svc {
+
+void adviseLargePages(const void* data, std::size_t bytes) {
+#ifdef __linux__
+  constexpr std::uintptr_t kLarge = std::uintptr_t(2) << 20;
+  if (bytes < 2 * kLarge) return;
+  // Only the whole large pages inside the buffer.
+  const std::uintptr_t begin = (reinterpret_cast<std::uintptr_t>(data) + kLarge - 1) & ~(kLarge - 1);
+  const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(data) + bytes) & ~(kLarge - 1);
+  if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+#else
+  (void)data;
+  (void)bytes;
+#endif
+}
 
 Surface::Surface(int width, int height, Colour background)
     : image_(std::max(0, width), std::max(0, height), background), background_(background) {}
@@ -17,8 +36,11 @@ void Surface::resize(int width, int height) {
 void Surface::setPicture(ImagePtr picture, bool autosize) {
   picture_ = std::move(picture);
   if (autosize && picture_) {
-    shared_.reset();
-    image_ = Image(picture_->width, picture_->height, background_);
+    // The surface takes the picture's size and shows it, sharing its pixels until drawn into.
+    shared_ = picture_;
+    image_ = Image();
+    touch();
+    return;
   }
   cls();
 }

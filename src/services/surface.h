@@ -9,6 +9,10 @@
 
 namespace svc {
 
+// Asks the system to back a large pixel buffer with large pages where it can: the race's
+// 2000 × 2000 pictures are first touched at a race start, and small pages make that slow.
+void adviseLargePages(const void* data, std::size_t bytes);
+
 // A decoded picture: width, height and pixels in the game's colour format (top byte zero).
 struct Image {
   int width = 0;
@@ -16,7 +20,19 @@ struct Image {
   std::vector<Colour> pixels;
 
   Image() = default;
-  Image(int w, int h, Colour fill = 0) : width(w), height(h), pixels(size_t(w) * h, fill) {}
+  Image(int w, int h, Colour fill = 0) : width(w), height(h) {
+    const std::size_t n = std::size_t(w) * std::size_t(h);
+    pixels.reserve(n);
+    adviseLargePages(pixels.data(), n * sizeof(Colour));
+    pixels.assign(n, fill);
+  }
+  Image(const Image& other) : Image(other.width, other.height) { pixels = other.pixels; }
+  Image& operator=(const Image& other) {
+    if (this != &other) *this = Image(other);
+    return *this;
+  }
+  Image(Image&&) noexcept = default;
+  Image& operator=(Image&&) noexcept = default;
   Colour at(int x, int y) const { return pixels[size_t(y) * width + x]; }
   Colour& at(int x, int y) { return pixels[size_t(y) * width + x]; }
 };
