@@ -47,7 +47,7 @@ std::string readFile(const std::string& path, bool* exists) {
 }  // namespace
 
 Driver::Driver(std::vector<std::string> lines, std::string programFolder, std::ostream& out)
-    : builtFolder_(std::move(programFolder)), out_(out), clock_(0) {
+    : builtFolder_(std::move(programFolder)), out_(out), virtualClock_(0) {
   int number = 0;
   for (std::string& raw : lines) {
     ++number;
@@ -97,7 +97,7 @@ void Driver::startProgram() {
   ensureRoot();
   svc::Services services;
   services.programFolder = root_;
-  services.clock = &clock_;
+  services.clock = clock_;
   services.input = this;
   services.presenter = presenter_.get();
   services.audio = audio_.get();
@@ -113,7 +113,7 @@ void Driver::startProgram() {
 
 bool Driver::blocked() {
   if (waitTarget_) {
-    if (svc::tickAfter(*waitTarget_, clock_.ticks())) return true;
+    if (svc::tickAfter(*waitTarget_, clock_->ticks())) return true;
     waitTarget_.reset();
   }
   if (frameTarget_) {
@@ -136,9 +136,9 @@ void Driver::waitForInput(std::uint32_t untilTick, bool hasDeadline) {
   if (waitTarget_) {
     std::uint32_t to = *waitTarget_;
     if (hasDeadline && svc::tickAfter(to, untilTick)) to = untilTick;
-    clock_.waitUntil(to);
+    clock_->waitUntil(to);
   } else if (hasDeadline && next_ >= lines_.size()) {
-    clock_.waitUntil(untilTick);
+    clock_->waitUntil(untilTick);
   }
 }
 
@@ -170,6 +170,10 @@ void Driver::pump(std::deque<svc::InputEvent>* events, bool topLevel) {
         if (!svc::writeProfileString(file, "dv", key, value))
           throw ScriptError(l.number, "cannot write " + file);
       }
+    } else if (c == "realtime") {
+      if (program_) throw ScriptError(l.number, "realtime: only before start");
+      realClock_ = std::make_unique<svc::SdlClock>();
+      clock_ = realClock_.get();
     } else if (c == "start") {
       if (!topLevel) throw ScriptError(l.number, "start: the program is already running");
       startProgram();
@@ -189,7 +193,7 @@ void Driver::pump(std::deque<svc::InputEvent>* events, bool topLevel) {
       if (!menu || !menu->form().loaded()) throw ScriptError(l.number, "race: no menu to start from");
       menu->startRace();
     } else if (c == "wait") {
-      waitTarget_ = clock_.ticks() + std::uint32_t(parseInt(l.number, l.rest));
+      waitTarget_ = clock_->ticks() + std::uint32_t(parseInt(l.number, l.rest));
       waitLine_ = l.number;
     } else if (c == "frames") {
       game::Race* race = program(l).race();
@@ -315,7 +319,7 @@ std::string Driver::dump() {
   bool exists = false;
   if (!root_.empty()) settingsFile = readFile(root_ + "/Data/snow.ini", &exists);
   return dumpJson(program_ && !programEnded_ ? program_.get() : nullptr,
-                  exists ? svc::jsonString(settingsFile) : "null", relaunches_, clock_.ticks());
+                  exists ? svc::jsonString(settingsFile) : "null", relaunches_, clock_->ticks());
 }
 
 int Driver::run() {

@@ -56,7 +56,10 @@ class Driver : public svc::InputSource {
   std::string root_;
   std::string tempRoot_;
   std::ostream& out_;
-  svc::VirtualClock clock_;
+  // Virtual time by default; the real clock after `realtime` (for measuring a real run).
+  svc::VirtualClock virtualClock_;
+  std::unique_ptr<svc::Clock> realClock_;
+  svc::Clock* clock_ = &virtualClock_;
   std::unique_ptr<svc::Presenter> presenter_;
   std::unique_ptr<svc::AudioDevice> audio_;
   std::unique_ptr<svc::PictureLoader> pictures_;
