@@ -10,8 +10,6 @@
 
 namespace game {
 
-void LapRules(Race& race, bool city);
-
 namespace {
 
 std::string numberText(double v) { return NumberText(v); }

@@ -6,6 +6,10 @@ namespace game {
 
 class Race;
 
+// The laps half of the Village and City rules: the race end, the lap-times box and the finish
+// line with the lap times and the result.
+void LapRules(Race& race, bool city);
+
 void VillageRules(Race& race);
 void CityRules(Race& race);
 void CircuitRules(Race& race);
