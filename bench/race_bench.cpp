@@ -86,8 +86,12 @@ void raceFrames(benchmark::State& state, const char* trasa) {
     if (!state.KeepRunning()) throw Stop{};
   });
 }
-void BM_VillageFrame(benchmark::State& state) { raceFrames(state, "Vesnice"); }
-void BM_CityFrame(benchmark::State& state) { raceFrames(state, "Město"); }
+void BM_VillageFrame(benchmark::State& state) {
+  raceFrames(state, "Vesnice");
+}
+void BM_CityFrame(benchmark::State& state) {
+  raceFrames(state, "Město");
+}
 BENCHMARK(BM_VillageFrame)->Unit(benchmark::kMicrosecond)->MinTime(3);
 BENCHMARK(BM_CityFrame)->Unit(benchmark::kMicrosecond)->MinTime(3);
 
@@ -104,8 +108,12 @@ void raceStart(benchmark::State& state, const char* trasa) {
     state.ResumeTiming();
   }
 }
-void BM_VillageStart(benchmark::State& state) { raceStart(state, "Vesnice"); }
-void BM_CityStart(benchmark::State& state) { raceStart(state, "Město"); }
+void BM_VillageStart(benchmark::State& state) {
+  raceStart(state, "Vesnice");
+}
+void BM_CityStart(benchmark::State& state) {
+  raceStart(state, "Město");
+}
 BENCHMARK(BM_VillageStart)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_CityStart)->Unit(benchmark::kMillisecond)->Iterations(10);
 

@@ -34,7 +34,7 @@ TEST(LapTimes, ShownWithTheMinuteTextAndThreeDecimalsAtMost) {
     double seconds;
     const char* slot;
   };
-  const Case cases[] = {{60.0, "0:60"},   {60.5, "1:0.5"},    {45.1, "0:45.1"},
+  const Case cases[] = {{60.0, "0:60"},    {60.5, "1:0.5"},      {45.1, "0:45.1"},
                         {61.25, "1:1.25"}, {45.123, "0:45.123"}, {75.2, "1:15.2"}};
   for (const Case& c : cases) {
     LapFixture f;
@@ -54,7 +54,10 @@ TEST(LapTimes, RoundingOfTheSecondsIsHalvesToEven) {
     const char* minute;
     const char* text;
   };
-  const Case cases[] = {{45.0, "0:", "45"}, {2.0625, "0:", "2.062"}, {2.0635, "0:", "2.064"}, {60.25, "1:", "0.25"},
+  const Case cases[] = {{45.0, "0:", "45"},
+                        {2.0625, "0:", "2.062"},
+                        {2.0635, "0:", "2.064"},
+                        {60.25, "1:", "0.25"},
                         {135.2, "1:", "75.2"}};
   for (const Case& c : cases) {
     const LapTimeText t = FormatLapTime(c.seconds);
@@ -140,12 +143,11 @@ TEST(RaceResult, TheThirdCountedLapDecidesAndWinsUnlock) {
       {"Village won", false, "Závody", 2, "0", "0", "/win.bmp", "o", "43", "1", "0"},
       {"Village won, already unlocked", false, "Závody", 2, "2", "0", "/win.bmp", "o", "43", "2",
        "0"},
-      {"Village won, championship", false, "Championat", 2, "0", "1", "/win3.bmp", "1", "o43",
-       "1", "1"},
+      {"Village won, championship", false, "Championat", 2, "0", "1", "/win3.bmp", "1", "o43", "1",
+       "1"},
       {"City lost", true, "Závody", 4, "1", "0", "/end.bmp", "34", "o1", "1", "0"},
       {"City won", true, "Závody", 0, "0", "2", "/win2.bmp", "o", "43", "2", "1"},
-      {"City won, championship", true, "Championat", 1, "1", "1", "/win4.bmp", "4", "o1", "2",
-       "2"},
+      {"City won, championship", true, "Championat", 1, "1", "1", "/win4.bmp", "4", "o1", "2", "2"},
   };
   const std::pair<char, const char*> buttons[] = {
       {'o', "ok"}, {'4', "Command4"}, {'3', "Command3"}, {'i', "Image3"}, {'1', "Image1"}};
@@ -197,8 +199,10 @@ TEST(RaceResult, FreeRidesAndKolderRunsNeverEndByLaps) {
     bool city;
     int lapsAfter;  // -1: the line is not tested at all
   };
-  const Case cases[] = {{"Volná jízda", false, -1}, {"Volná jízda", true, -1},
-                        {"Kolder Run", true, -1},   {"Kolder Run", false, 3}};
+  const Case cases[] = {{"Volná jízda", false, -1},
+                        {"Volná jízda", true, -1},
+                        {"Kolder Run", true, -1},
+                        {"Kolder Run", false, 3}};
   for (const Case& c : cases) {
     LapFixture f;
     f.city = c.city;

@@ -27,7 +27,18 @@ constexpr svc::Colour kGuideMinus = svc::rgb(100, 0, 100);
 
 // A 400 × 400 mask of road with the legend in its corner and one area per surface class, each
 // 10 × 10 mask pixels; area n starts at mask x = 20 + 20 n, y = 100.
-enum Area { kAreaRoad, kAreaGrass, kAreaWall, kAreaSwitch, kAreaCheckA, kAreaCheckB, kAreaFinish };
+enum Area {
+  kAreaRoad,
+  kAreaGrass,
+  kAreaWall,
+  kAreaSwitch,
+  kAreaCheckA,
+  kAreaCheckB,
+  kAreaFinish,
+  kAreaArrow,
+  kAreaGuideMinus,
+  kAreaGuidePlus,
+};
 
 inline svc::ImagePtr makeMask(svc::Colour switchColour) {
   auto img = std::make_shared<svc::Image>(400, 400, kRoad);
@@ -40,8 +51,9 @@ inline svc::ImagePtr makeMask(svc::Colour switchColour) {
   img->at(5, 5) = kCheckA;
   img->at(5, 4) = kCheckB;
   img->at(2, 2) = switchColour;
-  const svc::Colour areas[] = {kRoad, kGrass, kWall, switchColour, kCheckA, kCheckB, kFinish};
-  for (int n = 0; n < 7; ++n)
+  const svc::Colour areas[] = {kRoad,   kGrass,  kWall,  switchColour, kCheckA,
+                               kCheckB, kFinish, kArrow, kGuideMinus,  kGuidePlus};
+  for (int n = 0; n < int(std::size(areas)); ++n)
     for (int y = 100; y < 110; ++y)
       for (int x = 20 + 20 * n; x < 30 + 20 * n; ++x) img->at(x, y) = areas[n];
   return img;
@@ -66,6 +78,8 @@ struct WorldFixture {
     s.WallColour = kWall;
     s.FinishLineColour = 123;  // disarmed
     s.CheckpointColour = {kCheckA, kCheckB};
+    s.GuideMinusColour = kGuideMinus;
+    s.GuidePlusColour = kGuidePlus;
   }
   // Puts the car's centre in the middle of an area (Village/City scale, one fifth).
   void driveTo(Area a) {

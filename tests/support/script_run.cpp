@@ -7,8 +7,8 @@
 namespace testscript {
 
 ScriptRun runScript(const std::string& name) {
-  const std::string command = std::string(DROVANTA_DRIVER) + " " + SCENARIO_DIR + "/" + name +
-                              " 2>/dev/null";
+  const std::string command =
+      std::string(DROVANTA_DRIVER) + " " + SCENARIO_DIR + "/" + name + " 2>/dev/null";
   ScriptRun run;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;

@@ -22,8 +22,8 @@ double bearing(double fromX, double fromY, double toX, double toY) {
   return std::atan2(-(toY - fromY), toX - fromX) * 180 / std::numbers::pi;
 }
 
-constexpr double kLookAhead = 70;    // pixels along the path to the point the car steers at
-constexpr double kSpeedWindow = 160; // pixels ahead whose slowest speed the car keeps to
+constexpr double kLookAhead = 70;     // pixels along the path to the point the car steers at
+constexpr double kSpeedWindow = 160;  // pixels ahead whose slowest speed the car keeps to
 
 }  // namespace
 
@@ -32,7 +32,9 @@ void Autopilot::enable(double topSpeed) {
   topSpeed_ = topSpeed;
 }
 
-void Autopilot::disable() { on_ = false; }
+void Autopilot::disable() {
+  on_ = false;
+}
 
 void Autopilot::press(int key, std::deque<svc::InputEvent>& out, bool down) const {
   svc::InputEvent e;
@@ -84,8 +86,10 @@ void Autopilot::followPath(const game::RaceState& s, int* steer, int* pedal) {
   if (err < -1.5) *steer = game::kKeyRight;
   double wanted = std::min(topSpeed_, (slowest + 0.6) / s.SpeedScale);
   if (std::fabs(err) > 35) wanted = std::min(wanted, 0.6);
-  if (s.Speed > wanted + 0.08) *pedal = game::kKeyDown;
-  else if (s.Speed < wanted) *pedal = game::kKeyUp;
+  if (s.Speed > wanted + 0.08)
+    *pedal = game::kKeyDown;
+  else if (s.Speed < wanted)
+    *pedal = game::kKeyUp;
   if (s.RaceStarted && *pedal == game::kKeyUp && std::fabs(s.Speed) < 0.02) {
     if (++stuckFrames_ > 40) {
       stuckFrames_ = 0;

@@ -38,11 +38,11 @@ class Autopilot {
   // The computer car's path from the start: its first lap, then the loop it keeps driving.
   std::vector<art::PathPoint> path_;
   std::size_t loopStart_ = 0;
-  std::size_t cursor_ = 0;   // the path point nearest to the car
+  std::size_t cursor_ = 0;  // the path point nearest to the car
   int trackKind_ = -1;
   bool raceStarted_ = false;
-  int stuckFrames_ = 0;      // frames at a standstill with the pedal down
-  int reverseFrames_ = 0;    // frames left of backing away from an obstacle
+  int stuckFrames_ = 0;    // frames at a standstill with the pedal down
+  int reverseFrames_ = 0;  // frames left of backing away from an obstacle
 };
 
 }  // namespace driver

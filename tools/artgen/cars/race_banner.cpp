@@ -16,7 +16,7 @@ struct Sponsor {
   Tone colour;
 };
 constexpr Sponsor kSponsors[] = {
-    {"DROVANTA", {255, 196, 64}},       {"Pneu Kolder", {120, 220, 255}},
+    {"DROVANTA", {255, 196, 64}},          {"Pneu Kolder", {120, 220, 255}},
     {"Vesnická pekárna", {255, 150, 120}}, {"Městská doprava", {150, 240, 150}},
     {"Benzina 24h", {255, 230, 120}},
 };
