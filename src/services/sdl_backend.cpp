@@ -27,12 +27,8 @@ void* sdlCalloc(size_t count, size_t size) {
   if (p && count) adviseLargePages(p, count * size);
   return p;
 }
-void* sdlRealloc(void* p, size_t size) {
-  return std::realloc(p, size);
-}
-void sdlFree(void* p) {
-  std::free(p);
-}
+void* sdlRealloc(void* p, size_t size) { return std::realloc(p, size); }
+void sdlFree(void* p) { std::free(p); }
 
 }  // namespace
 
@@ -49,8 +45,7 @@ SdlSystem::SdlSystem(bool headless) {
   audio_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
   if (!audio_) std::fprintf(stderr, "Drovanta: no audio (%s)\n", SDL_GetError());
   IMG_Init(IMG_INIT_JPG);
-  if (TTF_Init() != 0)
-    throw std::runtime_error(std::string("cannot start SDL_ttf: ") + TTF_GetError());
+  if (TTF_Init() != 0) throw std::runtime_error(std::string("cannot start SDL_ttf: ") + TTF_GetError());
 }
 
 SdlSystem::~SdlSystem() {
@@ -61,9 +56,7 @@ SdlSystem::~SdlSystem() {
 
 // --- Clock -------------------------------------------------------------------------------
 
-std::uint32_t SdlClock::ticks() {
-  return SDL_GetTicks();
-}
+std::uint32_t SdlClock::ticks() { return SDL_GetTicks(); }
 
 double SdlClock::secondsSinceMidnight() {
   const auto now = std::chrono::system_clock::now();
@@ -114,8 +107,7 @@ SdlPresenter::Window& SdlPresenter::window(WindowSlot slot, Form& form) {
     if (slot == WindowSlot::Tool) x = y = SDL_WINDOWPOS_CENTERED;
     if (slot == WindowSlot::Tool) flags |= SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_UTILITY;
     w->window = SDL_CreateWindow(form.caption.c_str(), x, y, form.width(), form.height(), flags);
-    if (!w->window)
-      throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
+    if (!w->window) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
     w->renderer = SDL_CreateRenderer(w->window, -1, 0);
     if (!w->renderer) w->renderer = SDL_CreateRenderer(w->window, -1, SDL_RENDERER_SOFTWARE);
     if (!w->renderer) throw std::runtime_error(std::string("cannot draw: ") + SDL_GetError());
@@ -127,8 +119,7 @@ SdlPresenter::Window& SdlPresenter::window(WindowSlot slot, Form& form) {
     w->texture = SDL_CreateTexture(w->renderer, SDL_PIXELFORMAT_XBGR8888,
                                    SDL_TEXTUREACCESS_STREAMING, form.width(), form.height());
     SDL_RenderSetLogicalSize(w->renderer, form.width(), form.height());
-    if (!fullscreen_ || slot != WindowSlot::Main)
-      SDL_SetWindowSize(w->window, form.width(), form.height());
+    if (!fullscreen_ || slot != WindowSlot::Main) SDL_SetWindowSize(w->window, form.width(), form.height());
     w->width = form.width();
     w->height = form.height();
   }
@@ -140,8 +131,7 @@ SdlPresenter::Window& SdlPresenter::window(WindowSlot slot, Form& form) {
   if (slot == WindowSlot::Main && !fullscreen_) {
     int x = 0, y = 0;
     SDL_GetWindowPosition(w->window, &x, &y);
-    if (x != form.left() || y != form.top())
-      SDL_SetWindowPosition(w->window, form.left(), form.top());
+    if (x != form.left() || y != form.top()) SDL_SetWindowPosition(w->window, form.left(), form.top());
   }
   return *w;
 }
@@ -181,8 +171,7 @@ void SdlPresenter::hide(WindowSlot slot) {
 int SdlPresenter::desktopWidth() {
   int index = 0;
   auto it = windows_.find(WindowSlot::Main);
-  if (it != windows_.end() && it->second)
-    index = std::max(0, SDL_GetWindowDisplayIndex(it->second->window));
+  if (it != windows_.end() && it->second) index = std::max(0, SDL_GetWindowDisplayIndex(it->second->window));
   SDL_DisplayMode mode;
   if (SDL_GetDesktopDisplayMode(index, &mode) != 0) return 0;
   return mode.w;
@@ -234,50 +223,26 @@ int virtualKey(const SDL_Keysym& k) {
   if (c >= SDLK_0 && c <= SDLK_9) return int('0' + (c - SDLK_0));
   if (c >= SDLK_F1 && c <= SDLK_F12) return 112 + int(c - SDLK_F1);
   switch (c) {
-    case SDLK_LEFT:
-      return 37;
-    case SDLK_UP:
-      return 38;
-    case SDLK_RIGHT:
-      return 39;
-    case SDLK_DOWN:
-      return 40;
-    case SDLK_ESCAPE:
-      return 27;
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER:
-      return 13;
-    case SDLK_BACKSPACE:
-      return 8;
-    case SDLK_TAB:
-      return 9;
-    case SDLK_SPACE:
-      return 32;
-    case SDLK_DELETE:
-      return 46;
-    case SDLK_HOME:
-      return 36;
-    case SDLK_END:
-      return 35;
-    case SDLK_KP_PLUS:
-      return 107;
-    case SDLK_KP_MINUS:
-      return 109;
-    case SDLK_KP_MULTIPLY:
-      return 106;
-    case SDLK_KP_DIVIDE:
-      return 111;
-    case SDLK_LSHIFT:
-    case SDLK_RSHIFT:
-      return 16;
-    case SDLK_LCTRL:
-    case SDLK_RCTRL:
-      return 17;
-    case SDLK_LALT:
-    case SDLK_RALT:
-      return 18;
-    default:
-      break;
+    case SDLK_LEFT: return 37;
+    case SDLK_UP: return 38;
+    case SDLK_RIGHT: return 39;
+    case SDLK_DOWN: return 40;
+    case SDLK_ESCAPE: return 27;
+    case SDLK_RETURN: case SDLK_KP_ENTER: return 13;
+    case SDLK_BACKSPACE: return 8;
+    case SDLK_TAB: return 9;
+    case SDLK_SPACE: return 32;
+    case SDLK_DELETE: return 46;
+    case SDLK_HOME: return 36;
+    case SDLK_END: return 35;
+    case SDLK_KP_PLUS: return 107;
+    case SDLK_KP_MINUS: return 109;
+    case SDLK_KP_MULTIPLY: return 106;
+    case SDLK_KP_DIVIDE: return 111;
+    case SDLK_LSHIFT: case SDLK_RSHIFT: return 16;
+    case SDLK_LCTRL: case SDLK_RCTRL: return 17;
+    case SDLK_LALT: case SDLK_RALT: return 18;
+    default: break;
   }
   if (c >= SDLK_KP_1 && c <= SDLK_KP_9) return 97 + int(c - SDLK_KP_1);
   if (c == SDLK_KP_0) return 96;
@@ -286,14 +251,10 @@ int virtualKey(const SDL_Keysym& k) {
 
 int mouseButton(Uint8 b) {
   switch (b) {
-    case SDL_BUTTON_LEFT:
-      return 1;
-    case SDL_BUTTON_RIGHT:
-      return 2;
-    case SDL_BUTTON_MIDDLE:
-      return 4;
-    default:
-      return 0;
+    case SDL_BUTTON_LEFT: return 1;
+    case SDL_BUTTON_RIGHT: return 2;
+    case SDL_BUTTON_MIDDLE: return 4;
+    default: return 0;
   }
 }
 
