@@ -1,4 +1,7 @@
 // The driver's JSON picture of a running program.
+#include <unistd.h>
+
+#include <fstream>
 #include <sstream>
 
 #include "driver.h"
@@ -70,13 +73,21 @@ std::string musicJson(svc::MusicPlayer& m) {
   return o.str();
 }
 
+// The driver's resident memory in KiB (0 where the system does not tell).
+long residentKb() {
+  std::ifstream statm("/proc/self/statm");
+  long pages = 0, resident = 0;
+  if (!(statm >> pages >> resident)) return 0;
+  return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
 }  // namespace
 
 std::string dumpJson(game::Program* program, const std::string& settingsFile, int relaunches,
                      std::uint32_t ticks) {
   std::ostringstream o;
   o << "{\"relaunches\":" << relaunches << ",\"ticks\":" << ticks
-    << ",\"settingsFile\":" << settingsFile;
+    << ",\"residentKb\":" << residentKb() << ",\"settingsFile\":" << settingsFile;
   if (!program) {
     o << ",\"running\":false}";
     return o.str();
