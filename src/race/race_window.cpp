@@ -114,14 +114,16 @@ void buildRaceWindow(svc::Form& f) {
       {"Label2", "", 6, 4, true},         {"Label8", "", 70, 4, true},
       {"Label3", "", 6, 24, true},        {"Label4", "", 50, 24, true},
       {"Label6", "", 94, 24, true},       {"Label7", "", 138, 24, true},
-      {"sa", "", 6, 44, true},            {"sb", "", 70, 44, true},
+      {"sa", "", 6, 44, true},            {"sb", "", 104, 44, true},
       {"Labelmino", "mimo", 6, 64, false}, {"Labelsipka", "sipka", 70, 64, false},
       {"LabelAIsipka", "AI - sipka", 6, 84, false}, {"Labelcheckpoint", "0", 138, 64, true},
       {"Label11", "", 6, 104, true},      {"Label13", "", 50, 104, true},
       {"Label14", "", 94, 104, true},     {"Label15", "", 138, 104, true},
   };
   for (const auto& s : statLabels) {
-    svc::Label& l = f.addLabel(s.name, s.caption, s.x, s.y, 60, 16, &stats);
+    // The opponent's offsets are long numbers.
+    const bool offset = std::string(s.name) == "sa" || std::string(s.name) == "sb";
+    svc::Label& l = f.addLabel(s.name, s.caption, s.x, s.y, offset ? 94 : 60, 16, &stats);
     l.style.size = 11;
     l.setVisible(s.shown);
   }
@@ -139,10 +141,12 @@ void buildRaceWindow(svc::Form& f) {
     const char* name;
     int x, w;
   };
-  const Button buttons[] = {{"Image2", 230, 58}, {"ok", 230, 58},      {"Command4", 360, 45},
-                            {"Image3", 300, 58}, {"Command3", 300, 58}, {"kolde", 360, 58},
-                            {"Image1", 300, 58}};
-  for (const auto& b : buttons) f.addImage(b.name, b.x, 360, b.w, 15, &konec).setVisible(false);
+  // One row under the panel text: the buttons shown together never overlap (resume and leave;
+  // repeat, a new Kolder Run or the City race of a championship and leave; leave alone).
+  const Button buttons[] = {{"Image2", 250, 58}, {"ok", 291, 58},      {"Command4", 340, 45},
+                            {"Image3", 262, 58}, {"Command3", 262, 58}, {"kolde", 262, 58},
+                            {"Image1", 291, 58}};
+  for (const auto& b : buttons) f.addImage(b.name, b.x, 332, b.w, 15, &konec).setVisible(false);
 
   // Timers: the frame-rate display runs from the start, the others wait for their owners.
   f.addTimer("Timer1", 1000, true);
