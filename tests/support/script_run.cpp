@@ -1,14 +1,18 @@
 #include "script_run.h"
 
+#include <unistd.h>
+
 #include <array>
 #include <cstdio>
+#include <fstream>
 #include <sstream>
 
 namespace testscript {
 
-ScriptRun runScript(const std::string& name) {
-  const std::string command =
-      std::string(DROVANTA_DRIVER) + " " + SCENARIO_DIR + "/" + name + " 2>/dev/null";
+namespace {
+
+ScriptRun runFile(const std::string& path) {
+  const std::string command = std::string(DROVANTA_DRIVER) + " " + path + " 2>/dev/null";
   ScriptRun run;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;
@@ -19,6 +23,21 @@ ScriptRun runScript(const std::string& name) {
   std::istringstream lines(out);
   for (std::string line; std::getline(lines, line);)
     if (!line.empty() && line[0] == '{') run.dumps.push_back(testjson::parse(line));
+  return run;
+}
+
+}  // namespace
+
+ScriptRun runScript(const std::string& name) { return runFile(std::string(SCENARIO_DIR) + "/" + name); }
+
+ScriptRun runScriptText(const std::string& text) {
+  char path[] = "/tmp/drovanta-script-XXXXXX";
+  const int fd = mkstemp(path);
+  if (fd < 0) return {};
+  close(fd);
+  std::ofstream(path) << text;
+  ScriptRun run = runFile(path);
+  std::remove(path);
   return run;
 }
 

@@ -16,6 +16,9 @@ struct ScriptRun {
 // name: a file of tests/scenarios.
 ScriptRun runScript(const std::string& name);
 
+// A script written by the test itself (for long runs with repeated dumps).
+ScriptRun runScriptText(const std::string& text);
+
 // A settings value of a dump.
 inline std::string setting(const testjson::Value& dump, const char* key) {
   return dump["settings"][key].s;
