@@ -24,6 +24,8 @@ double bearing(double fromX, double fromY, double toX, double toY) {
 
 constexpr double kLookAhead = 70;     // pixels along the path to the point the car steers at
 constexpr double kSpeedWindow = 160;  // pixels ahead whose slowest speed the car keeps to
+constexpr double kPassDistance = 150;  // the computer car this near and ahead is passed
+constexpr double kPassOffset = 38;     // pixels beside the path while passing
 
 }  // namespace
 
@@ -72,7 +74,22 @@ void Autopilot::followPath(const game::RaceState& s, int* steer, int* pedal) {
     if (along < kLookAhead) aim = j;
     slowest = std::min(slowest, path_[j].speed);
   }
-  const double err = wrap(bearing(x, y, path_[aim].x, path_[aim].y) - s.Heading);
+  double aimX = path_[aim].x, aimY = path_[aim].y;
+  // Close behind the computer car: pass it on the other side of the road, clear of its contact
+  // mask (only the car's centre is tested against it).
+  bool passing = false;
+  const double ox = s.OpponentX - x, oy = s.OpponentY - y;
+  const double toOpponent = std::hypot(ox, oy);
+  const double dx = aimX - path_[cursor_].x, dy = aimY - path_[cursor_].y;
+  const double along2 = std::hypot(dx, dy);
+  if (s.AIOn && toOpponent < kPassDistance && along2 > 1 && (ox * dx + oy * dy) > 0) {
+    const double nx = -dy / along2, ny = dx / along2;          // a normal of the path
+    const double side = (ox * nx + oy * ny) > 0 ? -1.0 : 1.0;  // away from the other car
+    aimX += side * nx * kPassOffset;
+    aimY += side * ny * kPassOffset;
+    passing = true;
+  }
+  const double err = wrap(bearing(x, y, aimX, aimY) - s.Heading);
 
   if (reverseFrames_ > 0) {
     // Backing away from a wall: reversing turns the car the other way round.
@@ -84,7 +101,7 @@ void Autopilot::followPath(const game::RaceState& s, int* steer, int* pedal) {
   }
   if (err > 1.5) *steer = game::kKeyLeft;  // Left turns the car counter-clockwise
   if (err < -1.5) *steer = game::kKeyRight;
-  double wanted = std::min(topSpeed_, (slowest + 0.6) / s.SpeedScale);
+  double wanted = std::min(topSpeed_, (slowest + (passing ? 1.2 : 0.6)) / s.SpeedScale);
   if (std::fabs(err) > 35) wanted = std::min(wanted, 0.6);
   if (s.Speed > wanted + 0.08)
     *pedal = game::kKeyDown;
