@@ -146,6 +146,11 @@ void Label::paint(Surface& target, int x, int y, Clip clip) const {
   if (!transparent) fillClipped(target, x, y, width(), height(), backColor, own);
   if (caption_.empty() || !renderer_) return;
   int ly = y;
+  if (centreVertically && !lines().empty()) {
+    const int step = renderer_->lineHeight(style);
+    const int tall = step * int(lines().size() - 1) + lines().back().height;
+    ly = y + (height() - tall) / 2;
+  }
   for (const Coverage& cov : lines()) {
     if (ly >= own.y1) break;
     if (cov.width > 0) {

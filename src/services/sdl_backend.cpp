@@ -91,6 +91,10 @@ SdlPresenter::Window& SdlPresenter::window(WindowSlot slot, Form& form) {
     if (!w->renderer) w->renderer = SDL_CreateRenderer(w->window, -1, SDL_RENDERER_SOFTWARE);
     if (!w->renderer) throw std::runtime_error(std::string("cannot draw: ") + SDL_GetError());
     w->caption = form.caption;
+    // Full screen asked for before the window existed.
+    if (slot == WindowSlot::Main && fullscreen_ &&
+        !enterFullscreen(w->window, fullWidth_, fullHeight_))
+      fullscreen_ = false;
   }
   if (w->width != form.width() || w->height != form.height()) {
     if (w->texture) SDL_DestroyTexture(w->texture);
@@ -147,27 +151,28 @@ void SdlPresenter::hide(WindowSlot slot) {
   it->second->shown = false;
 }
 
-int SdlPresenter::desktopWidth() {
+bool SdlPresenter::desktopMode(int* width, int* height) {
   int index = 0;
   auto it = windows_.find(WindowSlot::Main);
   if (it != windows_.end() && it->second) index = std::max(0, SDL_GetWindowDisplayIndex(it->second->window));
   SDL_DisplayMode mode;
-  if (SDL_GetDesktopDisplayMode(index, &mode) != 0) return 0;
-  return mode.w;
+  if (SDL_GetDesktopDisplayMode(index, &mode) != 0) return false;
+  *width = mode.w;
+  *height = mode.h;
+  return true;
 }
 
-bool SdlPresenter::setFullscreen(bool on, int width, int height) {
-  auto it = windows_.find(WindowSlot::Main);
-  if (it == windows_.end() || !it->second) {
-    fullscreen_ = on;  // applied when the window opens
-    return true;
-  }
-  SDL_Window* win = it->second->window;
-  if (!on) {
-    SDL_SetWindowFullscreen(win, 0);
-    fullscreen_ = false;
-    return true;
-  }
+int SdlPresenter::desktopWidth() {
+  int w = 0, h = 0;
+  return desktopMode(&w, &h) ? w : 0;
+}
+
+int SdlPresenter::desktopHeight() {
+  int w = 0, h = 0;
+  return desktopMode(&w, &h) ? h : 0;
+}
+
+bool SdlPresenter::enterFullscreen(SDL_Window* win, int width, int height) {
   SDL_DisplayMode want{};
   want.w = width;
   want.h = height;
@@ -180,7 +185,24 @@ bool SdlPresenter::setFullscreen(bool on, int width, int height) {
     // No such mode: fill the desktop and let the renderer scale the 640 × 480 picture.
     flag = SDL_WINDOW_FULLSCREEN_DESKTOP;
   }
-  if (SDL_SetWindowFullscreen(win, flag) != 0) return false;
+  return SDL_SetWindowFullscreen(win, flag) == 0;
+}
+
+bool SdlPresenter::setFullscreen(bool on, int width, int height) {
+  fullWidth_ = width;
+  fullHeight_ = height;
+  auto it = windows_.find(WindowSlot::Main);
+  if (it == windows_.end() || !it->second) {
+    fullscreen_ = on;  // applied when the window opens
+    return true;
+  }
+  SDL_Window* win = it->second->window;
+  if (!on) {
+    SDL_SetWindowFullscreen(win, 0);
+    fullscreen_ = false;
+    return true;
+  }
+  if (!enterFullscreen(win, width, height)) return false;
   fullscreen_ = true;
   return true;
 }
