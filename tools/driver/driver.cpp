@@ -47,7 +47,12 @@ std::string readFile(const std::string& path, bool* exists) {
 }  // namespace
 
 Driver::Driver(std::vector<std::string> lines, std::string programFolder, std::ostream& out)
-    : builtFolder_(std::move(programFolder)), out_(out), clock_(0) {
+    : builtFolder_(std::move(programFolder)),
+      // The game changes the current directory to its program folder; the script's own files
+      // are named from where the driver was started.
+      startFolder_(fs::current_path().string()),
+      out_(out),
+      clock_(0) {
   int number = 0;
   for (std::string& raw : lines) {
     ++number;
@@ -82,6 +87,11 @@ void Driver::ensureRoot() {
   }
 }
 
+std::string Driver::scriptPath(const std::string& file) const {
+  const fs::path p(file);
+  return p.is_absolute() ? file : (fs::path(startFolder_) / p).string();
+}
+
 game::Program& Driver::program(const Line& l) {
   if (!program_ || programEnded_) throw ScriptError(l.number, l.command + ": the program is not running");
   return *program_;
@@ -99,7 +109,7 @@ void Driver::startProgram() {
   services.programFolder = root_;
   services.clock = &clock_;
   services.input = this;
-  services.presenter = presenter_.get();
+  services.presenter = display_.get();
   services.audio = audio_.get();
   services.pictures = pictures_.get();
   services.text = text_.get();
@@ -153,7 +163,7 @@ void Driver::pump(std::deque<svc::InputEvent>* events, bool topLevel) {
     };
     if (c == "root") {
       if (program_) throw ScriptError(l.number, "root: only before start");
-      root_ = l.rest;
+      root_ = scriptPath(l.rest);
     } else if (c == "setting" || c == "no-settings-file") {
       if (program_ && !programEnded_) throw ScriptError(l.number, c + ": only before start");
       ensureRoot();
@@ -166,6 +176,16 @@ void Driver::pump(std::deque<svc::InputEvent>* events, bool topLevel) {
         if (!svc::writeProfileString(file, "dv", key, value))
           throw ScriptError(l.number, "cannot write " + file);
       }
+    } else if (c == "desktop") {
+      // The desktop mode of the display: WIDTH [HEIGHT] (the height stays when not given).
+      std::istringstream in(l.rest);
+      int w = 0, h = display_->desktopTall;
+      std::string height;
+      if (in >> w && in >> height) h = std::atoi(height.c_str());
+      if (!in.eof() || w <= 0 || h <= 0)
+        throw ScriptError(l.number, "desktop: WIDTH [HEIGHT] expected");
+      display_->desktop = w;
+      display_->desktopTall = h;
     } else if (c == "start") {
       if (!topLevel) throw ScriptError(l.number, "start: the program is already running");
       startProgram();
@@ -274,14 +294,14 @@ void Driver::pump(std::deque<svc::InputEvent>* events, bool topLevel) {
         out_ << json << "\n";
         out_.flush();
       } else {
-        std::ofstream file(l.rest);
+        std::ofstream file(scriptPath(l.rest));
         file << json << "\n";
         if (!file) throw ScriptError(l.number, "dump: cannot write " + l.rest);
       }
     } else if (c == "shot") {
       auto [name, file] = splitFirst(l.rest);
       if (file.empty()) throw ScriptError(l.number, "shot: FORM FILE.png expected");
-      if (!svc::savePng(form(l, name).image(), file))
+      if (!svc::savePng(form(l, name).image(), scriptPath(file)))
         throw ScriptError(l.number, "shot: cannot write " + file);
     } else if (c == "quit") {
       throw ScriptEnd{};
@@ -296,12 +316,13 @@ std::string Driver::dump() {
   bool exists = false;
   if (!root_.empty()) settingsFile = readFile(root_ + "/Data/snow.ini", &exists);
   return dumpJson(program_ && !programEnded_ ? program_.get() : nullptr,
-                  exists ? svc::jsonString(settingsFile) : "null", relaunches_, clock_.ticks());
+                  exists ? svc::jsonString(settingsFile) : "null", relaunches_, clock_.ticks(),
+                  display_->json());
 }
 
 int Driver::run() {
   svc::SdlSystem sdl(true);
-  presenter_ = std::make_unique<svc::SdlPresenter>();
+  display_ = std::make_unique<DriverDisplay>();
   audio_ = std::make_unique<svc::SdlAudio>(sdl.audioAvailable());
   pictures_ = std::make_unique<svc::SdlPictureLoader>();
   int status = 0;
@@ -317,6 +338,7 @@ int Driver::run() {
         if (end.relaunch) {
           // The new instance starts in the same process, as a fresh program.
           ++relaunches_;
+          display_->processEnded();
           startProgram();
         } else {
           programEnded_ = true;

@@ -73,10 +73,10 @@ std::string musicJson(svc::MusicPlayer& m) {
 }  // namespace
 
 std::string dumpJson(game::Program* program, const std::string& settingsFile, int relaunches,
-                     std::uint32_t ticks) {
+                     std::uint32_t ticks, const std::string& display) {
   std::ostringstream o;
   o << "{\"relaunches\":" << relaunches << ",\"ticks\":" << ticks
-    << ",\"settingsFile\":" << settingsFile;
+    << ",\"settingsFile\":" << settingsFile << ",\"display\":" << display;
   if (!program) {
     o << ",\"running\":false}";
     return o.str();
