@@ -62,6 +62,8 @@ void blitClipped(Surface& target, const Image& img, int x, int y, int w, int h,
 void fillClipped(Surface& target, int x, int y, int w, int h, Colour c, Control::Clip clip) {
   const int x0 = std::max(clip.x0, x), y0 = std::max(clip.y0, y);
   const int x1 = std::min(clip.x1, x + w), y1 = std::min(clip.y1, y + h);
+  // Nothing left after clipping (a focused field's caret outside a page that slid away).
+  if (x0 >= x1) return;
   for (int ty = y0; ty < y1; ++ty) std::fill(target.row(ty) + x0, target.row(ty) + x1, c);
 }
 
