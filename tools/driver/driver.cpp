@@ -114,6 +114,7 @@ void Driver::startProgram() {
   services.pictures = pictures_.get();
   services.text = text_.get();
   program_.reset();
+  display_->processEnded();
   text_ = std::make_unique<svc::SdlTextRenderer>(root_ + "/fonts");
   services.text = text_.get();
   program_ = std::make_unique<game::Program>(services);
@@ -225,6 +226,9 @@ void Driver::pump(std::deque<svc::InputEvent>* events, bool topLevel) {
         y += p->top();
       }
       if (!f.visible()) throw ScriptError(l.number, "click: window " + f.name() + " is not shown");
+      // A player's pointer stays inside the window: a control slid off it cannot be clicked.
+      if (x < 0 || y < 0 || x >= f.width() || y >= f.height())
+        throw ScriptError(l.number, "click: " + l.rest + " lies outside the window");
       svc::InputEvent e;
       e.slot = f.slot();
       e.x = x;
@@ -338,7 +342,6 @@ int Driver::run() {
         if (end.relaunch) {
           // The new instance starts in the same process, as a fresh program.
           ++relaunches_;
-          display_->processEnded();
           startProgram();
         } else {
           programEnded_ = true;

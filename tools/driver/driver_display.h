@@ -15,8 +15,12 @@ class DriverDisplay : public svc::NullPresenter {
     screen_.present(slot, form);
   }
   void hide(svc::WindowSlot slot) override { screen_.hide(slot); }
-  // A screen mode belongs to the process that set it: it ends with it.
-  void processEnded() { full = false; }
+  // A screen mode belongs to the process that set it: it ends with it. A new instance finds the
+  // desktop mode and nothing switched yet.
+  void processEnded() {
+    full = false;
+    modeWidth = modeHeight = modeChanges = 0;
+  }
   // {"desktopWidth":…, "desktopHeight":…, "fullscreen":…, "modeWidth":…, "modeHeight":…,
   //  "modeChanges":…}
   std::string json() const;
