@@ -18,6 +18,10 @@ SdlSystem::SdlSystem(bool headless) {
     SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
     SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
   }
+  // The windows show a picture the game has composed already: copying it needs no GL context,
+  // whose start (a software GL where the machine has no graphics driver) kept the menu from the
+  // screen for half a second.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
     throw std::runtime_error(std::string("cannot start SDL: ") + SDL_GetError());
   // A game without sound is still a game: audio failing to start is not fatal.
@@ -87,8 +91,10 @@ SdlPresenter::Window& SdlPresenter::window(WindowSlot slot, Form& form) {
     if (slot == WindowSlot::Tool) flags |= SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_UTILITY;
     w->window = SDL_CreateWindow(form.caption.c_str(), x, y, form.width(), form.height(), flags);
     if (!w->window) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
-    w->renderer = SDL_CreateRenderer(w->window, -1, 0);
-    if (!w->renderer) w->renderer = SDL_CreateRenderer(w->window, -1, SDL_RENDERER_SOFTWARE);
+    // The game composes its whole picture itself and only copies it to the screen, which the
+    // software renderer does at once (see SdlSystem for its window surface).
+    w->renderer = SDL_CreateRenderer(w->window, -1, SDL_RENDERER_SOFTWARE);
+    if (!w->renderer) w->renderer = SDL_CreateRenderer(w->window, -1, 0);
     if (!w->renderer) throw std::runtime_error(std::string("cannot draw: ") + SDL_GetError());
     w->caption = form.caption;
     // Full screen asked for before the window existed.
