@@ -22,6 +22,9 @@ SdlSystem::SdlSystem(bool headless) {
   // whose start (a software GL where the machine has no graphics driver) kept the menu from the
   // screen for half a second.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // The start-up window takes the focus first; the click that brings the menu forward is the
+  // player's first click on it and must not be lost.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
     throw std::runtime_error(std::string("cannot start SDL: ") + SDL_GetError());
   // A game without sound is still a game: audio failing to start is not fatal.
