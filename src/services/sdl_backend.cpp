@@ -161,9 +161,13 @@ void SdlPresenter::hide(WindowSlot slot) {
 }
 
 bool SdlPresenter::desktopMode(int* width, int* height) {
-  int index = 0;
+  // The display the game's window is on; before it has opened, the one it opens on, at the
+  // top left of the screen.
+  const SDL_Point topLeft{0, 0};
+  int index = SDL_GetPointDisplayIndex(&topLeft);
   auto it = windows_.find(WindowSlot::Main);
-  if (it != windows_.end() && it->second) index = std::max(0, SDL_GetWindowDisplayIndex(it->second->window));
+  if (it != windows_.end() && it->second) index = SDL_GetWindowDisplayIndex(it->second->window);
+  index = std::max(0, index);
   SDL_DisplayMode mode;
   if (SDL_GetDesktopDisplayMode(index, &mode) != 0) return false;
   *width = mode.w;
