@@ -4,6 +4,9 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "services/process.h"
+#include "startup/display_mode.h"
+
 namespace game {
 
 std::vector<svc::Field> MenuState::fields() {
@@ -37,33 +40,61 @@ MenuWindow::MenuWindow(svc::Runtime& runtime, SettingsStore& settings)
       form_("menu", runtime.ui(), svc::WindowSlot::Main),
       music_(runtime.audio().newPlayer()) {
   build();
+  // The pictures built into the window come with it.
+  runtime_.loadInto(*Picture1_, "/gfx/builtin/menu/Picture1.bmp");
+  runtime_.loadInto(*Picture6_, "/gfx/builtin/menu/Picture6.bmp");
+  runtime_.loadInto(*Picture4_, "/gfx/builtin/menu/Picture4.bmp");
+  runtime_.loadInto(*Picture5_, "/gfx/builtin/menu/Picture5.bmp");
+  runtime_.loadInto(*Picture8_, "/gfx/builtin/menu/Picture8.bmp");
+  runtime_.loadInto(area("Image3"), "/gfx/builtin/menu/Image3.bmp");
+  runtime_.loadInto(area("Image4"), "/gfx/builtin/menu/Image4.bmp");
+  wireNavigation();
+  wireSelection();
+  wireSettings();
+  wireEffects();
   runtime_.addForm(form_);
-}
-
-void MenuWindow::build() {
-  form_.caption = "Drovanta";
-  form_.borderless = true;
-  form_.resize(640, 480);
-  form_.move(0, 0);
-  form_.setBackColor(svc::rgb(0, 0, 0));
-  // The selection record: labels that only carry data until the pages show them.
-  for (const char* field : kSelectionFields) {
-    const std::string initial = std::string(field) == "Obtiznost"   ? "Hard"
-                                : std::string(field) == "smykovani" ? "ANO"
-                                                                    : "zadne udaje";
-    form_.addLabel(field, initial, 0, 0, 65, 17).setVisible(false);
-  }
-  form_.addLabel("infoLabel", "", 0, 0, 0, 0).setVisible(false);
-  form_.addLabel("langue", "Label1", 0, 0, 0, 0).setVisible(false);
-  form_.addLabel("rozliseni", "0", 0, 0, 0, 0).setVisible(false);
 }
 
 void MenuWindow::load() {
   loaded_ = true;
+  // The back-button animation and the info scrolling run from the start.
+  form_.timer("Timer1").setEnabled(true);
+  form_.timer("Timer2").setEnabled(true);
+  applyLocks();
+  if (settings_.get("zkuky") == "1") startMusic();
+  label("langue").setCaption(settings_.get("jazyk"));
+  state.FadePictureFirst = true;
+  state.StoryShowing = false;
+  state.PanelBlue = 0;
+  svc::changeDirectory(runtime_.programFolder());
+
+  MenuLoadDisplayStep(settings_, runtime_.presenter(), label("rozliseni"), label("full"),
+                      state.MenuReady);
+  settings_.set("rez1", "false");
   state.MenuReady = "true";
   form_.resize(640, 480);
+
+  runtime_.loadInto(form_.picture("tma"), "/gfx/menu/back.bmp");
+  form_.setPicture(runtime_.loadPicture("/gfx/menu/back.bmp"), "/gfx/menu/back.bmp");
+  loadPagePictures(pictureLanguage());
+  applyModeLocks();
+  setDifficultyLabel();
+  form_.setBackColor(page(0).surface().pixel(0, 0));
+  state.BackFrame = 0;
+  page(0).move(100, 100);
   form_.move(0, 0);
   form_.show();
+}
+
+std::string MenuWindow::pictureLanguage() const {
+  const std::string code = settings_.get("jazyk");
+  return code == "cz" ? code : "ang";
+}
+
+void MenuWindow::loadPagePictures(const std::string& language) {
+  for (int i = 0; i < kPageCount; ++i)
+    if (i != 3)
+      runtime_.loadInto(page(i), "/gfx/menu/" + language + "/" + std::to_string(i) + ".bmp");
 }
 
 void MenuWindow::close() {
@@ -94,10 +125,6 @@ void MenuWindow::delay(double seconds) {
     const double leftMs = std::ceil((seconds - passed) * 1000.0);
     runtime_.idleWait(clock.ticks() + std::uint32_t(std::max(1.0, leftMs)));
   }
-}
-
-void MenuWindow::startRace() {
-  if (loadRace) loadRace();
 }
 
 }  // namespace game

@@ -1,7 +1,10 @@
 // The menu window `menu`: the pages between the start of the program and a race. It owns the
 // selection record (the captions of its labels) that a race starts from.
 #pragma once
+#include <array>
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,9 +41,12 @@ struct MenuState {
   std::vector<svc::Field> fields();
 };
 
-// The fields of the selection record, with their initial captions.
+// The fields of the selection record.
 inline constexpr const char* kSelectionFields[] = {"typ",   "hraci", "auto",      "barva",
                                                    "trasa", "ridic", "Obtiznost", "smykovani"};
+
+// The pages of `gamemenu`, 0 to 15; index 3 is a slot no operation enters.
+inline constexpr int kPageCount = 16;
 
 class MenuWindow {
  public:
@@ -71,14 +77,92 @@ class MenuWindow {
   void startRace();
   std::function<void()> loadRace;
 
+  // Navigation.
+  void SlideForward();
+  void SlideBack();
+  void TypeHoverText(const std::string& text, double seconds);
+
+  // The story's frame loops and their steps. The loops never end; everything else the menu does
+  // from then on runs inside their event processing.
+  [[noreturn]] void StoryLoop();
+  [[noreturn]] void FadeOutLoop();
+  [[noreturn]] void EndStory();
+  void PanelFadeStep();
+  void StoryDrawStep();
+  void StoryScrollStep();
+  void FadeOutStep();
+  void BackAnimation();
+
  private:
+  // Building the window (menu_build.cpp).
   void build();
+  void buildPages();
+  void buildPanels();
+  svc::PictureBox& page(int index) const { return *pages_[std::size_t(index)]; }
+  svc::Label& label(const std::string& name) const { return form_.label(name); }
+  svc::ImageBox& area(const std::string& name) const { return form_.image(name); }
+  // The language folder of the menu and story pictures: `jazyk`, or the English pictures for a
+  // code that has none of its own (the settings file's default word, for example).
+  std::string pictureLanguage() const;
+  std::string menuFolder() const { return "/gfx/menu/" + pictureLanguage() + "/"; }
+
+  // Navigation (menu_navigation.cpp).
+  void wireNavigation();
+  void forwardMove(const char* pageName, int from, int to, bool hideBeforeSlide = false);
+  void backClick();
+  void quitConfirmed();
+  void keyReleased(int key);
+  void hover(const char* key, const char* text);
+  // Each pass of a slide puts one picture on the screen, at most one a display refresh.
+  void pacePass();
+
+  // The selection record and the locks (menu_selection.cpp).
+  void wireSelection();
+  void applyLocks();
+  void applyModeLocks();
+  void chooseGameType(const std::string& button);
+  void chooseCar(const std::string& button);
+  void chooseTrack(const std::string& button);
+  void summaryInEnglish();
+  void summaryInCzech();
+
+  // The settings pages (menu_settings.cpp).
+  void wireSettings();
+  void toggleFullScreen();
+  void toggleMusic();
+  void pickVolume(const char* caption, int value);
+  void pickLanguage(const std::string& code);
+  void stepDifficulty();
+  void setDifficultyLabel();
+  void loadPagePictures(const std::string& language);
+
+  // Effects, music, story and info (menu_effects.cpp, menu_story.cpp).
+  void wireEffects();
+  void startMusic();
+  void applyVolume();
+  void InfoScrollStep();
+  void StartStory();
+  void openInfo();
+  [[noreturn]] void runFrames(void (MenuWindow::*step)());
+  void storyFrame();
+  void clearIfDrawn(svc::PictureBox& box);
 
   svc::Runtime& runtime_;
   SettingsStore& settings_;
   svc::Form form_;
   std::unique_ptr<svc::MusicPlayer> music_;
   bool loaded_ = false;
+  std::array<svc::PictureBox*, kPageCount> pages_{};
+  svc::PictureBox *cerne_ = nullptr, *story_ = nullptr, *Picture2_ = nullptr;
+  svc::PictureBox *Picture3_ = nullptr, *text_ = nullptr, *Picture1_ = nullptr;
+  svc::PictureBox *Picture6_ = nullptr, *Picture4_ = nullptr, *Picture5_ = nullptr;
+  svc::PictureBox *Picture8_ = nullptr, *back_button_ = nullptr;
+  svc::Label *informace_ = nullptr, *infoLabel_ = nullptr;
+  // The slides' pass clock.
+  std::uint32_t lastPass_ = 0;
+  int passPhase_ = 0;
+  // The versions picture boxes had when last cleared, so clearing a clear box changes nothing.
+  std::map<const svc::PictureBox*, std::uint64_t> cleared_;
 };
 
 }  // namespace game

@@ -62,6 +62,8 @@ void blitClipped(Surface& target, const Image& img, int x, int y, int w, int h,
 void fillClipped(Surface& target, int x, int y, int w, int h, Colour c, Control::Clip clip) {
   const int x0 = std::max(clip.x0, x), y0 = std::max(clip.y0, y);
   const int x1 = std::min(clip.x1, x + w), y1 = std::min(clip.y1, y + h);
+  // Nothing left after clipping (a focused field's caret outside a page that slid away).
+  if (x0 >= x1) return;
   for (int ty = y0; ty < y1; ++ty) std::fill(target.row(ty) + x0, target.row(ty) + x1, c);
 }
 
@@ -150,6 +152,11 @@ void Label::paint(Surface& target, int x, int y, Clip clip) const {
   if (!transparent) fillClipped(target, x, y, width(), height(), backColor, own);
   if (caption_.empty() || !renderer_) return;
   int ly = y;
+  if (centreVertically && !lines().empty()) {
+    const int step = renderer_->lineHeight(style);
+    const int tall = step * int(lines().size() - 1) + lines().back().height;
+    ly = y + (height() - tall) / 2;
+  }
   for (const Coverage& cov : lines()) {
     if (ly >= own.y1) break;
     if (cov.width > 0) {

@@ -135,6 +135,8 @@ class Label : public Control {
   bool wordWrap = true;
   bool transparent = true;  // no background fill
   Align align = Align::Left;
+  // The lines sit in the middle of the label's height instead of at its top.
+  bool centreVertically = false;
   Colour foreColor = rgb(255, 255, 255);
   Colour backColor = rgb(0, 0, 0);
   TextStyle style;

@@ -38,8 +38,9 @@ class Presenter {
   virtual ~Presenter() = default;
   virtual void present(WindowSlot slot, Form& form) = 0;
   virtual void hide(WindowSlot slot) = 0;
-  // Width in pixels of the desktop mode of the display the main window is on.
+  // Width and height in pixels of the desktop mode of the display the main window is on.
   virtual int desktopWidth() = 0;
+  virtual int desktopHeight() = 0;
   // Full screen at the given mode for the main window; false leaves full screen. Returns false
   // when the display refused the mode (the window stays as it was).
   virtual bool setFullscreen(bool on, int width, int height) = 0;
@@ -85,6 +86,7 @@ class NullPresenter : public Presenter {
   void present(WindowSlot, Form&) override { ++presented; }
   void hide(WindowSlot) override {}
   int desktopWidth() override { return desktop; }
+  int desktopHeight() override { return desktopTall; }
   bool setFullscreen(bool on, int w, int h) override {
     full = on;
     modeWidth = w;
@@ -94,6 +96,7 @@ class NullPresenter : public Presenter {
   }
   bool fullscreen() const override { return full; }
   int desktop = 1024;
+  int desktopTall = 768;
   bool full = false;
   int modeWidth = 0, modeHeight = 0, modeChanges = 0;
   int presented = 0;

@@ -39,6 +39,13 @@ SdlSystem::SdlSystem(bool headless) {
     SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
     SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
   }
+  // The windows show a picture the game has composed already: copying it needs no GL context,
+  // whose start (a software GL where the machine has no graphics driver) kept the menu from the
+  // screen for half a second.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // The start-up window takes the focus first; the click that brings the menu forward is the
+  // player's first click on it and must not be lost.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
     throw std::runtime_error(std::string("cannot start SDL: ") + SDL_GetError());
   // A game without sound is still a game: audio failing to start is not fatal.
@@ -108,10 +115,16 @@ SdlPresenter::Window& SdlPresenter::window(WindowSlot slot, Form& form) {
     if (slot == WindowSlot::Tool) flags |= SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_UTILITY;
     w->window = SDL_CreateWindow(form.caption.c_str(), x, y, form.width(), form.height(), flags);
     if (!w->window) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
-    w->renderer = SDL_CreateRenderer(w->window, -1, 0);
-    if (!w->renderer) w->renderer = SDL_CreateRenderer(w->window, -1, SDL_RENDERER_SOFTWARE);
+    // The game composes its whole picture itself and only copies it to the screen, which the
+    // software renderer does at once (see SdlSystem for its window surface).
+    w->renderer = SDL_CreateRenderer(w->window, -1, SDL_RENDERER_SOFTWARE);
+    if (!w->renderer) w->renderer = SDL_CreateRenderer(w->window, -1, 0);
     if (!w->renderer) throw std::runtime_error(std::string("cannot draw: ") + SDL_GetError());
     w->caption = form.caption;
+    // Full screen asked for before the window existed.
+    if (slot == WindowSlot::Main && fullscreen_ &&
+        !enterFullscreen(w->window, fullWidth_, fullHeight_))
+      fullscreen_ = false;
   }
   if (w->width != form.width() || w->height != form.height()) {
     if (w->texture) SDL_DestroyTexture(w->texture);
@@ -168,27 +181,32 @@ void SdlPresenter::hide(WindowSlot slot) {
   it->second->shown = false;
 }
 
-int SdlPresenter::desktopWidth() {
-  int index = 0;
+bool SdlPresenter::desktopMode(int* width, int* height) {
+  // The display the game's window is on; before it has opened, the one it opens on, at the
+  // top left of the screen.
+  const SDL_Point topLeft{0, 0};
+  int index = SDL_GetPointDisplayIndex(&topLeft);
   auto it = windows_.find(WindowSlot::Main);
-  if (it != windows_.end() && it->second) index = std::max(0, SDL_GetWindowDisplayIndex(it->second->window));
+  if (it != windows_.end() && it->second) index = SDL_GetWindowDisplayIndex(it->second->window);
+  index = std::max(0, index);
   SDL_DisplayMode mode;
-  if (SDL_GetDesktopDisplayMode(index, &mode) != 0) return 0;
-  return mode.w;
+  if (SDL_GetDesktopDisplayMode(index, &mode) != 0) return false;
+  *width = mode.w;
+  *height = mode.h;
+  return true;
 }
 
-bool SdlPresenter::setFullscreen(bool on, int width, int height) {
-  auto it = windows_.find(WindowSlot::Main);
-  if (it == windows_.end() || !it->second) {
-    fullscreen_ = on;  // applied when the window opens
-    return true;
-  }
-  SDL_Window* win = it->second->window;
-  if (!on) {
-    SDL_SetWindowFullscreen(win, 0);
-    fullscreen_ = false;
-    return true;
-  }
+int SdlPresenter::desktopWidth() {
+  int w = 0, h = 0;
+  return desktopMode(&w, &h) ? w : 0;
+}
+
+int SdlPresenter::desktopHeight() {
+  int w = 0, h = 0;
+  return desktopMode(&w, &h) ? h : 0;
+}
+
+bool SdlPresenter::enterFullscreen(SDL_Window* win, int width, int height) {
   SDL_DisplayMode want{};
   want.w = width;
   want.h = height;
@@ -201,7 +219,24 @@ bool SdlPresenter::setFullscreen(bool on, int width, int height) {
     // No such mode: fill the desktop and let the renderer scale the 640 × 480 picture.
     flag = SDL_WINDOW_FULLSCREEN_DESKTOP;
   }
-  if (SDL_SetWindowFullscreen(win, flag) != 0) return false;
+  return SDL_SetWindowFullscreen(win, flag) == 0;
+}
+
+bool SdlPresenter::setFullscreen(bool on, int width, int height) {
+  fullWidth_ = width;
+  fullHeight_ = height;
+  auto it = windows_.find(WindowSlot::Main);
+  if (it == windows_.end() || !it->second) {
+    fullscreen_ = on;  // applied when the window opens
+    return true;
+  }
+  SDL_Window* win = it->second->window;
+  if (!on) {
+    SDL_SetWindowFullscreen(win, 0);
+    fullscreen_ = false;
+    return true;
+  }
+  if (!enterFullscreen(win, width, height)) return false;
   fullscreen_ = true;
   return true;
 }

@@ -10,6 +10,8 @@
 #include "services/platform.h"
 #include "services/text_renderer.h"
 
+struct SDL_Window;
+
 namespace svc {
 
 // SDL and its libraries, initialised for the life of the object.
@@ -40,6 +42,7 @@ class SdlPresenter : public Presenter {
   void present(WindowSlot slot, Form& form) override;
   void hide(WindowSlot slot) override;
   int desktopWidth() override;
+  int desktopHeight() override;
   bool setFullscreen(bool on, int width, int height) override;
   bool fullscreen() const override { return fullscreen_; }
   // The slot of an SDL window id (for input); Main when unknown.
@@ -49,10 +52,13 @@ class SdlPresenter : public Presenter {
 
  private:
   struct Window;
+  bool desktopMode(int* width, int* height);
+  bool enterFullscreen(SDL_Window* window, int width, int height);
   void redraw(Window& w);
   Window& window(WindowSlot slot, Form& form);
   std::map<WindowSlot, std::unique_ptr<Window>> windows_;
   bool fullscreen_ = false;
+  int fullWidth_ = 640, fullHeight_ = 480;
 };
 
 class SdlInput : public InputSource {

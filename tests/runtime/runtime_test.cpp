@@ -192,6 +192,21 @@ TEST(Events, TypingGoesToTheFocusedField) {
   EXPECT_EQ(t.text(), "- Jméno -ŽŽ");
 }
 
+TEST(Events, AFocusedFieldComposesWhereverItsPageSlides) {
+  // The caret of a focused field on a page that slides off the window's left edge, or past its
+  // right one, lies outside the window: nothing of it is drawn there.
+  for (int left : {-150, -60, -3, 150, 199}) {
+    Fixture f;
+    svc::PictureBox& page = f.form.addPicture("page", 0, 10, 120, 60);
+    svc::TextBox& t = f.form.addTextBox("Text1", "Jana", 24, 20, 100, 19, &page);
+    f.mouse(svc::InputEvent::Type::MouseDown, 30, 35);
+    f.runtime.doEvents();
+    ASSERT_EQ(f.form.focus, &t);
+    page.setLeft(left);
+    EXPECT_EQ(f.form.image().width(), 200) << left;
+  }
+}
+
 TEST(Labels, WrapAtBlanksAndRunsOfBlanksPushWordsDown) {
   svc::BoxTextRenderer r;  // 7 pixels a character at size 12
   const svc::TextStyle style{12, false};

@@ -47,7 +47,12 @@ std::string readFile(const std::string& path, bool* exists) {
 }  // namespace
 
 Driver::Driver(std::vector<std::string> lines, std::string programFolder, std::ostream& out)
-    : builtFolder_(std::move(programFolder)), out_(out), virtualClock_(0) {
+    : builtFolder_(std::move(programFolder)),
+      // The game changes the current directory to its program folder; the script's own files
+      // are named from where the driver was started.
+      startFolder_(fs::current_path().string()),
+      out_(out),
+      virtualClock_(0) {
   int number = 0;
   for (std::string& raw : lines) {
     ++number;
@@ -82,6 +87,11 @@ void Driver::ensureRoot() {
   }
 }
 
+std::string Driver::scriptPath(const std::string& file) const {
+  const fs::path p(file);
+  return p.is_absolute() ? file : (fs::path(startFolder_) / p).string();
+}
+
 game::Program& Driver::program(const Line& l) {
   if (!program_ || programEnded_) throw ScriptError(l.number, l.command + ": the program is not running");
   return *program_;
@@ -99,11 +109,12 @@ void Driver::startProgram() {
   services.programFolder = root_;
   services.clock = clock_;
   services.input = this;
-  services.presenter = presenter_.get();
+  services.presenter = display_.get();
   services.audio = audio_.get();
   services.pictures = pictures_.get();
   services.text = text_.get();
   program_.reset();
+  display_->processEnded();
   text_ = std::make_unique<svc::SdlTextRenderer>(root_ + "/fonts");
   services.text = text_.get();
   program_ = std::make_unique<game::Program>(services);
@@ -157,7 +168,7 @@ void Driver::pump(std::deque<svc::InputEvent>* events, bool topLevel) {
     };
     if (c == "root") {
       if (program_) throw ScriptError(l.number, "root: only before start");
-      root_ = l.rest;
+      root_ = scriptPath(l.rest);
     } else if (c == "setting" || c == "no-settings-file") {
       if (program_ && !programEnded_) throw ScriptError(l.number, c + ": only before start");
       ensureRoot();
@@ -174,6 +185,16 @@ void Driver::pump(std::deque<svc::InputEvent>* events, bool topLevel) {
       if (program_) throw ScriptError(l.number, "realtime: only before start");
       realClock_ = std::make_unique<svc::SdlClock>();
       clock_ = realClock_.get();
+    } else if (c == "desktop") {
+      // The desktop mode of the display: WIDTH [HEIGHT] (the height stays when not given).
+      std::istringstream in(l.rest);
+      int w = 0, h = display_->desktopTall;
+      std::string height;
+      if (in >> w && in >> height) h = std::atoi(height.c_str());
+      if (!in.eof() || w <= 0 || h <= 0)
+        throw ScriptError(l.number, "desktop: WIDTH [HEIGHT] expected");
+      display_->desktop = w;
+      display_->desktopTall = h;
     } else if (c == "start") {
       if (!topLevel) throw ScriptError(l.number, "start: the program is already running");
       startProgram();
@@ -228,6 +249,9 @@ void Driver::pump(std::deque<svc::InputEvent>* events, bool topLevel) {
         y += p->top();
       }
       if (!f.visible()) throw ScriptError(l.number, "click: window " + f.name() + " is not shown");
+      // A player's pointer stays inside the window: a control slid off it cannot be clicked.
+      if (x < 0 || y < 0 || x >= f.width() || y >= f.height())
+        throw ScriptError(l.number, "click: " + l.rest + " lies outside the window");
       svc::InputEvent e;
       e.slot = f.slot();
       e.x = x;
@@ -297,14 +321,14 @@ void Driver::pump(std::deque<svc::InputEvent>* events, bool topLevel) {
         out_ << json << "\n";
         out_.flush();
       } else {
-        std::ofstream file(l.rest);
+        std::ofstream file(scriptPath(l.rest));
         file << json << "\n";
         if (!file) throw ScriptError(l.number, "dump: cannot write " + l.rest);
       }
     } else if (c == "shot") {
       auto [name, file] = splitFirst(l.rest);
       if (file.empty()) throw ScriptError(l.number, "shot: FORM FILE.png expected");
-      if (!svc::savePng(form(l, name).image(), file))
+      if (!svc::savePng(form(l, name).image(), scriptPath(file)))
         throw ScriptError(l.number, "shot: cannot write " + file);
     } else if (c == "quit") {
       throw ScriptEnd{};
@@ -319,12 +343,13 @@ std::string Driver::dump() {
   bool exists = false;
   if (!root_.empty()) settingsFile = readFile(root_ + "/Data/snow.ini", &exists);
   return dumpJson(program_ && !programEnded_ ? program_.get() : nullptr,
-                  exists ? svc::jsonString(settingsFile) : "null", relaunches_, clock_->ticks());
+                  exists ? svc::jsonString(settingsFile) : "null", relaunches_, clock_->ticks(),
+                  display_->json());
 }
 
 int Driver::run() {
   svc::SdlSystem sdl(true);
-  presenter_ = std::make_unique<svc::SdlPresenter>();
+  display_ = std::make_unique<DriverDisplay>();
   audio_ = std::make_unique<svc::SdlAudio>(sdl.audioAvailable());
   pictures_ = std::make_unique<svc::SdlPictureLoader>();
   int status = 0;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "autopilot.h"
+#include "driver_display.h"
 #include "program/program.h"
 #include "services/clock.h"
 #include "services/platform.h"
@@ -47,12 +48,15 @@ class Driver : public svc::InputSource {
   void startProgram();
   void ensureRoot();
   std::string dump();
+  // A file named in the script, relative to the folder the driver was started in.
+  std::string scriptPath(const std::string& file) const;
   svc::Form& form(const Line& l, const std::string& name);
   game::Program& program(const Line& l);
 
   std::vector<Line> lines_;
   std::size_t next_ = 0;
   std::string builtFolder_;
+  std::string startFolder_;
   std::string root_;
   std::string tempRoot_;
   std::ostream& out_;
@@ -60,7 +64,7 @@ class Driver : public svc::InputSource {
   svc::VirtualClock virtualClock_;
   std::unique_ptr<svc::Clock> realClock_;
   svc::Clock* clock_ = &virtualClock_;
-  std::unique_ptr<svc::Presenter> presenter_;
+  std::unique_ptr<DriverDisplay> display_;
   std::unique_ptr<svc::AudioDevice> audio_;
   std::unique_ptr<svc::PictureLoader> pictures_;
   std::unique_ptr<svc::TextRenderer> text_;
@@ -75,6 +79,6 @@ class Driver : public svc::InputSource {
 
 // The JSON dump of a program (settings, settings file, forms, menu and race state).
 std::string dumpJson(game::Program* program, const std::string& settingsFile, int relaunches,
-                     std::uint32_t ticks);
+                     std::uint32_t ticks, const std::string& display);
 
 }  // namespace driver

@@ -84,10 +84,11 @@ long residentKb() {
 }  // namespace
 
 std::string dumpJson(game::Program* program, const std::string& settingsFile, int relaunches,
-                     std::uint32_t ticks) {
+                     std::uint32_t ticks, const std::string& display) {
   std::ostringstream o;
   o << "{\"relaunches\":" << relaunches << ",\"ticks\":" << ticks
-    << ",\"residentKb\":" << residentKb() << ",\"settingsFile\":" << settingsFile;
+    << ",\"residentKb\":" << residentKb() << ",\"settingsFile\":" << settingsFile
+    << ",\"display\":" << display;
   if (!program) {
     o << ",\"running\":false}";
     return o.str();

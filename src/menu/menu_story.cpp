@@ -1,0 +1,28 @@
+// The story screen that follows a game-type choice, and the info page's picture.
+#include "menu/menu_window.h"
+
+namespace game {
+
+void MenuWindow::StartStory() {
+  cerne_->cls();
+  Picture2_->cls();
+  state.StoryShowing = false;
+  state.BlendLevel = 0;
+  cerne_->move(0, 74);
+  cerne_->setVisible(true);
+  story_->cls();
+  state.StoryY = 290;
+  state.StoryX = 0;
+  state.MenuFrameInterval = 20;
+  form_.show();
+  StoryLoop();
+}
+
+void MenuWindow::openInfo() {
+  // Only Czech has its own; every other language code reads the English picture. The scroll
+  // position stays as the last visit left it.
+  const char* language = settings_.get("jazyk") == "cz" ? "cz" : "ang";
+  runtime_.loadInto(*Picture8_, std::string("/gfx/menu/") + language + "/info.bmp");
+}
+
+}  // namespace game
