@@ -1,0 +1,71 @@
+// The Village track (maps/m1): world map, masks, minimap, bridge and overlay, laid around the
+// path the computer car really drives, and checked before anything is written.
+#include <cstdio>
+#include <cstdlib>
+
+#include "art.h"
+#include "tracks/village/village_bridge.h"
+#include "tracks/village/village_checks.h"
+#include "tracks/village/village_layout.h"
+#include "tracks/village/village_masks.h"
+#include "tracks/village/village_minimap.h"
+#include "tracks/village/village_paint.h"
+
+namespace art::tracks::village {
+
+namespace {
+
+void writeVillage(const Context& ctx) {
+  const Layout& L = layout();
+  const Keys keys = trackKeys();
+  const RoadField field(L.road, -1000, -1000, 2000, 5);
+  const Scenery& sc = scenery(L, field);
+  const VillageMasks masks = drawMasks(L, keys, [&](cairo_t* cr) { wallPaths(cr, sc); });
+  if (std::getenv("VILLAGE_DEBUG")) {
+    ctx.writeBmp("/maps/m1/mini1.bmp", masks.kon[0]);
+    ctx.writeBmp("/maps/m1/mini2.bmp", masks.kon[1]);
+  }
+  const Figures f = checkMasks(L, masks, keys);
+  std::printf("village: the computer car is on the road in %.2f %% of %zu frames over %d laps",
+              f.opponentOnRoad, f.frames, f.laps);
+  std::printf(" (laps of %zu, %zu, %zu, %zu, %zu frames)\n", f.lapFrames[0], f.lapFrames[1],
+              f.lapFrames[2], f.lapFrames[3], f.lapFrames[4]);
+  std::printf(
+      "village: 12 checkpoints, one finish crossing and one re-arm a lap on %d lines across"
+      " the road; %zu guide-rail mask pixels, all matching the road\n",
+      f.linesDriven, f.railPixels);
+  std::printf(
+      "village: %zu crossings (one of them the bridge), at least %.0f pixels of ground"
+      " between roads that do not cross\n",
+      L.crossings.size(), f.narrowestGap);
+
+  Picture map(kMapSize, kMapSize, {90, 130, 60});
+  paintGround(map, sc, field);
+  paintRoad(map, L);
+  paintBridge(map, L);
+  paintObjects(map, sc, field);
+  Image overlayMask(kMapSize, kMapSize, svc::rgb(255, 255, 255));
+  paintOverlay(map, overlayMask, sc, field);
+  const Image finished = map.toImage();
+  Image overlay(kMapSize, kMapSize, 0);
+  for (std::size_t i = 0; i < overlay.pixels.size(); ++i)
+    if (overlayMask.pixels[i] == 0) overlay.pixels[i] = finished.pixels[i];
+  const BridgePair bridge = bridgePair(map, L);
+  const Minimap mini = drawMinimap(L);
+
+  ctx.writeJpg("/maps/m1/1.jpg", finished, 90);
+  ctx.writeGif("/maps/m1/rw.gif", overlayMask);
+  ctx.writeJpg("/maps/m1/rb.jpg", overlay, 90);
+  ctx.writeBmp("/maps/m1/mostw.bmp", bridge.mask);
+  ctx.writeBmp("/maps/m1/mostb.bmp", bridge.image);
+  ctx.writeBmp("/maps/m1/mw.bmp", mini.mask);
+  ctx.writeBmp("/maps/m1/mb.bmp", mini.image);
+  ctx.writeBmp("/maps/m1/mini1.bmp", masks.kon[0]);
+  ctx.writeBmp("/maps/m1/mini2.bmp", masks.kon[1]);
+}
+
+}  // namespace
+
+}  // namespace art::tracks::village
+
+ARTGEN_MODULE("village", art::tracks::village::writeVillage);
