@@ -37,7 +37,7 @@ Rgb asphalt(double x, double y, double wear, double tone) {
     v -= 16;
   // Patched repairs: a slightly darker, smoother tint in places.
   const double patchN = fbm(x / 60 + 40, y / 60, 2, 25);
-  if (patchN > 0.45) v -= 6;
+  v -= 6 * std::clamp((patchN - 0.4) * 12, 0.0, 1.0);
   return {v - 2, v, v + 4};
 }
 

@@ -5,6 +5,7 @@
 #include "tracks/parking/parking_layout.h"
 #include "tracks/parking/parking_masks.h"
 #include "tracks/parking/parking_paint.h"
+#include "tracks/track_files.h"
 
 namespace art::tracks::parking {
 
@@ -20,8 +21,8 @@ void writeParking(const Context& ctx) {
       " reachable from the start)\n",
       f.drivable, f.reachable);
   ctx.writeJpg("/maps/m0/0.jpg", paintGround(L), 90);
-  ctx.writeBmp("/maps/m0/mini1.bmp", masks.kon[0]);
-  ctx.writeBmp("/maps/m0/mini2.bmp", masks.kon[1]);
+  writeExact(ctx, "/maps/m0/mini1.bmp", masks.kon[0]);
+  writeExact(ctx, "/maps/m0/mini2.bmp", masks.kon[1]);
 }
 
 }  // namespace

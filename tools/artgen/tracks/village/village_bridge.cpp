@@ -53,11 +53,19 @@ void paintBridge(Picture& map, const Layout& L) {
   const Centreline& road = L.road;
   const BridgeBox& b = L.bridge;
   auto world = [](int px, int py) { return Point{px - kShift, py - kShift}; };
-  // The deck's shadow falls on the lower road and the banks below.
+  // The deck's shadow falls on the lower road and the banks below the span (not on the road
+  // beyond its ends, which is as high as the deck).
   Coverage shadow = moved(deckCoverage(L, n), 12, 16);
   blur(shadow, 3);
-  map.darken(shadow, 0.58);
-  // The deck: the upper road's asphalt and its own lines only.
+  const int sx0 = int(b.x0 + kShift), sx1 = int(b.x1 + kShift);
+  for (int y = shadow.y0; y < shadow.y0 + shadow.h; ++y)
+    for (int x = shadow.x0; x < shadow.x0 + shadow.w; ++x)
+      if (x < sx0 || x >= sx1)
+        shadow.a[std::size_t(y - shadow.y0) * shadow.w + (x - shadow.x0)] = 0;
+  map.darken(shadow, 0.6);
+  // The deck: granite setts in rows across the road, the old bridge's own paving.
+  const std::size_t mid = b.span.first + b.span.count / 2;
+  const Station& m = road[std::ptrdiff_t(mid)];
   const Coverage deck = cover(n, n, kMapSpace, [&](cairo_t* cr) {
     clipSpan(cr, b, 0);
     road.band(cr, b.span, 0.5);
@@ -65,23 +73,43 @@ void paintBridge(Picture& map, const Layout& L) {
   });
   map.paint(deck, [&](int px, int py) {
     const Point p = world(px, py);
-    return asphalt(p.x, p.y, 0, -3);
+    const double u = (p.x - m.x) * m.tx + (p.y - m.y) * m.ty + 400;
+    const double v = (p.x - m.x) * m.lx() + (p.y - m.y) * m.ly() + 400;
+    const int row = int(std::floor(u / 5.5));
+    const double shifted = v + (row % 2) * 3.4;
+    const int stone = int(std::floor(shifted / 6.8));
+    Rgb c = mix(Rgb{112, 112, 116}, Rgb{150, 146, 140}, hash01(row, stone, 71));
+    c = c * (0.9 + 0.12 * valueNoise(p.x / 2, p.y / 2, 72) + 0.05 * fbm(p.x / 30, p.y / 30, 2, 73));
+    // Rounded tops, lit from the north-west; dark joints between the stones.
+    const double fu = std::fmod(u, 5.5) / 5.5, fv = std::fmod(shifted, 6.8) / 6.8;
+    c = c * (1.06 - 0.14 * (fu + fv) / 2);
+    if (fu < 0.16 || fv < 0.12) c = c * 0.68;
+    // Two darker tracks worn by the wheels in each lane.
+    const double lane = std::fabs(std::fabs(v - 400) - m.hw / 2);
+    if (std::fabs(lane - 11) < 5) c = c * 0.93;
+    return c;
   });
-  const Coverage lines = cover(n, n, kMapSpace, [&](cairo_t* cr) {
-    clipSpan(cr, b, 0);
-    road.strip(cr, b.span, -5, -8, 1);
-    road.strip(cr, b.span, 5, 8, -1);
+  // Steel expansion joints where the deck meets the road at each end.
+  const Coverage joints = cover(n, n, kMapSpace, [&](cairo_t* cr) {
+    road.band(cr, b.span, 0);
+    cairo_clip(cr);
+    for (double x : {b.x0 + 12, b.x1 - 16}) cairo_rectangle(cr, x, b.y0 - 20, 4, b.y1 - b.y0 + 40);
     cairo_fill(cr);
-    road.line(cr, b.span, 0, 0);
-    const double dash[] = {34, 46};
-    cairo_set_dash(cr, dash, 2, 10);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
   });
-  map.paint(lines, Rgb{232, 232, 222});
-  // Parapets of dressed sandstone, lit on their north-west faces.
-  const std::size_t mid = b.span.first + b.span.count / 2;
-  const Station& m = road[std::ptrdiff_t(mid)];
+  map.paint(joints, [&](int px, int py) {
+    return Rgb{70, 72, 76} * (0.9 + 0.2 * hash01(px, py, 74));
+  });
+  // Parapets of dressed sandstone; the northern one throws a strip of shadow onto the deck.
+  {
+    const double north = -southSide(L);
+    Coverage strip = cover(n, n, kMapSpace, [&](cairo_t* cr) {
+      clipSpan(cr, b, 0);
+      road.strip(cr, b.span, 0, -north * 7, north);
+      cairo_fill(cr);
+    });
+    blur(strip, 1);
+    map.darken(strip, 0.32);
+  }
   for (double side : {1.0, -1.0}) {
     const Coverage par = cover(n, n, kMapSpace, [&](cairo_t* cr) {
       clipSpan(cr, b, 0);

@@ -133,6 +133,29 @@ double narrowestGap(const Layout& L) {
 
 }  // namespace
 
+void checkBridgeCovers(const Layout& L, const Image& bridgeMask) {
+  const Centreline& road = L.road;
+  const BridgeBox& b = L.bridge;
+  const std::size_t upper = b.span.first + b.span.count / 2;
+  std::size_t covered = 0;
+  for (std::size_t k = 0; k < L.lowerRoad.count; ++k) {
+    const std::size_t i = road.wrap(std::ptrdiff_t(L.lowerRoad.first + k));
+    const Station& s = road[std::ptrdiff_t(i)];
+    for (double lat = -s.hw; lat <= s.hw; lat += 2) {
+      const Point p{s.x + s.lx() * lat, s.y + s.ly() * lat};
+      const std::size_t j = road.nearest(p, upper, 200);
+      if (std::fabs(road.lateral(j, p)) > road[std::ptrdiff_t(j)].hw + b.parapet - 1) continue;
+      // Under the deck: the bridge picture must hide a car here.
+      const int x = int(std::floor(p.x - b.x0)), y = int(std::floor(p.y - b.y0));
+      if (x < 0 || y < 0 || x >= bridgeMask.width || y >= bridgeMask.height ||
+          bridgeMask.at(x, y) != 0)
+        fail("the bridge picture does not cover the road beneath the deck");
+      ++covered;
+    }
+  }
+  if (covered == 0) fail("the lower road never passes beneath the deck");
+}
+
 Figures checkMasks(const Layout& L, const VillageMasks& vm, const Keys& keys) {
   Figures f;
   const Masks m{{&vm.kon[0], &vm.kon[1]}, 5};

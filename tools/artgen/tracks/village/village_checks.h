@@ -19,6 +19,8 @@ struct Figures {
 };
 
 Figures checkMasks(const Layout& layout, const VillageMasks& masks, const Keys& keys);
+// The bridge picture hides every part of the lower road that runs beneath the deck.
+void checkBridgeCovers(const Layout& layout, const Image& bridgeMask);
 
 // Lines driven across the whole road: sideways fractions of the half width.
 constexpr double kAcross[] = {-0.85, -0.55, -0.25, 0, 0.25, 0.55, 0.85};

@@ -111,15 +111,15 @@ Layout build() {
   // Sideways moves (positive: to the driver's left) where the path runs close to the map's
   // edge, to another road or across the bridge.
   road.shift({
-      {{-330, 950}, 120, 330, 19},      // the start straight holds both cars of the grid
-      {{250, -942}, 380, 300, 16},      // the northern road keeps off the map's edge
-      {{941, -700}, 60, 200, 14},       // so does the eastern one
-      {{-786, -655}, 40, 170, -24},     // the inner and the outer road of the north-west corner
-      {{-878, -650}, 60, 200, -24},     //   part for a hedge between them
-      {{60, -499}, 100, 250, 20, 180},  // the deck between the parapets of the bridge
-      {{-690, -900}, 60, 160, -14},     // the north-west bend keeps off the loop inside it
-      {{-630, -789}, 40, 120, -10},     //   as that loop keeps off the bend
-      {{0, -349}, 200, 150, -6},        // the road beside the bridge road keeps its distance
+      {{-330, 950}, 120, 330, 19},        // the start straight holds both cars of the grid
+      {{250, -942}, 380, 300, 16},        // the northern road keeps off the map's edge
+      {{941, -700}, 60, 200, 14},         // so does the eastern one
+      {{-786, -655}, 40, 170, -24},       // the inner and the outer road of the north-west corner
+      {{-878, -650}, 60, 200, -24},       //   part for a hedge between them
+      {{60, -499}, 100, 250, 21.5, 180},  // the deck between the parapets of the bridge
+      {{-690, -900}, 60, 160, -14},       // the north-west bend keeps off the loop inside it
+      {{-630, -789}, 40, 120, -10},       //   as that loop keeps off the bend
+      {{0, -349}, 200, 150, -6},          // the road beside the bridge road keeps its distance
   });
   road.widen({
       {{140, -494}, 160, 100, -8, 180},  // the bridge is a little narrower

@@ -21,10 +21,10 @@ constexpr Point kOpponentStart{-380, 951};
 // edges. The bridge picture's top-left is map pixel (1007, 460), world (x0, y0).
 struct BridgeBox {
   double x0 = 7, y0 = -540, x1 = 290;
-  double y1 = 0;       // the bottom of the picture (below the southern parapet)
-  double parapet = 9;  // parapet thickness outside the road's edge
-  double fascia = 6;   // the deck's southern face, seen a little from the south
-  Stretch span;        // stations of the upper road between x0 and x1
+  double y1 = 0;        // the bottom of the picture (below the southern parapet)
+  double parapet = 10;  // parapet thickness outside the road's edge
+  double fascia = 6;    // the deck's southern face, seen a little from the south
+  Stretch span;         // stations of the upper road between x0 and x1
 };
 
 // Two stretches of the loop that cross.

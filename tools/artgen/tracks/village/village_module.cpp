@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "art.h"
+#include "tracks/track_files.h"
 #include "tracks/village/village_bridge.h"
 #include "tracks/village/village_checks.h"
 #include "tracks/village/village_layout.h"
@@ -53,15 +54,25 @@ void writeVillage(const Context& ctx) {
   const BridgePair bridge = bridgePair(map, L);
   const Minimap mini = drawMinimap(L);
 
+  checkPair(bridge.mask, bridge.image, "mostw.bmp / mostb.bmp");
+  checkPair(mini.mask, mini.image, "mw.bmp / mb.bmp");
+  checkPair(overlayMask, overlay, "rw.gif / rb.jpg");
+  checkBridgeCovers(L, bridge.mask);
+
   ctx.writeJpg("/maps/m1/1.jpg", finished, 90);
-  ctx.writeGif("/maps/m1/rw.gif", overlayMask);
-  ctx.writeJpg("/maps/m1/rb.jpg", overlay, 90);
-  ctx.writeBmp("/maps/m1/mostw.bmp", bridge.mask);
-  ctx.writeBmp("/maps/m1/mostb.bmp", bridge.image);
-  ctx.writeBmp("/maps/m1/mw.bmp", mini.mask);
-  ctx.writeBmp("/maps/m1/mb.bmp", mini.image);
-  ctx.writeBmp("/maps/m1/mini1.bmp", masks.kon[0]);
-  ctx.writeBmp("/maps/m1/mini2.bmp", masks.kon[1]);
+  // The overlay image at a higher quality: its ringing beside the crowns is OR-ed into the map.
+  ctx.writeJpg("/maps/m1/rb.jpg", overlay, 95);
+  writeExact(ctx, "/maps/m1/rw.gif", overlayMask);
+  writeExact(ctx, "/maps/m1/mostw.bmp", bridge.mask);
+  writeExact(ctx, "/maps/m1/mostb.bmp", bridge.image);
+  writeExact(ctx, "/maps/m1/mw.bmp", mini.mask);
+  writeExact(ctx, "/maps/m1/mb.bmp", mini.image);
+  writeExact(ctx, "/maps/m1/mini1.bmp", masks.kon[0]);
+  writeExact(ctx, "/maps/m1/mini2.bmp", masks.kon[1]);
+  std::printf(
+      "village: the overlay image strays at most %u from black where the map shows through;"
+      " bridge picture %d x %d\n",
+      overlaySpill(ctx, "/maps/m1/rb.jpg", overlayMask), bridge.mask.width, bridge.mask.height);
 }
 
 }  // namespace

@@ -136,10 +136,7 @@ void paintRoad(Picture& map, const Layout& L) {
       for (const Point& p : posts) cairo_rectangle(cr, p.x - 1.6, p.y - 1.6, 3.2, 3.2);
       cairo_fill(cr);
     });
-    map.paint(body, [&](int px, int py) {
-      const double v = hash01(px, py, 97);
-      return (v > 0.5 ? Rgb{238, 238, 232} : Rgb{30, 30, 30});
-    });
+    map.paint(body, Rgb{238, 238, 232});
   }
 
   // The finish line: a chequered band across the road.

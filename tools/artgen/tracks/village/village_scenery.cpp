@@ -59,6 +59,11 @@ struct Placer {
   // Trees placed by hand or scattered: kept where their trunk stands off the road.
   bool tree(Tree t, double trunkMargin = 6) {
     if (!inside(t.at, 12) || field.edge(t.at) < trunkMargin) return false;
+    // Nothing grows over the bridge.
+    const BridgeBox& br = L.bridge;
+    if (t.at.x > br.x0 - t.radius - 10 && t.at.x < br.x1 + t.radius + 10 &&
+        t.at.y > br.y0 - t.radius - 10 && t.at.y < br.y1 + t.radius + 10)
+      return false;
     for (const Building& b : out.buildings)
       if (std::hypot(b.centre.x - t.at.x, b.centre.y - t.at.y) <
           std::max(b.length, b.width) / 2 + t.radius * 0.6)
@@ -200,6 +205,11 @@ Scenery build(const Layout& L, const RoadField& field) {
   // The village street: houses on both sides of the road north to the bridge.
   P.street({40, 330}, {138, -270}, true, 12, 0);
   P.street({40, 330}, {138, -270}, false, 12, 1);
+  // The road past the green, and the street beside the bridge road.
+  P.street({-226, 600}, {-30, 392}, true, 12, 2);
+  P.street({-226, 600}, {-30, 392}, false, 12, 3);
+  P.street({-220, -352}, {40, -349}, false, 12, 1);
+  P.street({380, 365}, {600, 270}, false, 12, 0);
   // Houses facing the road south of the church.
   P.street({860, 560}, {560, 552}, false, 14, 2);
   P.street({420, 552}, {230, 565}, false, 14, 0);
@@ -211,6 +221,13 @@ Scenery build(const Layout& L, const RoadField& field) {
   P.building({{292, 770}, 60, 34, kPi / 2, Roofing::Slate});
   sc.patches.push_back({{{318, 702}, {712, 692}, {712, 782}, {318, 786}}, Ground::Yard});
   P.orchard({634, 724}, 0, 3, 5, 34);
+
+  // Two farmsteads out in the fields.
+  P.building({{600, -222}, 96, 42, 0.32, Roofing::Tiles, true});
+  P.building({{668, -150}, 80, 40, 0.32 + kPi / 2, Roofing::Barn});
+  sc.patches.push_back({{{560, -190}, {640, -160}, {626, -104}, {548, -136}}, Ground::Yard});
+  P.building({{-640, 572}, 86, 40, 0.2, Roofing::DarkTiles, true});
+  P.building({{-590, 636}, 70, 36, 0.2, Roofing::Barn});
 
   // The church in its walled yard, tower to the west, graves to the south, limes at the wall.
   P.building({{836, 312}, 112, 46, 0, Roofing::DarkTiles});
