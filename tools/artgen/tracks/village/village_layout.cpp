@@ -118,7 +118,7 @@ Layout build() {
       {{-878, -650}, 60, 200, -24},       //   part for a hedge between them
       {{60, -499}, 100, 250, 21.5, 180},  // the deck between the parapets of the bridge
       {{-690, -900}, 60, 160, -14},       // the north-west bend keeps off the loop inside it
-      {{-630, -789}, 40, 120, -10},       //   as that loop keeps off the bend
+      {{-600, -789}, 110, 110, -10},      //   as that loop keeps off the bend
       {{0, -349}, 200, 150, -6},          // the road beside the bridge road keeps its distance
   });
   road.widen({

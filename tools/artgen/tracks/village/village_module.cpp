@@ -1,7 +1,6 @@
 // The Village track (maps/m1): world map, masks, minimap, bridge and overlay, laid around the
 // path the computer car really drives, and checked before anything is written.
 #include <cstdio>
-#include <cstdlib>
 
 #include "art.h"
 #include "tracks/track_files.h"
@@ -22,11 +21,15 @@ void writeVillage(const Context& ctx) {
   const RoadField field(L.road, -1000, -1000, 2000, 5);
   const Scenery& sc = scenery(L, field);
   const VillageMasks masks = drawMasks(L, keys, [&](cairo_t* cr) { wallPaths(cr, sc); });
-  if (std::getenv("VILLAGE_DEBUG")) {
+  Figures f;
+  try {
+    f = checkMasks(L, masks, keys);
+  } catch (...) {
+    // A failing track leaves its masks behind to look at.
     ctx.writeBmp("/maps/m1/mini1.bmp", masks.kon[0]);
     ctx.writeBmp("/maps/m1/mini2.bmp", masks.kon[1]);
+    throw;
   }
-  const Figures f = checkMasks(L, masks, keys);
   std::printf("village: the computer car is on the road in %.2f %% of %zu frames over %d laps",
               f.opponentOnRoad, f.frames, f.laps);
   std::printf(" (laps of %zu, %zu, %zu, %zu, %zu frames)\n", f.lapFrames[0], f.lapFrames[1],
@@ -35,6 +38,12 @@ void writeVillage(const Context& ctx) {
       "village: 12 checkpoints, one finish crossing and one re-arm a lap on %d lines across"
       " the road; %zu guide-rail mask pixels, all matching the road\n",
       f.linesDriven, f.railPixels);
+  for (const Rail& r : L.rails)
+    if (r.left) {
+      const Station& a = L.road[std::ptrdiff_t(r.stretch.first)];
+      std::printf("village: guide rails for %d degrees from (%.0f, %.0f), %.0f pixels long\n",
+                  r.heading, a.x, a.y, double(r.stretch.count) * L.road.spacing());
+    }
   std::printf(
       "village: %zu crossings (one of them the bridge), at least %.0f pixels of ground"
       " between roads that do not cross\n",

@@ -141,9 +141,14 @@ struct Placer {
       if (tree({p, r, kind})) --count;
     }
   }
-  // An orchard: rows of fruit trees.
+  // An orchard: rows of fruit trees on a mown lawn.
   void orchard(Point origin, double angle, int rows, int cols, double gap) {
     const double c = std::cos(angle), s = std::sin(angle);
+    const double u0 = -gap / 2, u1 = (cols - 0.5) * gap, v0 = -gap / 2, v1 = (rows - 0.5) * gap;
+    Patch lawn{{}, Ground::Lawn};
+    for (const Point& q : {Point{u0, v0}, Point{u1, v0}, Point{u1, v1}, Point{u0, v1}})
+      lawn.outline.push_back({origin.x + q.x * c - q.y * s, origin.y + q.x * s + q.y * c});
+    out.patches.push_back(lawn);
     for (int r = 0; r < rows; ++r)
       for (int k = 0; k < cols; ++k) {
         const double u = k * gap + rnd(-2, 2), v = r * gap + rnd(-2, 2);
