@@ -26,7 +26,11 @@ struct Image {
     adviseLargePages(pixels.data(), n * sizeof(Colour));
     pixels.assign(n, fill);
   }
-  Image(const Image& other) : Image(other.width, other.height) { pixels = other.pixels; }
+  Image(const Image& other) : width(other.width), height(other.height) {
+    pixels.reserve(other.pixels.size());
+    adviseLargePages(pixels.data(), other.pixels.size() * sizeof(Colour));
+    pixels.assign(other.pixels.begin(), other.pixels.end());
+  }
   Image& operator=(const Image& other) {
     if (this != &other) *this = Image(other);
     return *this;
