@@ -102,6 +102,7 @@ TEST(CityChecks, LapsOnBrokenStrips) {
        },
        false},
       {"the finish line never re-armed", [](Strip& s) { s.line(1, 66, kRoad); }, false},
+      {"a second finish line on the lap", [](Strip& s) { s.line(0, 25, kFinish); }, false},
       {"the sections switch twice up", [](Strip& s) { s.line(0, 25, kSwitch0); }, false},
   };
   for (const Case& c : cases) {

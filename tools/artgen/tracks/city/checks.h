@@ -25,7 +25,8 @@ Keys legendKeys(const Image& kon0, const Image& kon1, Colour road);
 // What the game's bookkeeping does for a car driven through a list of world positions, frame
 // by frame: checkpoints counted, sections switched, the finish line re-armed and crossed.
 struct LapEvent {
-  enum Kind { Checkpoint, SectionUp, Rearm, Finish } kind;
+  // FinishTouch: the car comes onto the finish line, armed or not.
+  enum Kind { Checkpoint, SectionUp, Rearm, FinishTouch, Finish } kind;
   std::size_t frame;
   int count;   // checkpoints counted in the lap (after a checkpoint; at the finish, before reset)
   int colour;  // checkpoints: 0 for colour A, 1 for B
@@ -38,9 +39,9 @@ std::vector<LapEvent> drive(const std::array<const Image*, 2>& kon, const Keys& 
                             const std::vector<Vec>& positions, DriveState state);
 
 // A drive of `laps` laps checks out when every lap counts `perLap` checkpoints alternating
-// from colour A, switches sections up once, re-arms the finish line once and crosses it once
-// with the full count. `fromGrid`: the drive starts behind the line, so first comes a start
-// crossing with nothing counted.
+// from colour A, switches sections up once, re-arms the finish line once and comes onto it
+// once, crossing it with the full count. `fromGrid`: the drive starts behind the line, so first
+// comes a start crossing with nothing counted.
 void checkLaps(const std::vector<LapEvent>& events, int laps, int perLap, bool fromGrid,
                const std::string& who);
 
