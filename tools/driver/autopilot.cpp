@@ -22,8 +22,8 @@ double bearing(double fromX, double fromY, double toX, double toY) {
   return std::atan2(-(toY - fromY), toX - fromX) * 180 / std::numbers::pi;
 }
 
-constexpr double kLookAhead = 70;     // pixels along the path to the point the car steers at
-constexpr double kSpeedWindow = 160;  // pixels ahead whose slowest speed the car keeps to
+constexpr double kLookAhead = 70;      // pixels along the path to the point the car steers at
+constexpr double kSpeedWindow = 160;   // pixels ahead whose slowest speed the car keeps to
 constexpr double kPassDistance = 150;  // the computer car this near and ahead is passed
 constexpr double kPassOffset = 38;     // pixels beside the path while passing
 
@@ -52,7 +52,22 @@ void Autopilot::hold(int* held, int want, std::deque<svc::InputEvent>& out) cons
   if (want) press(want, out, true);
 }
 
-void Autopilot::followPath(const game::RaceState& s, int* steer, int* pedal) {
+namespace {
+
+// Whether the car may drive at world (x, y): the track mask of its section there is neither
+// off the track nor a wall (the autopilot looks at the track as a player does at the screen).
+bool drivable(const game::Race& race, double x, double y) {
+  const game::RaceState& s = race.state;
+  const svc::Surface& mask =
+      race.form().picture(s.PlayerSection == 0 ? "KON(0)" : "KON(1)").surface();
+  const svc::Colour c = mask.point((x + 1000) / 5, (y + 1000) / 5);
+  return c != svc::kOutside && c != s.OffTrackColour && c != s.WallColour;
+}
+
+}  // namespace
+
+void Autopilot::followPath(const game::Race& race, int* steer, int* pedal) {
+  const game::RaceState& s = race.state;
   const double x = s.ViewLeft + s.CarScreenX, y = s.ViewTop + s.CarScreenY;
   // The nearest point a little way ahead of the last one (the path crosses itself, so only a
   // window ahead is searched).
@@ -85,9 +100,16 @@ void Autopilot::followPath(const game::RaceState& s, int* steer, int* pedal) {
   if (s.AIOn && toOpponent < kPassDistance && along2 > 1 && (ox * dx + oy * dy) > 0) {
     const double nx = -dy / along2, ny = dx / along2;          // a normal of the path
     const double side = (ox * nx + oy * ny) > 0 ? -1.0 : 1.0;  // away from the other car
-    aimX += side * nx * kPassOffset;
-    aimY += side * ny * kPassOffset;
-    passing = true;
+    const double px = aimX + side * nx * kPassOffset, py = aimY + side * ny * kPassOffset;
+    // Only where the road is wide enough: both the point beside the path and the way there.
+    const double mx = (x + side * nx * kPassOffset + px) / 2,
+                 my = (y + side * ny * kPassOffset + py) / 2;
+    if (drivable(race, px, py) && drivable(race, mx, my) &&
+        drivable(race, px + side * nx * 20, py + side * ny * 20)) {
+      aimX = px;
+      aimY = py;
+      passing = true;
+    }
   }
   const double err = wrap(bearing(x, y, aimX, aimY) - s.Heading);
 
@@ -107,13 +129,15 @@ void Autopilot::followPath(const game::RaceState& s, int* steer, int* pedal) {
     *pedal = game::kKeyDown;
   else if (s.Speed < wanted)
     *pedal = game::kKeyUp;
-  if (s.RaceStarted && *pedal == game::kKeyUp && std::fabs(s.Speed) < 0.02) {
-    if (++stuckFrames_ > 40) {
+  // Stuck against something (no way along the path for a second and a half): back away.
+  if (s.RaceStarted && cursor_ == stuckCursor_) {
+    if (++stuckFrames_ > 65) {
       stuckFrames_ = 0;
-      reverseFrames_ = 45;
+      reverseFrames_ = 40;
     }
   } else {
     stuckFrames_ = 0;
+    stuckCursor_ = cursor_;
   }
 }
 
@@ -141,7 +165,7 @@ void Autopilot::drive(const game::Race& race, std::deque<svc::InputEvent>& out) 
       stuckFrames_ = reverseFrames_ = 0;
     }
     raceStarted_ = s.RaceStarted;
-    if (!path_.empty()) followPath(s, &steer, &pedal);
+    if (!path_.empty()) followPath(race, &steer, &pedal);
   }
   hold(&heldSteer_, steer, out);
   hold(&heldPedal_, pedal, out);

@@ -26,7 +26,7 @@ class Autopilot {
  private:
   void press(int key, std::deque<svc::InputEvent>& out, bool down) const;
   void hold(int* held, int want, std::deque<svc::InputEvent>& out) const;
-  void followPath(const game::RaceState& s, int* steer, int* pedal);
+  void followPath(const game::Race& race, int* steer, int* pedal);
   std::size_t nextPoint(std::size_t i) const { return i + 1 < path_.size() ? i + 1 : loopStart_; }
 
   bool on_ = false;
@@ -41,7 +41,8 @@ class Autopilot {
   std::size_t cursor_ = 0;  // the path point nearest to the car
   int trackKind_ = -1;
   bool raceStarted_ = false;
-  int stuckFrames_ = 0;    // frames at a standstill with the pedal down
+  std::size_t stuckCursor_ = 0;  // the path point where the car last got on
+  int stuckFrames_ = 0;          // frames without getting on along the path
   int reverseFrames_ = 0;  // frames left of backing away from an obstacle
 };
 
