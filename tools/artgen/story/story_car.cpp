@@ -188,6 +188,7 @@ void paintCar(cairo_t* cr, const Placement& at, const CarLook& look) {
   stop(rear, 1, {14, 18, 26});
   cairo_set_source(cr, rear);
   cairo_fill(cr);
+  cairo_pattern_destroy(rear);
 
   // Lamps.
   for (double s : {-1.0, 1.0}) {
