@@ -86,10 +86,7 @@ void MenuWindow::load() {
   form_.show();
 }
 
-std::string MenuWindow::pictureLanguage() const {
-  const std::string code = settings_.get("jazyk");
-  return code == "cz" ? code : "ang";
-}
+std::string MenuWindow::pictureLanguage() const { return settings_.pictureLanguage(); }
 
 void MenuWindow::loadPagePictures(const std::string& language) {
   for (int i = 0; i < kPageCount; ++i)

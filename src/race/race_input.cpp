@@ -23,7 +23,7 @@ void RaceKeyUp(Race& race, int key) {
   RaceState& s = race.state;
   RaceControls& c = race.controls();
   // The pause text always in the current language.
-  race.load(c.textik, "/gfx/story/" + race.settings().get("jazyk") + "/pause.bmp");
+  race.load(c.textik, "/gfx/story/" + race.settings().pictureLanguage() + "/pause.bmp");
   if (key == kKeyPlus) ++s.FrameInterval;
   if (key == kKeyMinus && s.FrameInterval > 1) --s.FrameInterval;
   c.Label2.setCaption(std::to_string(s.FrameInterval));

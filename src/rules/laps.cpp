@@ -53,7 +53,7 @@ void result(Race& race, bool city) {
   RaceState& s = race.state;
   RaceControls& c = race.controls();
   SettingsStore& settings = race.settings();
-  const std::string dir = "/gfx/story/" + settings.get("jazyk");
+  const std::string dir = "/gfx/story/" + settings.pictureLanguage();
   const bool lost = s.LapCount <= s.OpponentLaps;  // a tie goes to the opponent
   const bool championship = s.GameType == "Championat";
   if (lost) {

@@ -51,6 +51,10 @@ class SettingsStore {
   std::string get(const std::string& key) const;
   void set(const std::string& key, const std::string& value);
 
+  // The language folder of the pictures: "cz" for Czech, "ang" for every other `jazyk` (the
+  // settings file's default word names no folder, and a game must not end over a picture).
+  std::string pictureLanguage() const { return get("jazyk") == "cz" ? "cz" : "ang"; }
+
   std::string filePath() const { return runtime_.path(kSettingsFile); }
 
   // Loads the menu window the first time and brings it forward afterwards.

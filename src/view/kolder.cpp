@@ -19,7 +19,7 @@ void KolderRunStep(Race& race) {
   RaceControls& c = race.controls();
   if (s.KolderRunMode && s.TimeLeft < 0) {
     c.konec.setVisible(true);
-    race.load(c.textik, "/gfx/story/" + race.settings().get("jazyk") + "/kolder.bmp");
+    race.load(c.textik, "/gfx/story/" + race.settings().pictureLanguage() + "/kolder.bmp");
     c.ok.setVisible(false);
     c.kolde.setVisible(true);
     c.Command4.setVisible(true);

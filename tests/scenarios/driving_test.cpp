@@ -251,3 +251,33 @@ TEST(Driving, TheOpponentLaunchesAtTheGreenLight) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Driving, WithoutASettingsFileTheRaceShowsTheEnglishPictures) {
+  // The default word of `jazyk` names no picture folder; the game reads the English pictures
+  // instead of ending at the first key.
+  Script s;
+  s << "no-settings-file"
+    << "start"
+    << "select typ Závody"
+    << "select auto Viper GTS"
+    << "select barva Modrá"
+    << "select trasa Vesnice"
+    << "select Obtiznost Easy"
+    << "race"
+    << "wait 4600"
+    << "key 38"
+    << "key 27"
+    << "wait 200"
+    << "dump";
+  const ScriptRun run = runScriptText(s.text);
+  ASSERT_EQ(run.status, 0);
+  ASSERT_EQ(run.dumps.size(), 1u);
+  EXPECT_EQ(testscript::setting(run.dumps[0], "jazyk"), "program");
+  const Value& textik = run.dumps[0]["forms"]["Form1"]["controls"]["textik"];
+  EXPECT_EQ(textik["picture"].s, "/gfx/story/ang/pause.bmp");
+  EXPECT_TRUE(run.dumps[0]["forms"]["Form1"]["controls"]["konec"]["visible"].b);
+}
+
+}  // namespace
