@@ -16,16 +16,6 @@ namespace {
 // Source pixels of this colour leave the target as it is.
 constexpr svc::Colour kKey = svc::kMagenta;
 
-// A whole number in text, as the music volume is stored; false for anything else.
-bool wholeNumber(const std::string& text, int* out) {
-  if (text.empty()) return false;
-  char* end = nullptr;
-  const long v = std::strtol(text.c_str(), &end, 10);
-  if (*end != '\0' || v < -2147483647L - 1 || v > 2147483647L) return false;
-  *out = int(v);
-  return true;
-}
-
 void blend(svc::PictureBox& target, int x, int y, const svc::PictureBox& source, int level,
            int flag) {
   const svc::Surface& s = source.surface();
@@ -57,8 +47,7 @@ void MenuWindow::startMusic() {
 
 void MenuWindow::applyVolume() {
   // A volume that is not a whole number is not applied: the player stays where it is.
-  int volume = 0;
-  if (wholeNumber(settings_.get("hlasitost"), &volume)) music_->setVolume(volume);
+  if (const auto volume = settings_.musicVolume()) music_->setVolume(*volume);
 }
 
 void MenuWindow::BackAnimation() {

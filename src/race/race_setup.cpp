@@ -39,16 +39,6 @@ const char* miniCarFor(const std::string& barva) {
   return nullptr;
 }
 
-// A whole number in text, as the music volume is stored; false for anything else.
-bool wholeNumber(const std::string& text, int* out) {
-  if (text.empty()) return false;
-  char* end = nullptr;
-  const long v = std::strtol(text.c_str(), &end, 10);
-  if (*end != '\0' || v < -2147483647L - 1 || v > 2147483647L) return false;
-  *out = int(v);
-  return true;
-}
-
 // The colour keys of the masks, read from their legend pixels.
 void sampleKeys(Race& race) {
   RaceState& s = race.state;
@@ -211,8 +201,7 @@ void RaceSetup(Race& race) {
   if (settings.get("zkuky") == "1") {
     race.music().setFileName(rt.path("/music/0.mp3"));
     race.music().play();
-    int volume = 0;
-    if (wholeNumber(settings.get("hlasitost"), &volume)) race.music().setVolume(volume);
+    if (const auto volume = settings.musicVolume()) race.music().setVolume(*volume);
   }
 
   // 3.-7. Flags and the pause panel.
@@ -251,80 +240,76 @@ void RaceSetup(Race& race) {
   if (s.TrackKind == 2) StartCity(race);
 }
 
-void StartVillage(Race& race) {
-  RaceState& s = race.state;
-  RaceControls& c = race.controls();
-  s.SkidMarksOn = race.menu().selection("smykovani") == "ANO";
-  c.Labelcheckpoint.setCaption("0");
-  s.Gear = 1;
-  c.sem.setVisible(true);
-  loadTownTrack(race, "/maps/m1", true);
-  s.OpponentSection = 0;
-  s.WaypointIndex = 0;
-  s.PlayerSection = 1;
-  s.Running = true;
-  sampleKeys(race);
-  s.NextCheckpoint = 1;
-  s.Rpm = 0;
-  s.LapCount = -1;
-  s.Speed = 0;
-  s.Heading = 0;
-  s.CarScreenY = c.pic.height() / 2 + 150;
-  s.CarScreenX = c.pic.width() / 2;
-  FillAngleTables(s);
-  s.ViewTop = 521;
-  s.ViewLeft = -700;
-  s.FrameInterval = 22;
-  race.form().show();
-  s.FrameCount = 0;
-  s.WaypointIndex = 0;
-  placeOpponent(race, 40, villageWaypoints());
-  startLights(race);
-  s.AIOn = !(s.KolderRunMode || s.FreeRideMode);
-  enterRace(race);
-}
+namespace {
 
-void StartCity(Race& race) {
+// What tells the Village's start from the City's; the steps and their order are the same.
+struct TownStart {
+  bool city;
+  const char* folder;
+  std::int16_t section;        // the start section, and the checkpoint key expected first
+  int carBelowCentre;          // the car's place on the view below its centre
+  double viewTop, viewLeft;
+  double opponentBeside;       // the opponent's place below (or above) the player
+  const WaypointTable& waypoints;
+};
+
+void startTown(Race& race, const TownStart& t) {
   RaceState& s = race.state;
   RaceControls& c = race.controls();
-  c.Picture2.setLeft(-76);
-  s.LapCount = 0;
-  s.OpponentLaps = 0;
+  if (t.city) {
+    c.Picture2.setLeft(-76);
+    s.LapCount = 0;
+    s.OpponentLaps = 0;
+  }
   s.SkidMarksOn = race.menu().selection("smykovani") == "ANO";
+  if (!t.city) c.Labelcheckpoint.setCaption("0");
   s.Gear = 1;
-  loadTownTrack(race, "/maps/m2", false);
+  if (!t.city) c.sem.setVisible(true);
+  loadTownTrack(race, t.folder, !t.city);
   s.OpponentSection = 0;
   s.WaypointIndex = 0;
-  s.PlayerSection = 0;
+  s.PlayerSection = t.section;
   s.Running = true;
   sampleKeys(race);
-  s.NextCheckpoint = 0;
+  s.NextCheckpoint = t.section;
   s.Rpm = 0;
   s.LapCount = -1;
   s.Speed = 0;
   s.Heading = 0;
-  s.CarScreenY = c.pic.height() / 2;
+  s.CarScreenY = c.pic.height() / 2 + t.carBelowCentre;
   s.CarScreenX = c.pic.width() / 2;
   FillAngleTables(s);
-  s.ViewTop = -740;
-  s.ViewLeft = -940;
-  c.reklama.setLeft(-76);
+  s.ViewTop = t.viewTop;
+  s.ViewLeft = t.viewLeft;
+  if (t.city) c.reklama.setLeft(-76);
   s.FrameInterval = 22;
   race.form().show();
   s.FrameCount = 0;
   s.WaypointIndex = 0;
-  s.KolderItemX = -300;
-  s.KolderItemY = -500;
-  placeOpponent(race, -40, cityWaypoints());
+  if (t.city) {
+    s.KolderItemX = -300;
+    s.KolderItemY = -500;
+  }
+  placeOpponent(race, t.opponentBeside, t.waypoints);
   startLights(race);
   s.AIOn = !(s.KolderRunMode || s.FreeRideMode);
-  if (s.KolderRunMode) {
+  if (t.city && s.KolderRunMode) {
     s.TimeLeft = 120;
     c.Label16.setVisible(true);
     c.Label17.setVisible(true);
     s.KolderCount = 0;
   }
   enterRace(race);
+}
+
+}  // namespace
+
+void StartVillage(Race& race) {
+  startTown(race, {false, "/maps/m1", 1, 150, 521, -700, 40, villageWaypoints()});
+}
+
+void StartCity(Race& race) {
+  startTown(race, {true, "/maps/m2", 0, 0, -740, -940, -40, cityWaypoints()});
 }
 
 void StartCircuit(Race& race) {

@@ -1,5 +1,8 @@
 #include "startup/settings_store.h"
 
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -94,6 +97,16 @@ std::string SettingsStore::get(const std::string& key) const { return field(key)
 
 void SettingsStore::set(const std::string& key, const std::string& value) {
   field(key).setText(value);
+}
+
+std::optional<int> SettingsStore::musicVolume() const {
+  const std::string text = get("hlasitost");
+  if (text.empty()) return std::nullopt;
+  char* end = nullptr;
+  errno = 0;
+  const long v = std::strtol(text.c_str(), &end, 10);
+  if (*end != '\0' || errno == ERANGE || v < INT_MIN || v > INT_MAX) return std::nullopt;
+  return int(v);
 }
 
 }  // namespace game

@@ -4,6 +4,7 @@
 #pragma once
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "services/form.h"
@@ -54,6 +55,10 @@ class SettingsStore {
   // The language folder of the pictures: "cz" for Czech, "ang" for every other `jazyk` (the
   // settings file's default word names no folder, and a game must not end over a picture).
   std::string pictureLanguage() const { return get("jazyk") == "cz" ? "cz" : "ang"; }
+
+  // The music volume as the players take it: `hlasitost` read as a whole number (hundredths of a
+  // decibel), or nothing when it is not one (the player then stays at its volume).
+  std::optional<int> musicVolume() const;
 
   std::string filePath() const { return runtime_.path(kSettingsFile); }
 
