@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "race/angles.h"
 #include "race/race.h"
 #include "rules/dynamics.h"
 #include "rules/opponent.h"
@@ -12,15 +13,13 @@ namespace game {
 
 namespace {
 
-std::string numberText(double v) { return NumberText(v); }
-
 // The opponent's contact mask around the player: the colour under the player's centre.
 void contact(Race& race) {
   RaceState& s = race.state;
   RaceControls& c = race.controls();
   if (s.KolderRunMode || s.FreeRideMode) return;
   if (c.Labelsipka.visible() != c.LabelAIsipka.visible()) return;
-  c.Label12.setCaption(numberText(s.OpponentHeading) + " , " + numberText(s.Heading));
+  c.Label12.setCaption(NumberText(s.OpponentHeading) + " , " + NumberText(s.Heading));
   const float px = float(s.ViewLeft + s.CarScreenX - s.OpponentX + 50);
   const float py = float(s.ViewTop + s.CarScreenY - s.OpponentY + 50);
   const svc::Surface& picture = c.Picture3.surface();
@@ -51,8 +50,8 @@ class RaceOpponentEffects : public OpponentEffects {
   void stampSkid() override {
     const RaceState& s = race_.state;
     RaceControls& c = race_.controls();
-    svc::foxRotate(c.cesta.surface(), int(std::nearbyint(s.OpponentX + 1000)),
-                   int(std::nearbyint(s.OpponentY + 1000)), c.aismyk.surface(), svc::kMagenta,
+    svc::foxRotate(c.cesta.surface(), RoundEven(s.OpponentX + 1000),
+                   RoundEven(s.OpponentY + 1000), c.aismyk.surface(), svc::kMagenta,
                    -s.OpponentHeading, 1);
   }
   void waypointReached(int) override {}

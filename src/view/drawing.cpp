@@ -48,15 +48,14 @@ void MaskPair(svc::Surface& dst, int x, int y, int w, int h, const svc::PictureB
 void OverlayRepair(Race& race, double worldX, double worldY) {
   RaceState& s = race.state;
   RaceControls& c = race.controls();
-  const int vx = RoundEven(worldX - s.ViewLeft - 20), vy = RoundEven(worldY - s.ViewTop - 20);
   const int tx = RoundEven(worldX + 1000 - 20), ty = RoundEven(worldY + 1000 - 20);
-  for (svc::Surface* dst : {&c.pic.surface(), &c.cesta.surface()}) {
-    const bool view = dst == &c.pic.surface();
-    svc::bitBlt(*dst, view ? vx : tx, view ? vy : ty, 40, 40, c.renw.surface(), tx, ty,
-                svc::Rop::And);
-    svc::bitBlt(*dst, view ? vx : tx, view ? vy : ty, 40, 40, c.renb.surface(), tx, ty,
-                svc::Rop::Or);
-  }
+  // The 40 × 40 box of the overlay pair, read at the box's track-picture place.
+  auto repair = [&](svc::Surface& dst, int x, int y) {
+    svc::bitBlt(dst, x, y, 40, 40, c.renw.surface(), tx, ty, svc::Rop::And);
+    svc::bitBlt(dst, x, y, 40, 40, c.renb.surface(), tx, ty, svc::Rop::Or);
+  };
+  repair(c.pic.surface(), RoundEven(worldX - s.ViewLeft - 20), RoundEven(worldY - s.ViewTop - 20));
+  repair(c.cesta.surface(), tx, ty);
 }
 
 void PlayerSprite(Race& race) {
@@ -78,6 +77,25 @@ void Dial(Race& race) {
   RaceControls& c = race.controls();
   const int w = c.budikw.width(), h = c.budikw.height();
   MaskPair(c.pic.surface(), c.pic.width() - w, c.pic.height() - h - 5, w, h, c.budikw, c.budikb);
+}
+
+void Minimap(Race& race) {
+  RaceState& s = race.state;
+  RaceControls& c = race.controls();
+  if (s.MinimapSide == "left" && s.MinimapX > 528) s.MinimapX -= 2;
+  if (s.MinimapSide == "right" && s.MinimapX < 640) s.MinimapX += 2;
+  if (s.MinimapSide != "left" && s.MinimapSide != "right") return;
+  svc::Surface& pic = c.pic.surface();
+  MaskPair(pic, s.MinimapX, 0, c.mapaw.width(), c.mapaw.height(), c.mapaw, c.mapab);
+  // The minimap cars' own background colour is their transparent key.
+  const svc::Colour key = c.miniauto1.surface().point(0, 0);
+  if (!s.KolderRunMode && !s.FreeRideMode)
+    svc::foxRotate(pic, RoundEven(s.MinimapX + (s.OpponentX + 1000) / 20),
+                   RoundEven((s.OpponentY + 1000) / 20 + 2), c.miniauto2.surface(), key,
+                   -s.OpponentHeading, 0);
+  svc::foxRotate(pic, RoundEven(s.MinimapX + (s.ViewLeft + 1000 + s.CarScreenX) / 20),
+                 RoundEven((s.ViewTop + 1000 + s.CarScreenY) / 20 + 2), c.miniauto1.surface(), key,
+                 -s.Heading, 0);
 }
 
 }  // namespace game

@@ -17,5 +17,7 @@ void MaskPair(svc::Surface& dst, int x, int y, int w, int h, const svc::PictureB
 void OverlayRepair(Race& race, double worldX, double worldY);
 void PlayerSprite(Race& race);
 void Dial(Race& race);
+// The minimap panel slid in or out by two pixels, with both minimap cars.
+void Minimap(Race& race);
 
 }  // namespace game

@@ -159,25 +159,4 @@ void SkidStamp(Race& race, double trackX, double trackY) {
                  svc::kMagenta, -s.Heading, 1);
 }
 
-void Minimap(Race& race) {
-  RaceState& s = race.state;
-  RaceControls& c = race.controls();
-  if (s.MinimapSide == "left" && s.MinimapX > 528) s.MinimapX -= 2;
-  if (s.MinimapSide == "right" && s.MinimapX < 640) s.MinimapX += 2;
-  if (s.MinimapSide != "left" && s.MinimapSide != "right") return;
-  svc::Surface& pic = c.pic.surface();
-  const int w = c.mapaw.width(), h = c.mapaw.height();
-  svc::bitBlt(pic, s.MinimapX, 0, w, h, c.mapaw.surface(), 0, 0, svc::Rop::And);
-  svc::bitBlt(pic, s.MinimapX, 0, w, h, c.mapab.surface(), 0, 0, svc::Rop::Or);
-  // The minimap cars' own background colour is their transparent key.
-  const svc::Colour key = c.miniauto1.surface().point(0, 0);
-  if (!s.KolderRunMode && !s.FreeRideMode)
-    svc::foxRotate(pic, RoundEven(s.MinimapX + (s.OpponentX + 1000) / 20),
-                   RoundEven((s.OpponentY + 1000) / 20 + 2), c.miniauto2.surface(), key,
-                   -s.OpponentHeading, 0);
-  svc::foxRotate(pic, RoundEven(s.MinimapX + (s.ViewLeft + 1000 + s.CarScreenX) / 20),
-                 RoundEven((s.ViewTop + 1000 + s.CarScreenY) / 20 + 2), c.miniauto1.surface(), key,
-                 -s.Heading, 0);
-}
-
 }  // namespace game

@@ -29,7 +29,6 @@ void OpponentArrowZone(Race& race);
 void SkidTimer(Race& race);
 // Stamps a skid mark into the track picture at (x, y) of the track picture.
 void SkidStamp(Race& race, double trackX, double trackY);
-void Minimap(Race& race);
 
 // The sign shown after a City checkpoint count, -1 for counts without one.
 int SignForCount(int count);
