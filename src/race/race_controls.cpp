@@ -65,6 +65,10 @@ RaceControls::RaceControls(svc::Form& f)
       Label8(f.label("Label8")),
       sa(f.label("sa")),
       sb(f.label("sb")),
+      Label11(f.label("Label11")),
+      Label13(f.label("Label13")),
+      Label14(f.label("Label14")),
+      Label15(f.label("Label15")),
       Labelmino(f.label("Labelmino")),
       Labelsipka(f.label("Labelsipka")),
       LabelAIsipka(f.label("LabelAIsipka")),
@@ -89,5 +93,25 @@ RaceControls::RaceControls(svc::Form& f)
       Timer9(f.timer("Timer9")),
       Timersmyku(f.timer("Timersmyku")),
       AITimersmyku(f.timer("AITimersmyku")) {}
+
+void ArrangePanelButtons(RaceControls& c) {
+  constexpr int kGap = 8, kCentre = 320;
+  svc::ImageBox* const order[] = {&c.Image2, &c.Image1, &c.Image3, &c.Command3,
+                                  &c.kolde,  &c.ok,     &c.Command4};
+  int total = -kGap;
+  for (svc::ImageBox* b : order)
+    if (b->visible()) total += b->width() + kGap;
+  int x = kCentre - total / 2;
+  for (svc::ImageBox* b : order) {
+    if (!b->visible()) continue;
+    b->setLeft(x);
+    x += b->width() + kGap;
+  }
+}
+
+void ShowPanel(RaceControls& c) {
+  ArrangePanelButtons(c);
+  c.konec.setVisible(true);
+}
 
 }  // namespace game

@@ -23,11 +23,21 @@ struct RaceControls {
   std::array<svc::Label*, 3> labelcas;
   svc::Label &Label10, &wrongway, &Label16, &Label17, &Label18, &Label12;
   svc::Label &Label2, &Label3, &Label4, &Label6, &Label7, &Label8, &sa, &sb;
+  svc::Label &Label11, &Label13, &Label14, &Label15;
   svc::Label &Labelmino, &Labelsipka, &LabelAIsipka, &Labelcheckpoint;
   svc::LineShape &Line3, &Line4, &Line7, &Line8;
   svc::ImageBox &Image2, &ok, &Command4, &Image3, &Command3, &kolde, &Image1;
   svc::Timer &Timer1, &Timer2, &Timer3, &Timer4, &Timer7, &Timer8, &Timer9, &Timersmyku,
       &AITimersmyku;
 };
+
+// Lays the visible buttons of the pause and end panel `konec` out in one row under the panel
+// text, centred, in reading order: go on (resume, the championship's next race), race again,
+// leave. Which buttons are visible depends on every race end and restart before, so the row is
+// laid out whenever the panel is shown: no button may cover another one the player can see.
+void ArrangePanelButtons(RaceControls& c);
+
+// Shows the panel with its buttons laid out.
+void ShowPanel(RaceControls& c);
 
 }  // namespace game

@@ -1,5 +1,7 @@
 #include "race/race_input.h"
 
+#include <cstdint>
+
 #include "race/race.h"
 
 namespace game {
@@ -24,7 +26,8 @@ void RaceKeyUp(Race& race, int key) {
   RaceControls& c = race.controls();
   // The pause text always in the current language.
   race.load(c.textik, "/gfx/story/" + race.settings().pictureLanguage() + "/pause.bmp");
-  if (key == kKeyPlus) ++s.FrameInterval;
+  // The interval is a 16-bit number: past its top it would turn negative and end the pacing.
+  if (key == kKeyPlus && s.FrameInterval < INT16_MAX) ++s.FrameInterval;
   if (key == kKeyMinus && s.FrameInterval > 1) --s.FrameInterval;
   c.Label2.setCaption(std::to_string(s.FrameInterval));
   // Releasing either arrow ends the turn or the pedal, even while the other is held.
@@ -39,9 +42,9 @@ void RaceKeyUp(Race& race, int key) {
       c.Image2.setVisible(false);
     } else {
       s.Paused = true;
-      c.konec.setVisible(true);
       c.Image2.setVisible(true);
       c.Command4.setVisible(true);
+      ShowPanel(c);
     }
   }
 }

@@ -84,6 +84,8 @@ void wireRaceTimers(Race& race) {
     c.Timer8.setEnabled(false);
   };
   c.Timer9.onTick = [&s, &c] {
+    // The run's clock stands while the game is paused.
+    if (s.Paused) return;
     --s.TimeLeft;
     c.Label16.setCaption("Time : " + std::to_string(s.TimeLeft));
   };
@@ -108,7 +110,12 @@ void wireRaceTimers(Race& race) {
   };
   c.Command3.mouse.click = [&race] { FullRestart(race, 2, false); };
   c.kolde.mouse.click = [&race] { FullRestart(race, 2, true); };
-  c.Image1.mouse.click = [&race] { ShortRestart(race, 2); };
+  // Like the Village's repeat button, the way on to the City hides itself once taken, so the
+  // pause panel of the City race does not offer it again.
+  c.Image1.mouse.click = [&race] {
+    race.controls().Image1.setVisible(false);
+    ShortRestart(race, 2);
+  };
 }
 
 }  // namespace game

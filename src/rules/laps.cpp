@@ -49,6 +49,14 @@ void lapTimesBox(Race& race) {
   }
 }
 
+// Raises an unlock value to `value`; a result never takes back what was unlocked before. A value
+// that is none of "0", "1" and "2" (a hand-edited file) is replaced.
+void raiseUnlock(SettingsStore& settings, const char* key, const char* value) {
+  const std::string now = settings.get(key);
+  const bool known = now == "0" || now == "1" || now == "2";
+  if (!known || now < value) settings.set(key, value);
+}
+
 void result(Race& race, bool city) {
   RaceState& s = race.state;
   RaceControls& c = race.controls();
@@ -57,38 +65,41 @@ void result(Race& race, bool city) {
   const bool lost = s.LapCount <= s.OpponentLaps;  // a tie goes to the opponent
   const bool championship = s.GameType == "Championat";
   if (lost) {
-    race.load(c.textik, dir + "/end.bmp");
     c.ok.setVisible(false);
+    // Both ways on are offered: race again, or back to the menu.
+    c.Command4.setVisible(true);
     if (city) {
       c.Command3.setVisible(true);
-      c.Command4.setVisible(true);
       c.Image1.setVisible(false);
     } else {
       c.Image3.setVisible(true);
     }
+    race.load(c.textik, dir + "/end.bmp");
     return;
   }
+  // What was won is in the settings before any picture is loaded: a picture that cannot be read
+  // ends the program, which saves the settings on its way out.
   if (settings.get("unlockauta") == "0") settings.set("unlockauta", "1");
-  race.load(c.textik, dir + (city ? "/win2.bmp" : "/win.bmp"));
+  if (city) {
+    raiseUnlock(settings, "unlockmody", championship ? "2" : "1");
+    raiseUnlock(settings, "unlockauta", "2");
+  }
   c.Command4.setVisible(false);
   c.Command3.setVisible(false);
   c.ok.setVisible(true);
-  if (city) {
-    settings.set("unlockmody", "1");
-    settings.set("unlockauta", "2");
+  if (!championship) {
+    race.load(c.textik, dir + (city ? "/win2.bmp" : "/win.bmp"));
+    return;
   }
-  if (!championship) return;
   if (city) {
-    race.load(c.textik, dir + "/win4.bmp");
     c.Image1.setVisible(false);
     c.ok.setVisible(false);
     c.Command4.setVisible(true);
-    settings.set("unlockmody", "2");
-    settings.set("unlockauta", "2");
+    race.load(c.textik, dir + "/win4.bmp");
   } else {
-    race.load(c.textik, dir + "/win3.bmp");
     c.Image1.setVisible(true);
     c.ok.setVisible(false);
+    race.load(c.textik, dir + "/win3.bmp");
   }
 }
 
@@ -123,7 +134,7 @@ void finishLine(Race& race, bool city) {
       for (svc::Label* l : c.labelcas) l->setCaption(kNoTime);
       slot = c.labelcas[0];
     }
-    slot->setCaption(std::string(t.minute) + t.seconds);
+    slot->setCaption(t.minute + t.seconds);
   } else if (s.LapCount > 0) {
     c.wrongway.setVisible(true);
     --s.LapCount;
@@ -137,21 +148,27 @@ void finishLine(Race& race, bool city) {
 }  // namespace
 
 LapTimeText FormatLapTime(double e) {
-  LapTimeText t{e > 60 ? "1:" : "0:", ""};
+  auto decimals = [](double seconds) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.3f", seconds);
+    std::string text = buf;
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    return text;
+  };
+  if (e >= 120) {
+    // Whole milliseconds first, so the seconds never round up to a sixtieth.
+    const auto ms = static_cast<long long>(std::nearbyint(e * 1000));
+    return {std::to_string(ms / 60000) + ":", decimals(double(ms % 60000) / 1000)};
+  }
   const double seconds = std::nearbyint((e > 60 ? e - 60 : e) * 1000) / 1000;
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.3f", seconds);
-  std::string text = buf;
-  while (text.back() == '0') text.pop_back();
-  if (text.back() == '.') text.pop_back();
-  t.seconds = text;
-  return t;
+  return {e > 60 ? "1:" : "0:", decimals(seconds)};
 }
 
 void LapRules(Race& race, bool city) {
   RaceState& s = race.state;
   if (s.LapCount == 3 && s.Speed < 0.2 && endsByLaps(s)) {
-    race.controls().konec.setVisible(true);
+    ShowPanel(race.controls());
     stopInput(race);
   }
   lapTimesBox(race);

@@ -17,9 +17,10 @@ void VillageOpponent(Race& race);
 void CityOpponent(Race& race);
 
 // A lap time in seconds as the race shows it: "0:" or "1:" and the seconds beyond that minute,
-// three decimals at most (halves to even), no trailing zeros, "." as the separator.
+// three decimals at most (halves to even), no trailing zeros, "." as the separator. A lap of two
+// minutes or more shows its whole minutes ("2:15.2"), where one minute would leave "1:75.2".
 struct LapTimeText {
-  const char* minute;
+  std::string minute;
   std::string seconds;
 };
 LapTimeText FormatLapTime(double seconds);

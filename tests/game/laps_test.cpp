@@ -6,6 +6,7 @@
 
 #include "race_fixture.h"
 #include "rules/rules.h"
+#include "services/errors.h"
 
 namespace {
 
@@ -58,10 +59,15 @@ TEST(LapTimes, RoundingOfTheSecondsIsHalvesToEven) {
                         {2.0625, "0:", "2.062"},
                         {2.0635, "0:", "2.064"},
                         {60.25, "1:", "0.25"},
-                        {135.2, "1:", "75.2"}};
+                        {119.5, "1:", "59.5"},
+                        // From two minutes on, the whole minutes are shown.
+                        {120.0, "2:", "0"},
+                        {135.2, "2:", "15.2"},
+                        {179.9996, "3:", "0"},
+                        {3605.25, "60:", "5.25"}};
   for (const Case& c : cases) {
     const LapTimeText t = FormatLapTime(c.seconds);
-    EXPECT_STREQ(t.minute, c.minute) << c.seconds;
+    EXPECT_EQ(t.minute, c.minute) << c.seconds;
     EXPECT_EQ(t.seconds, c.text) << c.seconds;
   }
 }
@@ -139,15 +145,22 @@ TEST(RaceResult, TheThirdCountedLapDecidesAndWinsUnlock) {
     const char* unlockmody;
   };
   const Case cases[] = {
-      {"Village lost (a tie)", false, "Závody", 3, "0", "0", "/end.bmp", "i", "o", "0", "0"},
+      {"Village lost (a tie)", false, "Závody", 3, "0", "0", "/end.bmp", "i4", "o", "0", "0"},
       {"Village won", false, "Závody", 2, "0", "0", "/win.bmp", "o", "43", "1", "0"},
       {"Village won, already unlocked", false, "Závody", 2, "2", "0", "/win.bmp", "o", "43", "2",
        "0"},
       {"Village won, championship", false, "Championat", 2, "0", "1", "/win3.bmp", "1", "o43", "1",
        "1"},
       {"City lost", true, "Závody", 4, "1", "0", "/end.bmp", "34", "o1", "1", "0"},
-      {"City won", true, "Závody", 0, "0", "2", "/win2.bmp", "o", "43", "2", "1"},
+      {"City won", true, "Závody", 0, "0", "0", "/win2.bmp", "o", "43", "2", "1"},
+      // A win never takes back an unlock: the Kolder Run stays open after the championship.
+      {"City won after the championship", true, "Závody", 0, "2", "2", "/win2.bmp", "o", "43", "2",
+       "2"},
+      {"City won, a hand-edited unlock", true, "Závody", 0, "x", "x", "/win2.bmp", "o", "43", "2",
+       "1"},
       {"City won, championship", true, "Championat", 1, "1", "1", "/win4.bmp", "4", "o1", "2", "2"},
+      {"City won, championship again", true, "Championat", 1, "2", "2", "/win4.bmp", "4", "o1", "2",
+       "2"},
   };
   const std::pair<char, const char*> buttons[] = {
       {'o', "ok"}, {'4', "Command4"}, {'3', "Command3"}, {'i', "Image3"}, {'1', "Image1"}};
@@ -216,6 +229,33 @@ TEST(RaceResult, FreeRidesAndKolderRunsNeverEndByLaps) {
     s.Speed = 0;
     LapRules(*f.race, c.city);
     EXPECT_FALSE(f.race->controls().konec.visible()) << c.type;
+  }
+}
+
+// A result picture that cannot be read ends the program; what the race won is in the live
+// settings by then, and the program saves them on its way out.
+TEST(RaceResult, TheUnlocksComeBeforeTheResultPicture) {
+  struct Case {
+    bool city;
+    const char* type;
+    const char* unlockauta;
+    const char* unlockmody;
+  };
+  const Case cases[] = {{false, "Závody", "1", "0"},
+                        {false, "Championat", "1", "0"},
+                        {true, "Závody", "2", "1"},
+                        {true, "Championat", "2", "2"}};
+  for (const Case& c : cases) {
+    LapFixture f;
+    f.city = c.city;
+    f.g.program->settings().set("unlockauta", "0");
+    f.g.program->settings().set("unlockmody", "0");
+    f.race->state.GameType = c.type;
+    f.race->state.LapCount = 2;
+    f.g.pictures.strict = true;  // no result picture at all
+    EXPECT_THROW(f.crossAfter(50, c.city ? "22" : "12"), svc::DataFileError) << c.type;
+    EXPECT_EQ(f.g.program->settings().get("unlockauta"), c.unlockauta) << c.type;
+    EXPECT_EQ(f.g.program->settings().get("unlockmody"), c.unlockmody) << c.type;
   }
 }
 
