@@ -1,5 +1,7 @@
 #include "race/angles.h"
 
+#include <cstdio>
+
 namespace game {
 
 void FillAngleTables(RaceState& s) {
@@ -17,6 +19,12 @@ int HeadingDegrees(double heading) {
   if (d > 360) d -= 360;
   if (d < -360) d += 360;
   return d;
+}
+
+std::string NumberText(double v) {
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.15g", v);
+  return buf;
 }
 
 }  // namespace game

@@ -2,6 +2,7 @@
 // conversion, and rounding as the game rounds (to the nearest whole number, halves to even).
 #pragma once
 #include <cmath>
+#include <string>
 
 #include "race/race_state.h"
 
@@ -19,5 +20,8 @@ double PrevedNaStupne(const double& radians);
 // The table index of a heading: rounded to whole degrees. A heading from 360.5 to just under
 // 361 rounds to 361, one past the table; it is the same direction as 1.
 int HeadingDegrees(double heading);
+
+// A number as the race's read-outs show it: fifteen significant digits, no trailing zeros.
+std::string NumberText(double v);
 
 }  // namespace game

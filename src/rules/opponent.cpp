@@ -8,12 +8,6 @@
 
 namespace game {
 
-std::string NumberText(double v) {
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.15g", v);
-  return buf;
-}
-
 namespace {
 
 // The speed (or, at Village waypoints 15 and 16, the turning rate) set on reaching a waypoint.

@@ -25,7 +25,4 @@ struct OpponentEffects {
 // One frame of `VillageOpponent` or `CityOpponent`.
 void OpponentStep(RaceState& s, Markers& markers, OpponentEffects& effects, OpponentTrack track);
 
-// A number as the platform writes it into a label (up to 15 significant digits).
-std::string NumberText(double v);
-
 }  // namespace game

@@ -17,23 +17,33 @@ KolderPlace KolderPlaceFor(int r) {
 void KolderRunStep(Race& race) {
   RaceState& s = race.state;
   RaceControls& c = race.controls();
-  if (s.KolderRunMode && s.TimeLeft < 0) {
-    c.konec.setVisible(true);
-    race.load(c.textik, "/gfx/story/" + race.settings().pictureLanguage() + "/kolder.bmp");
+  const bool timeUp = s.KolderRunMode && s.TimeLeft < 0;
+  if (timeUp) {
     c.ok.setVisible(false);
     c.kolde.setVisible(true);
     c.Command4.setVisible(true);
     c.Image1.setVisible(false);
     c.Label18.setCaption(std::to_string(s.KolderCount));
     c.Label18.setVisible(true);
+    ShowPanel(c);
+    race.load(c.textik, "/gfx/story/" + race.settings().pictureLanguage() + "/kolder.bmp");
   }
   if (!s.KolderRunMode) return;
-  const double left = s.KolderItemX - s.ViewLeft, top = s.KolderItemY - s.ViewTop;
+  // The item's place in the view as the control holds it, in single precision: the pick-up
+  // square is tested there, not at the whole pixel it is drawn at.
+  const float left = float(s.KolderItemX - s.ViewLeft), top = float(s.KolderItemY - s.ViewTop);
   svc::bitBlt(c.pic.surface(), RoundEven(left), RoundEven(top), c.cil.width(), c.cil.height(),
               c.cil.surface(), 0, 0, svc::Rop::Copy);
   c.cil.move(RoundEven(left), RoundEven(top));
   const double px = s.ViewLeft + s.CarScreenX, py = s.ViewTop + s.CarScreenY;
-  const double ix = s.ViewLeft + c.cil.left(), iy = s.ViewTop + c.cil.top();
+  const double ix = s.ViewLeft + left, iy = s.ViewTop + top;
+  // The debug read-outs of the statistics panel.
+  c.Label11.setCaption(NumberText(px));
+  c.Label13.setCaption(NumberText(ix));
+  c.Label14.setCaption(NumberText(py));
+  c.Label15.setCaption(NumberText(iy));
+  // Once the time is up the count on the end panel is final.
+  if (timeUp) return;
   if (ix < px && px < ix + 100 && iy < py && py < iy + 100 && s.Speed > -0.1 && s.Speed < 0.1) {
     ++s.KolderCount;
     c.Label17.setCaption("Kolder : " + std::to_string(s.KolderCount));

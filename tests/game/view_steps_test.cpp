@@ -190,6 +190,10 @@ TEST(KolderRun, APickUpNeedsTheCentreStrictlyInsideAndTheCarAlmostStopped) {
       {-250, -450, 0, true},  {-299, -499, 0.09, true}, {-201, -401, -0.09, true},
       {-300, -450, 0, false}, {-200, -450, 0, false},   {-250, -500, 0, false},
       {-250, -400, 0, false}, {-250, -450, 0.1, false}, {-250, -450, -0.1, false},
+      // Half a pixel inside: the square is where the item is, not where its picture is drawn
+      // (at a whole pixel of the view).
+      {-299.75, -450, 0, true}, {-200.25, -450, 0, true}, {-250, -499.75, 0, true},
+      {-250, -400.25, 0, true},
   };
   for (const Case& c : cases) {
     KolderFixture f;
@@ -197,6 +201,12 @@ TEST(KolderRun, APickUpNeedsTheCentreStrictlyInsideAndTheCarAlmostStopped) {
     KolderRunStep(*f.race);
     RaceState& s = f.race->state;
     EXPECT_EQ(s.KolderCount, c.collected ? 1 : 0) << c.x << "," << c.y << " at " << c.speed;
+    // The read-outs of the statistics panel: the car and the item, in world pixels.
+    RaceControls& rc = f.race->controls();
+    EXPECT_EQ(rc.Label11.caption(), NumberText(c.x));
+    EXPECT_EQ(rc.Label14.caption(), NumberText(c.y));
+    EXPECT_EQ(rc.Label13.caption(), "-300");
+    EXPECT_EQ(rc.Label15.caption(), "-500");
     if (c.collected) {
       EXPECT_EQ(f.race->controls().Label17.caption(), "Kolder : 1");
       bool listed = false;
@@ -213,12 +223,16 @@ TEST(KolderRun, TheEndPanelComesOnceTheClockIsBelowZero) {
     f.g.program->settings().set("jazyk", "ang");
     f.race->state.TimeLeft = std::int16_t(timeLeft);
     f.race->state.KolderCount = 7;
-    f.carAt(500, 500, 1);
+    // Standing on the item: still collected at 0 s, no longer once the time is up.
+    f.carAt(-250, -450, 0);
     KolderRunStep(*f.race);
     RaceControls& c = f.race->controls();
     const bool over = timeLeft < 0;
+    EXPECT_EQ(f.race->state.KolderCount, over ? 7 : 8) << timeLeft;
     EXPECT_EQ(c.konec.visible(), over) << timeLeft;
     if (!over) continue;
+    KolderRunStep(*f.race);
+    EXPECT_EQ(f.race->state.KolderCount, 7);
     EXPECT_EQ(c.textik.pictureFile(), "/gfx/story/ang/kolder.bmp");
     EXPECT_FALSE(c.ok.visible());
     EXPECT_TRUE(c.kolde.visible());
@@ -227,6 +241,29 @@ TEST(KolderRun, TheEndPanelComesOnceTheClockIsBelowZero) {
     EXPECT_TRUE(c.Label18.visible());
     EXPECT_EQ(c.Label18.caption(), "7");
   }
+}
+
+TEST(KolderRun, TheClockStandsWhileTheGameIsPaused) {
+  KolderFixture f;
+  RaceControls& c = f.race->controls();
+  RaceState& s = f.race->state;
+  s.TimeLeft = 120;
+  c.Timer9.setEnabled(true);
+  auto seconds = [&](int n) {
+    for (int i = 0; i < n; ++i) {
+      f.g.clock.advance(1000);
+      f.g.program->runtime().doEvents();
+    }
+  };
+  seconds(3);
+  EXPECT_EQ(s.TimeLeft, 117);
+  s.Paused = true;
+  seconds(10);
+  EXPECT_EQ(s.TimeLeft, 117);
+  EXPECT_EQ(c.Label16.caption(), "Time : 117");
+  s.Paused = false;
+  seconds(2);
+  EXPECT_EQ(s.TimeLeft, 115);
 }
 
 // The needle's angle in degrees as the game measures it: 0 left of the pivot, 90 straight up.
