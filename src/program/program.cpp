@@ -21,6 +21,17 @@ void Program::start() {
   runtime_.present();
 }
 
+void Program::run() {
+  try {
+    runtime_.run();
+  } catch (const svc::DataFileError&) {
+    // Only once the start-up window has read the settings and shown itself: before that the
+    // live values are not the player's yet, and the file stays as it was.
+    if (settings_.form().loaded() && settings_.form().visible()) settings_.save();
+    throw;
+  }
+}
+
 void Program::showMenu() {
   if (menu_) {
     // Already loaded: only brought forward.

@@ -16,8 +16,10 @@ class Program {
 
   // Starts as a player would: the start-up window loads the settings and opens the menu.
   void start();
-  // The idle event loop; it ends only by svc::ProgramEnd (relaunch or the end of the program).
-  [[noreturn]] void run() { runtime_.run(); }
+  // The idle event loop; it ends only by svc::ProgramEnd (relaunch or the end of the program), or
+  // by svc::DataFileError when a data file cannot be read. The settings are saved before such an
+  // error ends the program, so nothing won or changed since the start is lost.
+  [[noreturn]] void run();
 
   svc::Runtime& runtime() { return runtime_; }
   SettingsStore& settings() { return settings_; }
