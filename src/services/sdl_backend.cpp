@@ -32,6 +32,17 @@ void sdlFree(void* p) { std::free(p); }
 
 }  // namespace
 
+std::string noDisplayMessage(const char* chosenDriver, bool driverRequested, const char* display,
+                             const char* wayland) {
+  const std::string driver = chosenDriver ? chosenDriver : "";
+  if (driverRequested || (driver != "offscreen" && driver != "dummy")) return "";
+  auto value = [](const char* name, const char* v) {
+    return std::string(name) + (v && *v ? "=" + std::string(v) : " is not set");
+  };
+  return "no display found (" + value("DISPLAY", display) + ", " + value("WAYLAND_DISPLAY", wayland) +
+         "): start the game on a desktop, or choose a video driver with SDL_VIDEODRIVER";
+}
+
 SdlSystem::SdlSystem(bool headless) {
   // Before SDL allocates anything.
   SDL_SetMemoryFunctions(sdlMalloc, sdlCalloc, sdlRealloc, sdlFree);
@@ -46,8 +57,16 @@ SdlSystem::SdlSystem(bool headless) {
   // The start-up window takes the focus first; the click that brings the menu forward is the
   // player's first click on it and must not be lost.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  const char* requested = SDL_getenv("SDL_VIDEODRIVER");
+  const bool driverRequested = requested && *requested;
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
     throw std::runtime_error(std::string("cannot start SDL: ") + SDL_GetError());
+  const std::string unseen = noDisplayMessage(SDL_GetCurrentVideoDriver(), driverRequested,
+                                              SDL_getenv("DISPLAY"), SDL_getenv("WAYLAND_DISPLAY"));
+  if (!unseen.empty()) {
+    SDL_Quit();
+    throw std::runtime_error(unseen);
+  }
   // A game without sound is still a game: audio failing to start is not fatal.
   audio_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
   if (!audio_) std::fprintf(stderr, "Drovanta: no audio (%s)\n", SDL_GetError());

@@ -14,10 +14,18 @@ struct SDL_Window;
 
 namespace svc {
 
+// Why the game cannot be seen, or "" when it can: SDL falls back on a video driver that draws
+// nowhere (offscreen, dummy) when it finds no display, and a game nobody can see would run for
+// ever. A driver asked for by name (SDL_VIDEODRIVER) is taken as meant. `display` and `wayland`
+// are the values of DISPLAY and WAYLAND_DISPLAY, null when not set.
+std::string noDisplayMessage(const char* chosenDriver, bool driverRequested, const char* display,
+                             const char* wayland);
+
 // SDL and its libraries, initialised for the life of the object.
 class SdlSystem {
  public:
-  // With headless set, SDL's dummy video and audio drivers are used.
+  // With headless set, SDL's dummy video and audio drivers are used. Without it, a start where
+  // SDL finds no display throws std::runtime_error with noDisplayMessage's text.
   explicit SdlSystem(bool headless);
   ~SdlSystem();
   SdlSystem(const SdlSystem&) = delete;

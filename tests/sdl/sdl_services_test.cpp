@@ -171,9 +171,36 @@ TEST_F(SdlServices, MusicPlayersPlayPauseAndHandOver) {
 }
 
 TEST(Volume, HundredthsOfADecibelBecomeAGain) {
-  const std::pair<int, double> cases[] = {{0, 1.0},       {-200, 0.7943}, {-1400, 0.1995},
-                                          {-2000, 0.1},   {-4000, 0.01},  {300, 1.0}};
+  const std::pair<int, double> cases[] = {{0, 1.0},     {-200, 0.7943}, {-1400, 0.1995},
+                                          {-2000, 0.1}, {-4000, 0.01},  {300, 1.0}};
   for (auto [v, gain] : cases) EXPECT_NEAR(svc::volumeGain(v), gain, 1e-4) << v;
+}
+
+// A game nobody can see: SDL's invisible drivers stand for "no display" unless asked for by name.
+TEST(NoDisplay, SaidOnlyWhenSdlFellBackOnAnInvisibleDriver) {
+  struct Case {
+    const char* driver;
+    bool requested;
+    const char *display, *wayland;
+    const char* message;  // "" when the game can be seen
+  };
+  const Case cases[] = {
+      {"x11", false, ":0", nullptr, ""},
+      {"wayland", false, nullptr, "wayland-0", ""},
+      {"dummy", true, nullptr, nullptr, ""},
+      {"offscreen", true, nullptr, nullptr, ""},
+      {"offscreen", false, nullptr, "",
+       "no display found (DISPLAY is not set, WAYLAND_DISPLAY is not set)"},
+      {"offscreen", false, ":7", nullptr,
+       "no display found (DISPLAY=:7, WAYLAND_DISPLAY is not set)"},
+      {"dummy", false, nullptr, "wayland-1",
+       "no display found (DISPLAY is not set, WAYLAND_DISPLAY=wayland-1)"},
+  };
+  for (const Case& c : cases) {
+    const std::string m = svc::noDisplayMessage(c.driver, c.requested, c.display, c.wayland);
+    EXPECT_EQ(m.substr(0, std::string(c.message).size()), c.message) << c.driver;
+    EXPECT_EQ(m.empty(), *c.message == 0) << c.driver;
+  }
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real executable: it starts under SDL's dummy video driver and under an X display (Xvfb
 # when there is one), idles without burning the processor, ends cleanly on a terminate signal,
-# and a missing data file ends it with a message naming the file, leaving the settings alone.
+# a missing data file ends it with a message naming the file, leaving the settings alone, and a
+# start without a display ends at once with a message saying so.
 # Usage: startup_test.sh PROGRAM_FOLDER
 set -u
 built="$1"
@@ -73,6 +74,16 @@ status=$?
 [ "$status" -ne 0 ] && [ "$status" -ne 124 ] || fail "missing file: exit status $status"
 grep -q "fonts/DejaVuSans.ttf" "$work/broken.out" || { fail "missing file: not named"; cat "$work/broken.out"; }
 cmp -s "$work/settings.before" "$work/broken/Data/snow.ini" || fail "missing file: settings file changed"
+
+# No display at all (a terminal over ssh): a message naming what was looked at and a non-zero
+# status, at once, instead of a game nobody can see.
+copy "$work/nodisplay"
+env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy \
+  timeout 20 "$work/nodisplay/Drovanta" >"$work/nodisplay.out" 2>&1
+status=$?
+[ "$status" -ne 0 ] && [ "$status" -ne 124 ] || fail "no display: exit status $status"
+grep -q "no display found (DISPLAY is not set, WAYLAND_DISPLAY is not set)" "$work/nodisplay.out" ||
+  { fail "no display: no message naming DISPLAY and WAYLAND_DISPLAY"; cat "$work/nodisplay.out"; }
 
 if [ "$failures" -eq 0 ]; then echo "startup checks passed"; fi
 [ "$failures" -eq 0 ]
