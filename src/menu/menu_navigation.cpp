@@ -197,6 +197,9 @@ void MenuWindow::TypeHoverText(const std::string& text, double seconds) {
   state.HoverLength = std::int16_t(svc::utf8Length(text));
   while (state.HoverLength >= state.HoverPos) {
     runtime_.doEvents();
+    // The events may have started another text or stopped this one; a letter typed now would
+    // be this text's, left behind in the other.
+    if (state.HoverLength < state.HoverPos) break;
     ++state.HoverPos;
     state.HoverShown += svc::utf8CharAt(text, std::size_t(state.HoverPos));
     informace_->setCaption(state.HoverShown);
