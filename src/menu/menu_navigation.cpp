@@ -87,8 +87,15 @@ void MenuWindow::wireNavigation() {
     forwardMove("info", 0, 4);
   });
   onClick("cudlik_konec", [this] { forwardMove("konec", 0, 5); });
-  onClick("nastaveni_grafika", [this] { forwardMove("grafika", 2, 6); });
-  onClick("nastaveni_zvuky", [this] { forwardMove("zvuky", 2, 7); });
+  // The switches show what is in force as their page opens, so the first click changes it.
+  onClick("nastaveni_grafika", [this] {
+    showGraphicsState();
+    forwardMove("grafika", 2, 6);
+  });
+  onClick("nastaveni_zvuky", [this] {
+    showSoundState();
+    forwardMove("zvuky", 2, 7);
+  });
   // This button opens the language page.
   onClick("nastaveni_obtiznost", [this] { forwardMove("Jazyk", 2, 8); });
   onClick("obt", [this] {
