@@ -87,8 +87,15 @@ void MenuWindow::wireNavigation() {
     forwardMove("info", 0, 4);
   });
   onClick("cudlik_konec", [this] { forwardMove("konec", 0, 5); });
-  onClick("nastaveni_grafika", [this] { forwardMove("grafika", 2, 6); });
-  onClick("nastaveni_zvuky", [this] { forwardMove("zvuky", 2, 7); });
+  // The switches show what is in force as their page opens, so the first click changes it.
+  onClick("nastaveni_grafika", [this] {
+    showGraphicsState();
+    forwardMove("grafika", 2, 6);
+  });
+  onClick("nastaveni_zvuky", [this] {
+    showSoundState();
+    forwardMove("zvuky", 2, 7);
+  });
   // This button opens the language page.
   onClick("nastaveni_obtiznost", [this] { forwardMove("Jazyk", 2, 8); });
   onClick("obt", [this] {
@@ -197,6 +204,9 @@ void MenuWindow::TypeHoverText(const std::string& text, double seconds) {
   state.HoverLength = std::int16_t(svc::utf8Length(text));
   while (state.HoverLength >= state.HoverPos) {
     runtime_.doEvents();
+    // The events may have started another text or stopped this one; a letter typed now would
+    // be this text's, left behind in the other.
+    if (state.HoverLength < state.HoverPos) break;
     ++state.HoverPos;
     state.HoverShown += svc::utf8CharAt(text, std::size_t(state.HoverPos));
     informace_->setCaption(state.HoverShown);

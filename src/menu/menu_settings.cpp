@@ -1,23 +1,13 @@
 // The settings pages: full screen, skid marks, music and its volume, language and difficulty.
 #include <string>
 
+#include "menu/menu_volumes.h"
 #include "menu/menu_window.h"
 #include "startup/display_mode.h"
 
 namespace game {
 
 namespace {
-
-struct Volume {
-  const char* area;
-  const char* caption;
-  int value;  // hundredths of a decibel below full volume
-};
-constexpr Volume kVolumes[] = {
-    {"proc", "30 %", -1400},   {"Image5", "40 %", -1200}, {"Image6", "50 %", -1000},
-    {"Image7", "60 %", -800},  {"Image8", "70 %", -600},  {"Image9", "80 %", -400},
-    {"Image10", "90 %", -200}, {"Image11", "100 %", 0},
-};
 
 // The difficulty words by settings value "0", "1", "2".
 constexpr const char* kCzechLevels[] = {"Lehká", "Střední", "Těžká"};
@@ -32,7 +22,7 @@ void MenuWindow::wireSettings() {
     l.setCaption(l.caption() == "ANO" ? "NE" : "ANO");
   };
   label("zvuky").mouse.click = [this] { toggleMusic(); };
-  for (const Volume& v : kVolumes)
+  for (const VolumeArea& v : kVolumeAreas)
     area(v.area).mouse.click = [this, &v] { pickVolume(v.caption, v.value); };
   area("Image1").mouse.click = [this] { pickLanguage("cz"); };
   area("Image2").mouse.click = [this] { pickLanguage("ang"); };
@@ -58,7 +48,12 @@ void MenuWindow::toggleMusic() {
   svc::Label& zvuky = label("zvuky");
   if (zvuky.caption() != "ANO") {
     settings_.set("zkuky", "1");
-    music_->play();
+    // Music that was off at the start has no file yet: it starts as it does at the load.
+    if (music_->fileName().empty()) {
+      startMusic();
+    } else {
+      music_->play();
+    }
     zvuky.setCaption("ANO");
   } else {
     zvuky.setCaption("NE");
@@ -71,6 +66,7 @@ void MenuWindow::pickVolume(const char* caption, int value) {
   label("hlasitost").setCaption(caption);
   settings_.set("hlasitost", std::to_string(value));
   applyVolume();
+  markVolume();
 }
 
 void MenuWindow::pickLanguage(const std::string& code) {

@@ -92,6 +92,7 @@ void MenuWindow::loadPagePictures(const std::string& language) {
   for (int i = 0; i < kPageCount; ++i)
     if (i != 3)
       runtime_.loadInto(page(i), "/gfx/menu/" + language + "/" + std::to_string(i) + ".bmp");
+  loadMarks(language);
 }
 
 void MenuWindow::close() {

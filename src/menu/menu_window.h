@@ -136,6 +136,14 @@ class MenuWindow {
   void setDifficultyLabel();
   void loadPagePictures(const std::string& language);
 
+  // What the settings pages show of the state in force (menu_marks.cpp).
+  void showGraphicsState();
+  void showSoundState();
+  int volumeInForce() const;
+  void loadMarks(const std::string& language);
+  void markLanguage();
+  void markVolume();
+
   // Effects, music, story and info (menu_effects.cpp, menu_story.cpp).
   void wireEffects();
   void startMusic();
@@ -158,6 +166,8 @@ class MenuWindow {
   svc::PictureBox *Picture6_ = nullptr, *Picture4_ = nullptr, *Picture5_ = nullptr;
   svc::PictureBox *Picture8_ = nullptr, *back_button_ = nullptr;
   svc::Label *informace_ = nullptr, *infoLabel_ = nullptr;
+  // The language and sound pages drawn in each of their states, a band of rows a state.
+  svc::Surface languageMarks_, volumeMarks_;
   // The slides' pass clock.
   std::uint32_t lastPass_ = 0;
   int passPhase_ = 0;

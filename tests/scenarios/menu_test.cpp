@@ -259,8 +259,8 @@ TEST(MenuBack, OneStepAClickHiddenOnTheMainMenuAndShownAgainAfterAStory) {
 // ---------------------------------------------------------------------------------------------
 
 TEST(MenuHover, TypedTakenOverAndResetByTheBackground) {
-  const ScriptRun run = runOk("menu_hover.drv", 6);
-  ASSERT_EQ(run.dumps.size(), 6u);
+  const ScriptRun run = runOk("menu_hover.drv", 7);
+  ASSERT_EQ(run.dumps.size(), 7u);
   const std::string newGame =
       "Nová Hra" + std::string(20, ' ') + "později bude možno volit styl hry,auto,trasu atd...";
   const std::string quit = "konec hry" + std::string(18, ' ') + "ukončení hry Drovanta";
@@ -271,8 +271,9 @@ TEST(MenuHover, TypedTakenOverAndResetByTheBackground) {
       {"infor", "info"},      // typing
       {quit, "konec"},        // taken over; the first text does not resume
       {"", "nastaveni"},      // the background stopped a text while it was typing
+      {quit, "konec"},        // taken over from inside a slide: no letter of the first text
   };
-  for (std::size_t i = 0; i < 6; ++i) {
+  for (std::size_t i = 0; i < 7; ++i) {
     EXPECT_EQ(text(run.dumps[i], "informace"), steps[i][0]) << i;
     EXPECT_EQ(run.dumps[i]["menu"]["HoverKey"].s, steps[i][1]) << i;
   }
@@ -467,11 +468,15 @@ TEST(MenuSound, VolumeAreasMusicSwitchAndAVolumeThatIsNoNumber) {
     EXPECT_EQ(d["menuMusic"]["volume"].n, volumes[i].second);
     EXPECT_FALSE(d["menuMusic"]["playing"].b) << "a volume does not start the music";
   }
-  // Off, then on: asked to play without a file, so still silent.
-  EXPECT_EQ(text(run.dumps[9], "zvuky"), "NE");
-  EXPECT_EQ(setting(run.dumps[9], "zkuky"), "0");
-  EXPECT_EQ(text(run.dumps[10], "zvuky"), "ANO");
-  EXPECT_EQ(setting(run.dumps[10], "zkuky"), "1");
+  // The page opened showing the music off, so the first click switches it on: the menu music
+  // plays at the volume picked last; the second click pauses it.
+  EXPECT_EQ(text(run.dumps[9], "zvuky"), "ANO");
+  EXPECT_EQ(setting(run.dumps[9], "zkuky"), "1");
+  EXPECT_TRUE(run.dumps[9]["menuMusic"]["playing"].b);
+  EXPECT_NE(run.dumps[9]["menuMusic"]["file"].s.find("/music/menu.mp3"), std::string::npos);
+  EXPECT_EQ(run.dumps[9]["menuMusic"]["volume"].n, 0);
+  EXPECT_EQ(text(run.dumps[10], "zvuky"), "NE");
+  EXPECT_EQ(setting(run.dumps[10], "zkuky"), "0");
   EXPECT_FALSE(run.dumps[10]["menuMusic"]["playing"].b);
 
   // Music at load with the volume "abc": it plays at full volume, the menu runs on.
@@ -483,6 +488,65 @@ TEST(MenuSound, VolumeAreasMusicSwitchAndAVolumeThatIsNoNumber) {
   EXPECT_FALSE(run.dumps[12]["menuMusic"]["playing"].b);
   EXPECT_TRUE(run.dumps[13]["menuMusic"]["playing"].b);
   EXPECT_EQ(run.dumps[14]["menuMusic"]["volume"].n, -400);
+}
+
+TEST(MenuSettingsState, EachPageShowsTheStateInForceAndItsFirstClickChangesIt) {
+  const ScriptRun run = runOk("menu_settings_state.drv", 16);
+  ASSERT_EQ(run.dumps.size(), 16u);
+  struct Sound {
+    std::size_t dump;
+    const char* zvuky;
+    const char* hlasitost;
+    const char* zkuky;
+    bool playing;
+    int volume;  // the player's, while it plays
+  };
+  const Sound sounds[] = {
+      {0, "NE", "60 %", "0", false, 0},     // opened: off at -800
+      {1, "ANO", "60 %", "1", true, -800},  // switched on: the menu music at the stored volume
+      {2, "NE", "60 %", "0", false, 0},     // paused
+      {3, "ANO", "60 %", "1", true, -800},  // on again
+      {4, "ANO", "55 %", "1", true, -900},  // opened: on, between the 50 % and 60 % areas
+      {5, "NE", "55 %", "0", false, 0},     // its first click switches it off
+      {6, "NE", "0 %", "0", false, 0},      // below the scale
+      {7, "NE", "100 %", "0", false, 0},    // above full volume
+  };
+  for (const Sound& c : sounds) {
+    const Value& d = run.dumps[c.dump];
+    SCOPED_TRACE("dump " + std::to_string(c.dump));
+    EXPECT_EQ(text(d, "zvuky"), c.zvuky);
+    EXPECT_EQ(text(d, "hlasitost"), c.hlasitost);
+    EXPECT_EQ(setting(d, "zkuky"), c.zkuky);
+    EXPECT_EQ(d["menuMusic"]["playing"].b, c.playing);
+    if (c.playing) {
+      EXPECT_NE(d["menuMusic"]["file"].s.find("/music/menu.mp3"), std::string::npos);
+      EXPECT_EQ(d["menuMusic"]["volume"].n, c.volume);
+    }
+  }
+
+  struct Graphics {
+    std::size_t dump;
+    const char* name;
+    const char* full;
+    bool fullscreen;
+    const char* rozliseni;
+  };
+  const Graphics graphics[] = {
+      {8, "restart in a window: opened", "NE", false, "0"},
+      {9, "restart in a window: first click", "ANO", true, "1"},
+      {10, "restart in a window: opened again", "ANO", true, "1"},
+      {11, "no settings file: opened", "NE", false, "800*600"},
+      {12, "no settings file: first click", "ANO", true, "1"},
+      {13, "restart in full screen: opened", "ANO", true, "1"},
+      {14, "restart in full screen: first click", "NE", false, "0"},
+      {15, "restart in full screen: opened again", "NE", false, "0"},
+  };
+  for (const Graphics& c : graphics) {
+    const Value& d = run.dumps[c.dump];
+    EXPECT_EQ(text(d, "full"), c.full) << c.name;
+    EXPECT_EQ(d["display"]["fullscreen"].b, c.fullscreen) << c.name;
+    EXPECT_EQ(setting(d, "Rozliseni"), c.rozliseni) << c.name;
+  }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -514,6 +578,7 @@ TEST(MenuDisplay, FreshStartsRestartsNoSettingsFileAndTheSwitch) {
       {0, "fresh start, full screen", {true, 640, 480, 1}, "1024", "1024", "ANO"},
       {2, "fresh start, windowed", {false, 0, 0, 0}, "1280", "1280", "NE"},
       {3, "restart after a race, full screen", {true, 640, 480, 1}, "1024", "1024", "ANO"},
+      // `full` as the load leaves it; the graphics page shows what is in force as it opens.
       {4, "restart after a race, windowed", {false, 0, 0, 0}, "1024", "1024", "ANO"},
       {5, "no settings file", {false, 0, 0, 0}, "Omreše", "Omreše", "ANO"},
   };
@@ -541,28 +606,38 @@ TEST(MenuDisplay, FreshStartsRestartsNoSettingsFileAndTheSwitch) {
     int width, height, left, top;
   };
   const Switch switches[] = {
-      {6, "Omreše", 1920, 1080, 640, 300}, {8, "1280", 1280, 1024, 320, 272},
-      {10, "1024", 1024, 768, 192, 144},   {12, "768", 1024, 768, 192, 144},
-      {14, "800", 800, 600, 80, 60},       {16, "600", 800, 600, 80, 60},
-      {18, "640", 640, 480, 0, 0},         {20, "480", 640, 480, 0, 0},
-      {22, "1152", 1920, 1080, 640, 300},
+      {8, "1280", 1280, 1024, 320, 272}, {10, "1024", 1024, 768, 192, 144},
+      {12, "768", 1024, 768, 192, 144},  {14, "800", 800, 600, 80, 60},
+      {16, "600", 800, 600, 80, 60},     {18, "640", 640, 480, 0, 0},
+      {20, "480", 640, 480, 0, 0},       {22, "1152", 1920, 1080, 640, 300},
   };
   for (const Switch& s : switches) {
     const Value& off = run.dumps[s.dump];
     const Value& on = run.dumps[s.dump + 1];
-    const int before = s.dump == 6 ? 0 : 1;  // a restart after a race took up full screen
-    expectDisplay(off, {false, s.width, s.height, before + 1}, s.remembered);
+    expectDisplay(off, {false, s.width, s.height, 2}, s.remembered);
     EXPECT_EQ(text(off, "full"), "NE") << s.remembered;
     EXPECT_EQ(setting(off, "Rozliseni"), "0") << s.remembered;
     EXPECT_EQ(off["forms"]["menu"]["left"].n, s.left) << s.remembered;
     EXPECT_EQ(off["forms"]["menu"]["top"].n, s.top) << s.remembered;
     EXPECT_EQ(off["forms"]["menu"]["width"].n, 640) << s.remembered;
-    expectDisplay(on, {true, 640, 480, before + 2}, s.remembered);
+    expectDisplay(on, {true, 640, 480, 3}, s.remembered);
     EXPECT_EQ(text(on, "full"), "ANO") << s.remembered;
     EXPECT_EQ(setting(on, "Rozliseni"), "1") << s.remembered;
     EXPECT_EQ(on["forms"]["menu"]["left"].n, 0) << s.remembered;
     EXPECT_EQ(on["forms"]["menu"]["top"].n, 0) << s.remembered;
   }
+  // Without a settings file the game runs in a window, so the first click takes up full screen
+  // and the second returns to a window centred on the desktop (no row for the word remembered).
+  const Value& on = run.dumps[6];
+  const Value& off = run.dumps[7];
+  expectDisplay(on, {true, 640, 480, 1}, "no settings file, on");
+  EXPECT_EQ(text(on, "full"), "ANO");
+  EXPECT_EQ(setting(on, "Rozliseni"), "1");
+  expectDisplay(off, {false, 1920, 1080, 2}, "no settings file, off");
+  EXPECT_EQ(text(off, "full"), "NE");
+  EXPECT_EQ(setting(off, "Rozliseni"), "0");
+  EXPECT_EQ(off["forms"]["menu"]["left"].n, 640);
+  EXPECT_EQ(off["forms"]["menu"]["top"].n, 300);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -1,6 +1,6 @@
-// The menu window's pictures: background, pages in both languages, lock overlays, the back
-// button's frames and the pictures built into the window. Every picture is checked before it is
-// written.
+// The menu window's pictures: background, pages in both languages, lock overlays, the marked
+// states of the language and sound pages, the back button's frames and the pictures built into
+// the window. Every picture is checked before it is written.
 #include <string>
 
 #include "art.h"
@@ -8,6 +8,7 @@
 #include "menu/menu_builtin.h"
 #include "menu/menu_checks.h"
 #include "menu/menu_locks.h"
+#include "menu/menu_marks.h"
 #include "menu/menu_pages.h"
 
 namespace art::menu {
@@ -66,12 +67,23 @@ void writeLocks(const Context& ctx) {
   write(ctx, "/gfx/builtin/menu/Image4.bmp", drawTrackLock(false), 153, kTrackLockHeight);
 }
 
+// The marked states of the language and sound pages, bands of their rows.
+void writeMarks(const Context& ctx) {
+  for (Lang lang : kLangs) {
+    const std::string folder = std::string("/gfx/menu/") + code(lang) + "/";
+    write(ctx, folder + "jazyk.bmp", drawLanguageStates(lang), kLanguageBand.w,
+          kLanguageBand.h * 2);
+    write(ctx, folder + "hlasitost.bmp", drawVolumeStates(lang), kVolumeBand.w, kVolumeBand.h * 9);
+  }
+}
+
 void writeMenu(const Context& ctx) {
   const Image background = drawBackground();
   checkCalmCorner(background);
   write(ctx, "/gfx/menu/back.bmp", background, kWindowW, kWindowH);
   writePages(ctx, background);
   writeLocks(ctx);
+  writeMarks(ctx);
 
   const auto frames = drawBackButtonFrames(background);
   for (int i = 0; i < 4; ++i)

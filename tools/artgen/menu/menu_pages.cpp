@@ -50,8 +50,33 @@ double iconSize(const Area& a) {
   return std::min(a.rect.h - 8.0, a.rect.w > 160 ? 22.0 : 17.0);
 }
 
-void drawButton(cairo_t* cr, const Area& a, Lang lang, bool labels, const std::string& where) {
+// The current choice: a warm light over the body, a gold rim and a tick at the right end.
+void drawChosen(cairo_t* cr, Rect r) {
+  cairo_save(cr);
+  cairo_new_path(cr);
+  roundedRect(cr, r.x + 1, r.y + 1, r.w - 2, r.h - 2, 2.5);
+  cairo_clip(cr);
+  cairo_pattern_t* warm = cairo_pattern_create_linear(r.x, 0, r.right(), 0);
+  addStop(warm, 0, kYellow, 0.30);
+  addStop(warm, 0.55, kYellow, 0.10);
+  addStop(warm, 1, kYellow, 0.22);
+  cairo_set_source(cr, warm);
+  cairo_paint(cr);
+  cairo_pattern_destroy(warm);
+  cairo_restore(cr);
+  cairo_save(cr);
+  cairo_set_line_width(cr, 1.5);
+  roundedRect(cr, r.x + 1.75, r.y + 1.75, r.w - 3.5, r.h - 3.5, 2);
+  source(cr, kYellow, 0.95);
+  cairo_stroke(cr);
+  cairo_restore(cr);
+  drawIcon(cr, Icon::Check, r.right() - 15, r.y + r.h / 2.0, r.h * 0.5);
+}
+
+void drawButton(cairo_t* cr, const Area& a, Lang lang, bool labels, const std::string& where,
+                bool chosen) {
   drawButtonBody(cr, a.rect);
+  if (chosen) drawChosen(cr, a.rect);
   const std::string text = a.label.in(lang);
   const Rect r = a.rect;
   if (text.empty()) {
@@ -69,9 +94,42 @@ Rgb volumeColour(int level) {
                  : mix({250, 214, 60}, {255, 90, 60}, (t - 0.5) * 2);
 }
 
-void drawVolume(cairo_t* cr, const PageSpec& page, const Area& a) {
+// A bar above the chosen level: only its outline, dark, so the lit bars read as the level.
+void drawUnlitVolume(cairo_t* cr, const Rect& bar, Rgb c) {
+  cairo_rectangle(cr, bar.x, bar.y, bar.w, bar.h);
+  source(cr, mix(c, kPanelRgb, 0.82));
+  cairo_fill(cr);
+  cairo_rectangle(cr, bar.x + 0.5, bar.y + 0.5, bar.w - 1, bar.h - 1);
+  source(cr, c, 0.35);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+}
+
+// A small pointer beneath the bar of the chosen level, in the bar's colour.
+void drawVolumePointer(cairo_t* cr, const Rect& bar, Rgb c, int bottom) {
+  const double cx = bar.x + bar.w / 2.0;
+  cairo_move_to(cr, cx, bottom + 1.5);
+  cairo_line_to(cr, cx + 3.5, bottom + 6.5);
+  cairo_line_to(cr, cx - 3.5, bottom + 6.5);
+  cairo_close_path(cr);
+  source(cr, mix(c, kWhite, 0.45));
+  cairo_fill_preserve(cr);
+  cairo_set_source_rgba(cr, 0, 0, 0, 0.5);
+  cairo_set_line_width(cr, 0.8);
+  cairo_stroke(cr);
+}
+
+void drawVolume(cairo_t* cr, const PageSpec& page, const Area& a, const PageState& state) {
   const Rect bar = volumeBar(page, a);
   const Rgb c = volumeColour(a.level);
+  if (a.level >= state.litBars) {
+    cairo_rectangle(cr, bar.x, a.rect.y, bar.w, a.rect.h);
+    source(cr, mix(c, kPanelRgb, 0.9));
+    cairo_fill(cr);
+    drawUnlitVolume(cr, bar, c);
+    return;
+  }
+  if (state.pointer && a.level == state.litBars - 1) drawVolumePointer(cr, bar, c, a.rect.bottom());
   // The whole clickable column, faintly, so the staircase reads as a meter.
   cairo_rectangle(cr, bar.x, a.rect.y, bar.w, a.rect.h);
   source(cr, mix(c, kPanelRgb, 0.78));
@@ -206,7 +264,7 @@ Rect volumeBar(const PageSpec& page, const Area& a) {
   return {left, a.rect.bottom() - height, right - left, height};
 }
 
-RenderedPage renderPage(const PageSpec& page, Lang lang, bool labels) {
+RenderedPage renderPage(const PageSpec& page, Lang lang, bool labels, const PageState& state) {
   Canvas canvas(page.width, page.height);
   cairo_t* cr = canvas.cr();
   RenderedPage out;
@@ -220,7 +278,7 @@ RenderedPage renderPage(const PageSpec& page, Lang lang, bool labels) {
     const std::string where = page.file + "/" + a.name + " (" + code(lang) + ")";
     switch (a.kind) {
       case Kind::Button:
-        drawButton(cr, a, lang, labels, where);
+        drawButton(cr, a, lang, labels, where, a.name == state.chosen);
         break;
       case Kind::Field:
       case Kind::Viewport:
@@ -231,7 +289,7 @@ RenderedPage renderPage(const PageSpec& page, Lang lang, bool labels) {
         drawInsetField(cr, a.rect, true);
         break;
       case Kind::Volume:
-        drawVolume(cr, page, a);
+        drawVolume(cr, page, a, state);
         break;
       case Kind::Slot:
         drawSlot(cr, a);

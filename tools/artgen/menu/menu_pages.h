@@ -11,9 +11,19 @@ struct RenderedPage {
   std::vector<Rect> captionBoxes;  // where captions and hints put ink, for the layout checks
 };
 
+// A state the game shows on a page: the button drawn as the current choice, and how many bars
+// of the volume staircase are lit, the highest lit one with the pointer beneath it. The page
+// pictures themselves show no choice and every bar lit.
+struct PageState {
+  std::string chosen;
+  int litBars = 8;
+  bool pointer = false;
+};
+
 // With labels false the words on buttons and tracks are left out (the lock pictures are cut
 // from such a page, so that they stay free of any language).
-RenderedPage renderPage(const PageSpec& page, Lang lang, bool labels = true);
+RenderedPage renderPage(const PageSpec& page, Lang lang, bool labels = true,
+                        const PageState& state = {});
 
 // Where a button's label is centred (right of its icon), in page pixels.
 Rect labelBox(const Area& area);
