@@ -82,6 +82,32 @@ TEST(IniUpdate, KeepsEverythingElseAndTheKeysPlace) {
     EXPECT_EQ(svc::profileUpdate(c.before, "dv", c.key, c.value), c.after) << c.name;
 }
 
+// Damaged text counts a byte that starts no character as one: nine of them at most.
+TEST(IniRead, DamagedUtf8IsCutAtNineCharactersToo) {
+  const auto repeat = [](const std::string& s, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += s;
+    return out;
+  };
+  struct Case {
+    const char* name;
+    std::string value;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"100,000 stray bytes", std::string(100000, '\x80'), std::string(9, '\x80')},
+      {"stray bytes after a name", "Jan" + std::string(20, '\xBF'), "Jan" + std::string(6, '\xBF')},
+      {"lead bytes without their ends", std::string(12, '\xC5'), std::string(9, '\xC5')},
+      {"four-byte characters", repeat("\xF0\x9F\x8F\x8E", 10), repeat("\xF0\x9F\x8F\x8E", 9)},
+  };
+  for (const Case& c : cases) {
+    const std::string read =
+        svc::profileLookup("[dv]\nhrac=" + c.value + "\n", "dv", "hrac", "", 10);
+    EXPECT_TRUE(read == c.expected) << c.name << ": " << read.size() << " bytes";
+    EXPECT_LE(read.size(), 36u) << c.name;
+  }
+}
+
 class IniFile : public ::testing::Test {
  protected:
   void SetUp() override {
