@@ -24,9 +24,17 @@ std::string reasonOf(int err) {
 int readFile(const std::string& path, std::string* bytes) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return errno;
+  // Only a regular file: a pipe or a device in its place must not hang or flood the game.
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    const int err = S_ISDIR(st.st_mode) ? EISDIR : (errno ? errno : EINVAL);
+  int err = 0;
+  if (::fstat(fd, &st) != 0) {
+    err = errno;
+  } else if (S_ISDIR(st.st_mode)) {
+    err = EISDIR;
+  } else if (!S_ISREG(st.st_mode)) {
+    err = EINVAL;
+  }
+  if (err) {
     ::close(fd);
     return err;
   }
@@ -38,7 +46,7 @@ int readFile(const std::string& path, std::string* bytes) {
     if (n == 0) break;
     if (n < 0) {
       if (errno == EINTR) continue;
-      const int err = errno;
+      err = errno;
       ::close(fd);
       return err;
     }

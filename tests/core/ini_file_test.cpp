@@ -367,3 +367,19 @@ TEST_F(IniFile, AFailedSaveSaysWhy) {
 }
 
 }  // namespace
+
+namespace {
+
+// Something other than a file under the name: reads give the defaults at once instead of
+// waiting on a pipe, and a save leaves it alone.
+TEST_F(IniFile, APipeInPlaceOfTheFileIsNeitherWaitedOnNorReplaced) {
+  const std::string path = dir_ + "/snow.ini";
+  ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+  EXPECT_EQ(svc::getProfileString(path, "dv", "hrac", "Tento", 10), "Tento");
+  std::string error;
+  EXPECT_FALSE(svc::writeProfileString(path, "dv", "hrac", "Jan", &error));
+  EXPECT_EQ(error, "cannot save " + path + ": cannot read it: Invalid argument");
+  EXPECT_TRUE(fs::is_fifo(path));
+}
+
+}  // namespace
