@@ -1,13 +1,7 @@
+// The INI text itself: lookups and updates of keys, each in one pass over the lines.
 #include "services/ini_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <algorithm>
 
 #include "services/utf8.h"
 
@@ -15,28 +9,39 @@ namespace svc {
 
 namespace {
 
+constexpr std::size_t kNone = std::size_t(-1);
+
+// One line as offsets into the text: its text is [begin, end), its line end [end, next).
 struct Line {
-  std::string_view text;  // without its line end
-  std::string_view end;   // "\r\n", "\n", "\r" or "" for the last line
+  std::size_t begin = 0, end = 0, next = 0;
+  bool hasEnd() const { return next > end; }
 };
 
-std::vector<Line> splitLines(std::string_view text) {
-  std::vector<Line> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t i = text.find_first_of("\r\n", start);
-    if (i == std::string_view::npos) {
-      lines.push_back({text.substr(start), ""});
-      break;
-    }
-    const std::size_t endLen = (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
-    lines.push_back({text.substr(start, i - start), text.substr(i, endLen)});
-    start = i + endLen;
+// Walks the lines one at a time, so nothing is kept per line however many there are.
+class LineCursor {
+ public:
+  explicit LineCursor(std::string_view text) : text_(text) {}
+  bool next(Line* line) {
+    const std::size_t size = text_.size();
+    if (pos_ >= size) return false;
+    // A plain loop: files of many short lines spend their time here.
+    std::size_t i = pos_;
+    while (i < size && text_[i] != '\n' && text_[i] != '\r') ++i;
+    const bool crlf = i + 1 < size && text_[i] == '\r' && text_[i + 1] == '\n';
+    *line = {pos_, i, i < size ? i + (crlf ? 2 : 1) : size};
+    pos_ = line->next;
+    return true;
   }
-  return lines;
-}
+  std::string_view text(const Line& l) const { return text_.substr(l.begin, l.end - l.begin); }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+ private:
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+bool isBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 std::string_view trim(std::string_view s) {
   while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
@@ -80,148 +85,167 @@ bool entryKey(std::string_view line, std::string_view* key, std::string_view* va
   return true;
 }
 
+// What a reader gets: at most bufferSize - 1 characters, up to the first character of code 0.
 std::string cut(std::string_view value, std::size_t bufferSize) {
+  value = value.substr(0, value.find('\0'));
   return std::string(utf8PrefixChars(value, bufferSize ? bufferSize - 1 : 0));
 }
 
-// Where a section's lines are: [begin, end) with its header at begin - 1; false when absent.
-bool findSection(const std::vector<Line>& lines, std::string_view section, std::size_t* begin,
-                 std::size_t* end) {
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    std::string_view name;
-    if (!sectionName(lines[i].text, &name) || !sameName(name, section)) continue;
-    std::size_t j = i + 1;
-    while (j < lines.size() && !sectionName(lines[j].text, &name)) ++j;
-    *begin = i + 1;
-    *end = j;
-    return true;
-  }
+// Moves the cursor past the header of the first section of the name; false when there is none.
+bool enterSection(LineCursor& lines, std::string_view section, Line* header) {
+  std::string_view name;
+  while (lines.next(header))
+    if (header->end > header->begin && sectionName(lines.text(*header), &name) &&
+        sameName(name, section))
+      return true;
   return false;
 }
 
-std::string readAll(const std::string& path, bool* ok) {
-  std::ifstream in(path, std::ios::binary);
-  *ok = bool(in);
-  std::ostringstream text;
-  if (in) text << in.rdbuf();
-  return text.str();
+// Calls entry(line, key, value) for each entry of the section the cursor is in, until the next
+// section header, the end of the text, or entry returns false.
+template <typename Entry>
+void forEachEntry(LineCursor& lines, Entry entry) {
+  Line line;
+  std::string_view name, key, value;
+  while (lines.next(&line)) {
+    if (line.end == line.begin) continue;  // blank
+    const std::string_view text = lines.text(line);
+    if (sectionName(text, &name)) return;
+    if (entryKey(text, &key, &value) && !entry(line, key, value)) return;
+  }
+}
+
+// The text's first line end, which new lines copy; "\n" when it has none.
+std::string_view firstLineEnd(std::string_view text) {
+  const std::size_t i = text.find_first_of("\r\n");
+  if (i == std::string_view::npos) return "\n";
+  if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') return "\r\n";
+  return text.substr(i, 1);
+}
+
+std::string entryLine(std::string_view key, std::string_view value) {
+  value = value.substr(0, value.find('\0'));
+  std::string entry = std::string(key) + "=" + std::string(value);
+  std::replace_if(
+      entry.begin() + std::ptrdiff_t(key.size()), entry.end(),
+      [](char c) { return c == '\r' || c == '\n'; }, ' ');
+  return entry;
 }
 
 }  // namespace
 
-std::string profileLookup(std::string_view text, std::string_view section, std::string_view key,
-                          std::string_view def, std::size_t bufferSize) {
-  const std::vector<Line> lines = splitLines(text);
-  std::size_t begin = 0, end = 0;
-  if (findSection(lines, section, &begin, &end)) {
-    for (std::size_t i = begin; i < end; ++i) {
-      std::string_view k, v;
-      if (!entryKey(lines[i].text, &k, &v) || !sameName(k, key)) continue;
+std::vector<std::string> profileLookupAll(std::string_view text, std::string_view section,
+                                          const ProfileValues& keysAndDefaults,
+                                          std::size_t bufferSize) {
+  std::vector<std::string> values(keysAndDefaults.size());
+  std::vector<bool> found(keysAndDefaults.size(), false);
+  std::size_t missing = keysAndDefaults.size();
+  LineCursor lines(text);
+  Line header;
+  if (missing > 0 && enterSection(lines, section, &header)) {
+    forEachEntry(lines, [&](const Line&, std::string_view k, std::string_view v) {
       if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
         v = v.substr(1, v.size() - 2);
-      return cut(v, bufferSize);
+      for (std::size_t j = 0; j < keysAndDefaults.size(); ++j) {
+        if (found[j] || !sameName(k, keysAndDefaults[j].first)) continue;
+        found[j] = true;
+        values[j] = cut(v, bufferSize);
+        --missing;
+      }
+      return missing > 0;
+    });
+  }
+  for (std::size_t j = 0; j < keysAndDefaults.size(); ++j) {
+    if (found[j]) continue;
+    std::string_view def = keysAndDefaults[j].second;
+    while (!def.empty() && isBlank(def.back())) def.remove_suffix(1);
+    values[j] = cut(def, bufferSize);
+  }
+  return values;
+}
+
+std::string profileLookup(std::string_view text, std::string_view section, std::string_view key,
+                          std::string_view def, std::size_t bufferSize) {
+  return profileLookupAll(text, section, {{std::string(key), std::string(def)}}, bufferSize)[0];
+}
+
+std::string profileUpdateAll(std::string_view text, std::string_view section,
+                             const ProfileValues& values) {
+  if (values.empty()) return std::string(text);
+  // One entry line per key; a key given twice keeps its first place and its last value.
+  std::vector<std::string_view> keys;
+  std::vector<std::string> entries;
+  for (const auto& [key, value] : values) {
+    const auto same = std::find_if(keys.begin(), keys.end(),
+                                   [&](std::string_view k) { return sameName(k, key); });
+    if (same != keys.end()) {
+      entries[std::size_t(same - keys.begin())] = entryLine(key, value);
+    } else {
+      keys.push_back(key);
+      entries.push_back(entryLine(key, value));
     }
   }
-  while (!def.empty() && isBlank(def.back())) def.remove_suffix(1);
-  return cut(def, bufferSize);
+  const std::string_view eol = firstLineEnd(text);
+  std::size_t added = 0;
+  for (const std::string& e : entries) added += e.size() + eol.size();
+
+  std::string out;
+  out.reserve(text.size() + added + section.size() + 2 * eol.size() + 2);
+  LineCursor lines(text);
+  Line header;
+  if (!enterSection(lines, section, &header)) {
+    out.assign(text);
+    if (!text.empty() && text.back() != '\n' && text.back() != '\r') out += eol;
+    out += "[" + std::string(section) + "]";
+    out += eol;
+    for (const std::string& e : entries) out += e + std::string(eol);
+    return out;
+  }
+  // The line each key replaces, and the last entry of the section, after which new keys go.
+  std::vector<Line> replaced(keys.size(), Line{kNone, kNone, kNone});
+  Line last = header;
+  forEachEntry(lines, [&](const Line& line, std::string_view k, std::string_view) {
+    last = line;
+    for (std::size_t j = 0; j < keys.size(); ++j)
+      if (replaced[j].begin == kNone && sameName(k, keys[j])) replaced[j] = line;
+    return true;
+  });
+
+  // The edits in the order of the text: [from, to) becomes text.
+  struct Edit {
+    std::size_t from, to;
+    std::string text;
+  };
+  std::vector<Edit> edits;
+  std::string appended;
+  for (std::size_t j = 0; j < keys.size(); ++j) {
+    if (replaced[j].begin != kNone) {
+      edits.push_back({replaced[j].begin, replaced[j].end, entries[j]});
+    } else if (last.hasEnd()) {
+      appended += entries[j] + std::string(eol);
+    } else {
+      appended += std::string(eol) + entries[j];
+    }
+  }
+  if (!appended.empty()) {
+    const std::size_t at = last.hasEnd() ? last.next : last.end;
+    edits.push_back({at, at, std::move(appended)});
+  }
+  std::stable_sort(edits.begin(), edits.end(),
+                   [](const Edit& a, const Edit& b) { return a.from < b.from; });
+  std::size_t pos = 0;
+  for (const Edit& e : edits) {
+    out.append(text.substr(pos, e.from - pos));
+    out += e.text;
+    pos = e.to;
+  }
+  out.append(text.substr(pos));
+  return out;
 }
 
 std::string profileUpdate(std::string_view text, std::string_view section, std::string_view key,
                           std::string_view value) {
-  std::string safeValue(value);
-  for (char& c : safeValue)
-    if (c == '\r' || c == '\n') c = ' ';
-  const std::string entry = std::string(key) + "=" + safeValue;
-
-  const std::vector<Line> lines = splitLines(text);
-  std::string_view eol = "\n";
-  for (const Line& l : lines)
-    if (!l.end.empty()) {
-      eol = l.end;
-      break;
-    }
-  std::size_t begin = 0, end = 0;
-  std::string out;
-  out.reserve(text.size() + entry.size() + section.size() + 8);
-  if (!findSection(lines, section, &begin, &end)) {
-    out.assign(text);
-    if (!out.empty() && lines.back().end.empty()) out += eol;
-    out += "[" + std::string(section) + "]" + std::string(eol) + entry + std::string(eol);
-    return out;
-  }
-  // The line to replace, or the last entry of the section to insert after.
-  constexpr std::size_t kNone = std::size_t(-1);
-  std::size_t replace = kNone, insertAfter = begin - 1;
-  for (std::size_t i = begin; i < end; ++i) {
-    std::string_view k, v;
-    if (entryKey(lines[i].text, &k, &v)) {
-      if (sameName(k, key)) {
-        replace = i;
-        break;
-      }
-      insertAfter = i;
-    }
-  }
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i == replace) {
-      out += entry;
-      out += lines[i].end.empty() ? std::string_view() : lines[i].end;
-      continue;
-    }
-    out += lines[i].text;
-    if (replace == kNone && i == insertAfter) {
-      out += lines[i].end.empty() ? eol : lines[i].end;
-      out += entry;
-      out += lines[i].end.empty() ? std::string_view() : eol;
-      continue;
-    }
-    out += lines[i].end;
-  }
-  return out;
-}
-
-std::string getProfileString(const std::string& path, std::string_view section,
-                             std::string_view key, std::string_view def, std::size_t bufferSize) {
-  bool ok = false;
-  const std::string text = readAll(path, &ok);
-  return profileLookup(ok ? std::string_view(text) : std::string_view(), section, key, def,
-                       bufferSize);
-}
-
-bool writeProfileStrings(const std::string& path, std::string_view section,
-                         const std::vector<std::pair<std::string, std::string>>& values) {
-  bool exists = false;
-  std::string text = readAll(path, &exists);
-  if (!exists && ::access(path.c_str(), F_OK) == 0) return false;  // there, but unreadable
-  for (const auto& [key, value] : values) text = profileUpdate(text, section, key, value);
-
-  std::string temp = path + ".XXXXXX";
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return false;
-  bool ok = true;
-  for (std::size_t done = 0; ok && done < text.size();) {
-    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-    if (n <= 0) ok = false;
-    else done += std::size_t(n);
-  }
-  // On the disk before the rename, so the new name never points at a half-written file.
-  ok = ok && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (ok && exists) {
-    // Keep the permissions the old file had.
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) ::chmod(temp.c_str(), st.st_mode & 07777);
-  } else if (ok) {
-    ::chmod(temp.c_str(), 0644);
-  }
-  ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
-  if (!ok) ::unlink(temp.c_str());
-  return ok;
-}
-
-bool writeProfileString(const std::string& path, std::string_view section, std::string_view key,
-                        std::string_view value) {
-  return writeProfileStrings(path, section, {{std::string(key), std::string(value)}});
+  return profileUpdateAll(text, section, {{std::string(key), std::string(value)}});
 }
 
 }  // namespace svc

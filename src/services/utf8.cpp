@@ -2,30 +2,63 @@
 
 namespace svc {
 namespace {
-bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+bool isContinuation(unsigned char c) {
+  return (c & 0xC0) == 0x80;
+}
+
+// The length of the well-formed sequence that starts at text[i]; 1 for a byte that starts none
+// (a stray continuation byte, an overlong form, a surrogate, a truncated sequence), so such a
+// byte counts as one character of its own and a character never spans more than four bytes.
+std::size_t charLength(std::string_view text, std::size_t i) {
+  const unsigned char c = static_cast<unsigned char>(text[i]);
+  std::size_t len = 0;
+  unsigned char lo = 0x80, hi = 0xBF;  // the allowed range of the second byte
+  if (c < 0x80) return 1;
+  if (c >= 0xC2 && c <= 0xDF) {
+    len = 2;
+  } else if (c >= 0xE0 && c <= 0xEF) {
+    len = 3;
+    if (c == 0xE0) lo = 0xA0;  // overlong
+    if (c == 0xED) hi = 0x9F;  // surrogates
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    len = 4;
+    if (c == 0xF0) lo = 0x90;  // overlong
+    if (c == 0xF4) hi = 0x8F;  // past U+10FFFF
+  } else {
+    return 1;
+  }
+  if (i + len > text.size()) return 1;
+  const unsigned char second = static_cast<unsigned char>(text[i + 1]);
+  if (second < lo || second > hi) return 1;
+  for (std::size_t k = 2; k < len; ++k)
+    if (!isContinuation(static_cast<unsigned char>(text[i + k]))) return 1;
+  return len;
+}
+
 }  // namespace
 
 std::string_view utf8Prefix(std::string_view text, std::size_t maxBytes) {
   if (text.size() <= maxBytes) return text;
-  std::size_t n = maxBytes;
-  // Step back over continuation bytes to the start of the character that was cut.
-  while (n > 0 && isContinuation(static_cast<unsigned char>(text[n]))) --n;
+  std::size_t n = 0;
+  while (n < text.size()) {
+    const std::size_t len = charLength(text, n);
+    if (n + len > maxBytes) break;
+    n += len;
+  }
   return text.substr(0, n);
 }
 
 std::string_view utf8PrefixChars(std::string_view text, std::size_t maxChars) {
-  std::size_t chars = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (isContinuation(static_cast<unsigned char>(text[i]))) continue;
-    if (chars == maxChars) return text.substr(0, i);
-    ++chars;
-  }
-  return text;
+  std::size_t i = 0;
+  for (std::size_t chars = 0; i < text.size() && chars < maxChars; ++chars)
+    i += charLength(text, i);
+  return text.substr(0, i);
 }
 
 std::size_t utf8Length(std::string_view text) {
   std::size_t n = 0;
-  for (unsigned char c : text) n += !isContinuation(c);
+  for (std::size_t i = 0; i < text.size(); i += charLength(text, i)) ++n;
   return n;
 }
 
@@ -33,8 +66,7 @@ std::string utf8CharAt(std::string_view text, std::size_t pos) {
   if (pos == 0) return {};
   std::size_t index = 0;
   for (std::size_t i = 0; i < text.size();) {
-    std::size_t len = 1;
-    while (i + len < text.size() && isContinuation(static_cast<unsigned char>(text[i + len]))) ++len;
+    const std::size_t len = charLength(text, i);
     if (++index == pos) return std::string(text.substr(i, len));
     i += len;
   }
@@ -42,11 +74,16 @@ std::string utf8CharAt(std::string_view text, std::size_t pos) {
 }
 
 void utf8PopBack(std::string& text) {
-  while (!text.empty()) {
-    const bool lead = !isContinuation(static_cast<unsigned char>(text.back()));
-    text.pop_back();
-    if (lead) break;
+  if (text.empty()) return;
+  // The last character is a well-formed sequence ending the text, or else its last byte alone.
+  const std::size_t size = text.size();
+  for (std::size_t len = 2; len <= 4 && len <= size; ++len) {
+    if (charLength(text, size - len) == len) {
+      text.resize(size - len);
+      return;
+    }
   }
+  text.pop_back();
 }
 
 }  // namespace svc

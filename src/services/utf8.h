@@ -1,4 +1,6 @@
-// Small UTF-8 helpers: the game stores and shows its Czech texts as UTF-8.
+// Small UTF-8 helpers: the game stores and shows its Czech texts as UTF-8. A byte that does not
+// start a well-formed sequence (as in a damaged settings file) counts as one character, so a
+// character is never longer than four bytes.
 #pragma once
 #include <cstddef>
 #include <string>

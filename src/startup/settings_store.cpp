@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 #include <utility>
@@ -68,18 +69,25 @@ void SettingsStore::build() {
 
 void SettingsStore::load() {
   svc::changeDirectory(runtime_.programFolder());
-  const std::string file = filePath();
-  for (const auto& k : kSettingKeys)
-    set(k.key, svc::getProfileString(file, kSettingsSection, k.key, k.fallback, kValueBuffer));
+  // The ten reads in key order, from one reading of the file.
+  svc::ProfileValues keys;
+  for (const auto& k : kSettingKeys) keys.emplace_back(k.key, k.fallback);
+  const std::vector<std::string> values =
+      svc::getProfileStrings(filePath(), kSettingsSection, keys, kValueBuffer);
+  for (std::size_t i = 0; i < kSettingKeys.size(); ++i) set(kSettingKeys[i].key, values[i]);
   if (showMenu) showMenu();
   // The start-up window stands above the menu once its load has finished.
   form_.show();
 }
 
 bool SettingsStore::save() {
-  std::vector<std::pair<std::string, std::string>> values;
+  svc::ProfileValues values;
   for (const auto& k : kSettingKeys) values.emplace_back(k.key, get(k.key));
-  return svc::writeProfileStrings(filePath(), kSettingsSection, values);
+  std::string error;
+  if (svc::writeProfileStrings(filePath(), kSettingsSection, values, &error)) return true;
+  // The game goes on with its live values; the player learns why they were not kept.
+  std::fprintf(stderr, "Drovanta: %s\n", error.c_str());
+  return false;
 }
 
 void SettingsStore::unload() {

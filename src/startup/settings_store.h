@@ -43,7 +43,8 @@ class SettingsStore {
   // The start-up load (also run by "Načti"): current directory, the ten reads, then the menu.
   void load();
   // Writes the ten values to the settings file (unload and "Ulož"). Returns false when the file
-  // could not be written; the live values stay as they are either way.
+  // could not be written, after one line on standard error naming the file and the reason; the
+  // live values stay as they are either way.
   bool save();
   // Unloads the window on the way out: saves, then closes it.
   void unload();
