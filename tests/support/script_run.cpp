@@ -11,8 +11,10 @@ namespace testscript {
 
 namespace {
 
-ScriptRun runFile(const std::string& path) {
-  const std::string command = std::string(DROVANTA_DRIVER) + " " + path + " 2>/dev/null";
+ScriptRun runFile(const std::string& path, int limitSeconds = 0) {
+  const std::string limit =
+      limitSeconds > 0 ? "timeout -s KILL " + std::to_string(limitSeconds) + " " : "";
+  const std::string command = limit + std::string(DROVANTA_DRIVER) + " " + path + " 2>/dev/null";
   ScriptRun run;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;
@@ -20,6 +22,7 @@ ScriptRun runFile(const std::string& path) {
   std::array<char, 65536> buf;
   while (std::size_t n = std::fread(buf.data(), 1, buf.size(), pipe)) out.append(buf.data(), n);
   run.status = pclose(pipe);
+  run.output = out;
   std::istringstream lines(out);
   for (std::string line; std::getline(lines, line);)
     if (!line.empty() && line[0] == '{') run.dumps.push_back(testjson::parse(line));
@@ -30,13 +33,13 @@ ScriptRun runFile(const std::string& path) {
 
 ScriptRun runScript(const std::string& name) { return runFile(std::string(SCENARIO_DIR) + "/" + name); }
 
-ScriptRun runScriptText(const std::string& text) {
+ScriptRun runScriptText(const std::string& text, int limitSeconds) {
   char path[] = "/tmp/drovanta-script-XXXXXX";
   const int fd = mkstemp(path);
   if (fd < 0) return {};
   close(fd);
   std::ofstream(path) << text;
-  ScriptRun run = runFile(path);
+  ScriptRun run = runFile(path, limitSeconds);
   std::remove(path);
   return run;
 }

@@ -11,13 +11,15 @@ namespace testscript {
 struct ScriptRun {
   int status = -1;  // as from pclose: 0 when the driver exited with 0
   std::vector<testjson::Value> dumps;
+  std::string output;  // everything the driver wrote to standard output
 };
 
 // name: a file of tests/scenarios.
 ScriptRun runScript(const std::string& name);
 
-// A script written by the test itself (for long runs with repeated dumps).
-ScriptRun runScriptText(const std::string& text);
+// A script written by the test itself (for long runs with repeated dumps). With limitSeconds the
+// driver is killed after that many seconds of real time, so a hang fails the test.
+ScriptRun runScriptText(const std::string& text, int limitSeconds = 0);
 
 // A settings value of a dump.
 inline std::string setting(const testjson::Value& dump, const char* key) {

@@ -9,6 +9,8 @@
 #include "services/errors.h"
 #include "services/ini_file.h"
 #include "services/sdl_backend.h"
+#include "stop_signals.h"
+#include "utf8_text.h"
 
 namespace fs = std::filesystem;
 
@@ -18,6 +20,18 @@ namespace {
 
 // Thrown by `quit` (and the end of the script) to leave every loop of the game.
 struct ScriptEnd {};
+
+// Thrown when SIGTERM or SIGINT asks the driver to stop: leaves every loop the same way.
+struct Stopped {
+  int signal;
+};
+
+void checkStop() {
+  if (const int signal = stopSignal()) throw Stopped{signal};
+}
+
+// The longest single sleep on the real clock, so a stop signal is seen promptly.
+constexpr std::uint32_t kSleepSlice = 100;
 
 int parseInt(int line, const std::string& text) {
   try {
@@ -123,19 +137,36 @@ void Driver::startProgram() {
 }
 
 bool Driver::blocked() {
+  // Once the program has ended for good (or before it starts) nothing else lets time pass.
+  const bool ended = !program_ || programEnded_;
   if (waitTarget_) {
+    if (ended) sleepUntil(*waitTarget_);
     if (svc::tickAfter(*waitTarget_, clock_->ticks())) return true;
     waitTarget_.reset();
   }
   if (frameTarget_) {
-    game::Race* race = program_ ? program_->race() : nullptr;
+    if (ended) {
+      frameTarget_.reset();
+      throw ScriptError(waitLine_, "frames: the program has ended");
+    }
+    game::Race* race = program_->race();
     if (race && race->state.TotalFrames < *frameTarget_) return true;
     frameTarget_.reset();
   }
   return false;
 }
 
+void Driver::sleepUntil(std::uint32_t tick) {
+  if (clock_ == &virtualClock_) return clock_->waitUntil(tick);
+  while (svc::tickAfter(tick, clock_->ticks())) {
+    checkStop();
+    const std::uint32_t slice = clock_->ticks() + kSleepSlice;
+    clock_->waitUntil(svc::tickAfter(tick, slice) ? slice : tick);
+  }
+}
+
 void Driver::poll(std::deque<svc::InputEvent>& out) {
+  checkStop();
   pump(&out, false);
   if (game::Race* race = program_ && !programEnded_ ? program_->race() : nullptr)
     autopilot_.drive(*race, out);
@@ -143,19 +174,21 @@ void Driver::poll(std::deque<svc::InputEvent>& out) {
 
 void Driver::waitForInput(std::uint32_t untilTick, bool hasDeadline) {
   // Nothing runs frames: time passes only here.
+  checkStop();
   if (frameTarget_) throw ScriptError(waitLine_, "frames: no race is running");
   if (waitTarget_) {
     std::uint32_t to = *waitTarget_;
     if (hasDeadline && svc::tickAfter(to, untilTick)) to = untilTick;
-    clock_->waitUntil(to);
+    sleepUntil(to);
   } else if (hasDeadline && next_ >= lines_.size()) {
-    clock_->waitUntil(untilTick);
+    sleepUntil(untilTick);
   }
 }
 
 void Driver::pump(std::deque<svc::InputEvent>* events, bool topLevel) {
   using T = svc::InputEvent::Type;
   while (!blocked()) {
+    checkStop();
     if (next_ >= lines_.size()) throw ScriptEnd{};
     const Line l = lines_[next_++];
     const std::string& c = l.command;
@@ -342,9 +375,10 @@ std::string Driver::dump() {
   std::string settingsFile;
   bool exists = false;
   if (!root_.empty()) settingsFile = readFile(root_ + "/Data/snow.ini", &exists);
-  return dumpJson(program_ && !programEnded_ ? program_.get() : nullptr,
-                  exists ? svc::jsonString(settingsFile) : "null", relaunches_, clock_->ticks(),
-                  display_->json());
+  // Names and the settings file may hold any bytes; the dump stays UTF-8 JSON.
+  return validUtf8(dumpJson(program_ && !programEnded_ ? program_.get() : nullptr,
+                            exists ? svc::jsonString(settingsFile) : "null", relaunches_,
+                            clock_->ticks(), display_->json()));
 }
 
 int Driver::run() {
@@ -352,6 +386,7 @@ int Driver::run() {
   display_ = std::make_unique<DriverDisplay>();
   audio_ = std::make_unique<svc::SdlAudio>(sdl.audioAvailable());
   pictures_ = std::make_unique<svc::SdlPictureLoader>();
+  catchStopSignals();
   int status = 0;
   try {
     for (;;) {
@@ -372,6 +407,9 @@ int Driver::run() {
       }
     }
   } catch (const ScriptEnd&) {
+  } catch (const Stopped& stop) {
+    std::cerr << "drovanta-driver: stopped by signal " << stop.signal << "\n";
+    status = 128 + stop.signal;
   } catch (const ScriptError& e) {
     std::cerr << "drovanta-driver: " << e.what() << "\n";
     status = 2;

@@ -45,6 +45,8 @@ class Driver : public svc::InputSource {
   // Carries out lines until one needs the game to run (input, time, frames) or the script ends.
   void pump(std::deque<svc::InputEvent>* events, bool topLevel);
   bool blocked();
+  // Lets time pass up to tick: the virtual clock jumps, the real one sleeps.
+  void sleepUntil(std::uint32_t tick);
   void startProgram();
   void ensureRoot();
   std::string dump();
