@@ -10,27 +10,14 @@ namespace game {
 
 namespace {
 
-// The speed (or, at Village waypoints 15 and 16, the turning rate) set on reaching a waypoint.
+// The speed (or the turning rate) set on reaching a waypoint: the cruising speed unless the
+// track's waypoint settings say otherwise.
 void waypointSpeed(RaceState& s, int i, OpponentTrack track) {
   s.OpponentSpeed = 7;
-  if (track == OpponentTrack::Village) {
-    switch (i) {
-      case 7: s.OpponentSpeed = 6; break;
-      case 11: case 12: s.OpponentSpeed = 4.8; break;
-      case 15: s.OpponentTurnRate = 2.6; break;
-      case 16: s.OpponentTurnRate = 3; break;
-      case 23: s.OpponentSpeed = 5; break;
-      case 24: case 25: s.OpponentSpeed = 6; break;
-      case 26: case 27: case 28: s.OpponentSpeed = 5; break;
-      default: break;
-    }
-  } else {
-    switch (i) {
-      case 5: s.OpponentSpeed = 5; break;
-      case 7: case 10: s.OpponentSpeed = 6; break;
-      case 11: case 12: case 15: case 30: s.OpponentSpeed = 4; break;
-      default: break;
-    }
+  for (const WaypointSetting& w : trackInfo(track).waypointSettings) {
+    if (w.index != i) continue;
+    if (w.speed != 0) s.OpponentSpeed = w.speed;
+    if (w.turnRate != 0) s.OpponentTurnRate = w.turnRate;
   }
 }
 
@@ -86,10 +73,10 @@ void OpponentStep(RaceState& s, Markers& markers, OpponentEffects& fx, OpponentT
       const double radians = std::atan(sa / sb);
       const double a = std::fabs(PrevedNaStupne(radians));
       double bearing = s.OpponentBearing;
-      if (sa > 0 && sb < 0) bearing = a;          // up and to the right
-      if (sa > 0 && sb > 0) bearing = 180 - a;    // up and to the left
-      if (sa < 0 && sb > 0) bearing = 180 + a;    // down and to the left
-      if (sa < 0 && sb < 0) bearing = 360 - a;    // down and to the right
+      if (sa > 0 && sb < 0) bearing = a;        // up and to the right
+      if (sa > 0 && sb > 0) bearing = 180 - a;  // up and to the left
+      if (sa < 0 && sb > 0) bearing = 180 + a;  // down and to the left
+      if (sa < 0 && sb < 0) bearing = 360 - a;  // down and to the right
       s.OpponentBearing = RoundEven(bearing);
     }
     const double h = s.OpponentHeading, b = s.OpponentBearing;
