@@ -269,8 +269,8 @@ void runRace(Race& race, const TrackInfo& t) {
   if (t.waypoints) {
     s.WaypointIndex = 0;
     if (t.kolderRun) {
-      s.KolderItemX = -300;
-      s.KolderItemY = -500;
+      s.KolderItemX = std::int16_t(t.kolderPlaces[0].x);
+      s.KolderItemY = std::int16_t(t.kolderPlaces[0].y);
     }
     placeOpponent(race, t.start.opponentBeside, *t.waypoints);
   }

@@ -13,6 +13,12 @@ constexpr CountSign kCitySigns[] = {{1, 4},  {2, 7},  {3, 6},  {5, 9},  {6, 5}, 
                                     {9, 7},  {10, 6}, {11, 1}, {12, 6}, {13, 5}, {14, 0},
                                     {15, 1}, {16, 6}, {17, 8}, {18, 3}, {19, 0}, {21, 5}};
 
+// The City's Kolder Run pick-up places. Places 0 and 2 are the same street corner, so it comes
+// up twice as often.
+constexpr WorldPlace kCityKolderPlaces[] = {{-300, -500}, {-700, -500}, {-300, -500}, {-300, -950},
+                                            {-700, -950}, {300, -150},  {850, -650},  {600, -30},
+                                            {100, -150},  {550, -500},  {400, -30}};
+
 // The Village's guide zones steer to these headings from these checkpoint counts on.
 constexpr CountHeading kVillageGuides[] = {{"4", 0}, {"5", 270}, {"9", 95}, {"16", 180}};
 
@@ -28,16 +34,16 @@ const std::array<TrackInfo, 4>& rows() {
   // clang-format off
   static const std::array<TrackInfo, 4> t{{
       {.id = TrackId::Village, .trasa = kTrackVillage.czech, .trackKind = 1,
-       .mapFolder = "/maps/m1", .townMap = true, .start = {1, 150, 521, -700, 0, 40},
+       .mapFolder = "/maps/m1", .start = {1, 150, 521, -700, 0, 40},
        .limits = kTownLimits, .maskDivisor = 5, .requiredCheckpoints = "12", .disarmedFinish = 123,
        .winPicture = "/win.bmp", .championshipWinPicture = "/win3.bmp",
        .bridge = WorldPlace{7, -540}, .guideHeadings = kVillageGuides,
        .waypoints = &villageWaypoints(), .waypointSettings = kVillageWaypointSettings},
       {.id = TrackId::City, .trasa = kTrackCity.czech, .trackKind = 2,
-       .mapFolder = "/maps/m2", .townMap = true, .start = {0, 0, -740, -940, 0, -40},
+       .mapFolder = "/maps/m2", .start = {0, 0, -740, -940, 0, -40},
        .limits = kTownLimits, .maskDivisor = 5, .requiredCheckpoints = "22",
        .disarmedFinish = 123456, .winPicture = "/win2.bmp", .championshipWinPicture = "/win4.bmp",
-       .lastOfChampionship = true, .kolderRun = true, .picture4 = WorldPlace{-kMapOffset, 490},
+       .lastOfChampionship = true, .kolderRun = true, .kolderPlaces = kCityKolderPlaces, .picture4 = WorldPlace{-kMapOffset, 490},
        .signs = kCitySigns, .waypoints = &cityWaypoints(), .waypointSettings = kCityWaypointSettings},
       // The Circuit's masks are the City's.
       {.id = TrackId::Circuit, .trasa = kTrackCircuit.czech, .trackKind = 0,

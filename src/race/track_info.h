@@ -64,7 +64,6 @@ struct TrackInfo {
   const char* trasa;       // the selection word
   std::int16_t trackKind;  // 1 Village, 2 City, 0 the Circuit family
   const char* mapFolder;
-  bool townMap = false;  // world map with overlay and minimap, world shifted by kMapOffset
   StartPose start;
   ViewLimits limits = kCircuitLimits;
   double maskDivisor = 10;  // masks are one fifth or one tenth of the world
@@ -74,8 +73,10 @@ struct TrackInfo {
   svc::Colour disarmedFinish = 0;
   const char* winPicture = nullptr;
   const char* championshipWinPicture = nullptr;
-  bool lastOfChampionship = false;     // a championship ends here; a win raises the unlocks
-  bool kolderRun = false;              // the Kolder Run is driven here
+  bool lastOfChampionship = false;  // a championship ends here; a win raises the unlocks
+  bool kolderRun = false;           // the Kolder Run is driven here
+  // The Kolder Run's pick-up places (the run starts at the first), by a draw from 0 to 10.
+  std::span<const WorldPlace> kolderPlaces;
   std::optional<WorldPlace> bridge;    // drawn over the cars on section 0
   std::optional<WorldPlace> picture4;  // `Picture4`, drawn over the player
   std::span<const CountSign> signs;

@@ -46,7 +46,8 @@ std::optional<KolderItemPlace> KolderRunTest(Race& race) {
     c.Label17.setCaption("Kolder : " + std::to_string(s.KolderCount));
     svc::Runtime& rt = race.runtime();
     rt.random().seed(rt.clock().ticks());
-    const KolderPlace next = KolderPlaceFor(int(rt.random().next() * 11));
+    const double places = double(trackInfo(TrackId::City).kolderPlaces.size());
+    const KolderPlace next = KolderPlaceFor(int(rt.random().next() * places));
     s.KolderItemX = std::int16_t(next.x);
     s.KolderItemY = std::int16_t(next.y);
   }

@@ -20,7 +20,7 @@ void KolderItemDraw(Race& race, KolderItemPlace place);
 // Both halves, as one step.
 void KolderRunStep(Race& race);
 
-// The item's next place, by a draw r from 0 to 10.
+// The item's next place on the City, by a draw r from 0 to 10.
 struct KolderPlace {
   int x, y;
 };
