@@ -289,7 +289,6 @@ void startTown(Race& race, const TrackInfo& t) {
   race.trackId = t.id;
   beginStart(race);
   loadTownTrack(race, t);
-  race.state.WaypointIndex = 0;
   placeCar(race, t);
   runRace(race, t);
 }
@@ -304,11 +303,10 @@ void StartVillage(Race& race) {
 
 void StartCity(Race& race) {
   // The City may follow a race already run (a championship's Village, a repeat): the lap-times
-  // strip and banner go back to their places and the laps to none.
+  // strip and banner go back to their places and the opponent's laps to none.
   RaceControls& c = race.controls();
   c.Picture2.setLeft(-76);
   c.reklama.setLeft(-76);
-  race.state.LapCount = 0;
   race.state.OpponentLaps = 0;
   startTown(race, trackInfo(TrackId::City));
 }

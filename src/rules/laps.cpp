@@ -65,7 +65,8 @@ void result(Race& race, const TrackInfo& track) {
   const std::string dir = "/gfx/story/" + settings.pictureLanguage();
   const bool lost = s.LapCount <= s.OpponentLaps;  // a tie goes to the opponent
   const bool championship = s.GameType == kTypeChampionship;
-  // The last race of a championship offers no way on, only a repeat and the menu.
+  // A championship goes on from the Village to the City and ends there: the City's panel has
+  // its own repeat button and never the way on (`Image1`), and a win there raises the unlocks.
   const bool last = track.lastOfChampionship;
   if (lost) {
     c.ok.setVisible(false);
