@@ -3,6 +3,7 @@
 #include <string>
 
 #include "menu/menu_window.h"
+#include "menu/selection_words.h"
 
 namespace game {
 
@@ -94,7 +95,7 @@ const LabelDef kPageLabels[] = {
     {6, "full", "ANO", 8, 88, 129, 17, 12, kValueInk},
     {7, "zvuky", "ANO", 96, 112, 23, 13, 9, kValueInk},
     {7, "hlasitost", "100 %", 96, 160, 29, 13, 9, kValueInk},
-    {15, "Label2", "Lehká", 24, 88, 113, 17, 12, kValueInk},
+    {15, "Label2", kDifficulties[0].czech, 24, 88, 113, 17, 12, kValueInk},
 };
 
 }  // namespace

@@ -176,7 +176,7 @@ void MenuWindow::FadeOutStep() {
     page(state.ToPage).setVisible(true);
     back_button_->setVisible(true);
   } else if (state.PanelBlue >= 55) {
-    const svc::PictureBox& logo = settings_.get("jazyk") == "cz" ? *Picture5_ : *Picture4_;
+    const svc::PictureBox& logo = pictureLanguage() == "cz" ? *Picture5_ : *Picture4_;
     blend(*cerne_, 106, 26, logo, state.BlendLevel, 1);
     state.BlendLevel = std::int16_t(state.BlendLevel + 4);
   } else {

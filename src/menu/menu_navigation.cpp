@@ -4,6 +4,7 @@
 #include <string>
 
 #include "menu/menu_window.h"
+#include "menu/selection_words.h"
 #include "services/errors.h"
 #include "services/utf8.h"
 #include "startup/display_mode.h"
@@ -31,11 +32,11 @@ const std::vector<HoverItem>& hoverItems() {
       {"cudlik_info", "info", "informace o hře" + blanks(9) + "ovládáni,typy her,aut atd..."},
       {"cudlik_konec", "konec", "konec hry" + blanks(18) + "ukončení hry Drovanta"},
       {"viper", "viper",
-       "Viper GTS" + blanks(36) + "Max. Speed = 160 Kmh" + blanks(16) + "Otáčení = High"},
+       kCarViper + blanks(36) + "Max. Speed = 160 Kmh" + blanks(16) + "Otáčení = High"},
       {"porsche", "porsche",
-       "Porsche" + blanks(38) + "Max. Speed = 167 Kmh" + blanks(16) + "Otáčení = Medium"},
-      {"ferari", "Ferari",
-       "Ferari" + blanks(43) + "Max. Speed = 174 Kmh" + blanks(16) + "Otáčení = Low"},
+       kCarPorsche + blanks(38) + "Max. Speed = 167 Kmh" + blanks(16) + "Otáčení = Medium"},
+      {"ferari", kCarFerari,
+       kCarFerari + blanks(43) + "Max. Speed = 174 Kmh" + blanks(16) + "Otáčení = Low"},
   };
   return items;
 }
@@ -64,8 +65,8 @@ constexpr BackRow kBackRows[] = {
 };
 
 // The game types whose choice ends its slide in a story, in the order they are tested.
-constexpr const char* kStoryTypes[] = {"Championat", "Vyuka", "Volná jízda", "Závody",
-                                       "Kolder Run"};
+constexpr const char* kStoryTypes[] = {kTypeChampionship, kTypeTraining, kTypeFreeRide, kTypeRace,
+                                       kTypeKolderRun};
 
 constexpr int kEntryX = 536;
 constexpr int kPageTop = 100;
@@ -148,7 +149,7 @@ void MenuWindow::SlideForward() {
       moveBoth(-10);
       if (page(11).left() < 111) StartStory();
     }
-    // Only when the last test ("Kolder Run") failed: the other story types move twice a pass.
+    // Only when the last test (the Kolder Run) failed: the other story types move twice a pass.
     if (!storyType) {
       if (state.ToPage == 14 && settings_.get("jazyk") == "ang") summaryInEnglish();
       moveBoth(-10);

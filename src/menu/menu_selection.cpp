@@ -1,63 +1,31 @@
 // The new-game pages: what each button writes into the selection record, the locks on game
 // types, cars and tracks with their overlays, and the English display of the summary page.
 #include <string>
+#include <vector>
 
 #include "menu/menu_window.h"
+#include "menu/selection_words.h"
 
 namespace game {
 
 namespace {
 
-struct GameType {
-  const char* button;
-  const char* typ;
-  const char* trackPage;  // the track page's picture for this game type
-  const char* storyFolder;
-};
-constexpr GameType kGameTypes[] = {
-    {"freeride", "Volná jízda", "13", "vol"},     {"speedrace", "Závody", "13", "zav"},
-    {"champinship", "Championat", "15", "champ"}, {"kolderrun", "Kolder Run", "13", "kold"},
-    {"vyuka", "Vyuka", "vyuka", "okr"},
-};
-
-struct Car {
-  const char* button;
-  const char* name;
-  const char* folder;
-};
-constexpr Car kCars[] = {{"viper", "Viper GTS", "viper"},
-                         {"porsche", "Porsche", "porsche"},
-                         {"ferari", "Ferari", "ferari"},
-                         {"bonus", "Truck", "b"}};
-
-// The colour areas take the car's colour pictures 0 to 4 in this order.
-struct Colour {
-  const char* button;
-  const char* barva;
-};
-constexpr Colour kColours[] = {{"cervena", "Červená"},
-                               {"modra", "Modrá"},
-                               {"zelena", "Zelená"},
-                               {"zluta", "Žlutá"},
-                               {"bila", "Bílá"}};
-
-// Car overlays come from the Czech folder whatever the language.
-constexpr const char* kCarLocks[][2] = {
-    {"viper", "vip"}, {"porsche", "por"}, {"ferari", "fer"}, {"bonus", "tru"}};
-
+// The summary page shows these fields in English; the other fields keep their words.
 struct Translation {
   const char* field;
   const char* czech;
   const char* english;
 };
-constexpr Translation kSummaryEnglish[] = {
-    {"barva", "Červená", "Red"},         {"barva", "Modrá", "Blue"},
-    {"barva", "Zelená", "Green"},        {"barva", "Žlutá", "Yellow"},
-    {"trasa", "Město", "City"},          {"trasa", "Vesnice", "Village"},
-    {"trasa", "Parkoviště", "Parking"},  {"trasa", "Okruh", "Round"},
-    {"hraci", "Jeden", "One"},           {"typ", "Závody", "Race"},
-    {"typ", "Volná jízda", "Free ride"}, {"typ", "Vyuka", "Training"},
-};
+std::vector<Translation> summaryEnglish() {
+  std::vector<Translation> rows;
+  for (const ColourWord& c : kColours)
+    if (c.english) rows.push_back({"barva", c.barva, c.english});
+  for (const WordPair& t : kTrackWords) rows.push_back({"trasa", t.czech, t.english});
+  rows.push_back({"hraci", kOnePlayer.czech, kOnePlayer.english});
+  for (const GameTypeWord& t : kGameTypes)
+    if (t.english) rows.push_back({"typ", t.typ, t.english});
+  return rows;
+}
 
 }  // namespace
 
@@ -68,14 +36,14 @@ void MenuWindow::wireSelection() {
   };
   form_.control("oneplayer").mouse.click = [this] {
     applyLocks();
-    setSelection("hraci", "Jeden");
+    setSelection("hraci", kOnePlayer.czech);
     forwardMove("novahra3", 9, 10);
   };
-  for (const GameType& t : kGameTypes)
+  for (const GameTypeWord& t : kGameTypes)
     form_.control(t.button).mouse.click = [this, &t] { chooseGameType(t.button); };
-  for (const Car& c : kCars)
+  for (const CarWord& c : kCars)
     form_.control(c.button).mouse.click = [this, &c] { chooseCar(c.button); };
-  for (const Colour& c : kColours)
+  for (const ColourWord& c : kColours)
     form_.control(c.button).mouse.click = [this, &c] {
       setSelection("barva", c.barva);
       forwardMove("novahra6", 12, 13);
@@ -85,13 +53,18 @@ void MenuWindow::wireSelection() {
 }
 
 void MenuWindow::applyLocks() {
-  for (const auto& [button, file] : kCarLocks)
-    runtime_.loadInto(area(button), std::string("/gfx/menu/cz/") + file + ".bmp");
+  loadCarLocks();
   applyModeLocks();
   const std::string cars = settings_.get("unlockauta");
   if (cars == "0" || cars == "1" || cars == "2") area("viper").releasePicture();
   if (cars == "1" || cars == "2") area("porsche").releasePicture();
   if (cars == "2") area("ferari").releasePicture();
+}
+
+void MenuWindow::loadCarLocks() {
+  // Car overlays come from the Czech folder whatever the language.
+  for (const CarWord& car : kCars)
+    runtime_.loadInto(area(car.button), std::string("/gfx/menu/cz/") + car.lockOverlay + ".bmp");
 }
 
 void MenuWindow::applyModeLocks() {
@@ -103,23 +76,22 @@ void MenuWindow::applyModeLocks() {
 }
 
 void MenuWindow::chooseGameType(const std::string& button) {
-  const GameType* type = nullptr;
-  for (const GameType& t : kGameTypes)
+  const GameTypeWord* type = nullptr;
+  for (const GameTypeWord& t : kGameTypes)
     if (button == t.button) type = &t;
   const std::string typ = type->typ;
-  const bool kolder = typ == "Kolder Run", training = typ == "Vyuka";
+  const bool kolder = typ == kTypeKolderRun, training = typ == kTypeTraining;
   const std::string modes = settings_.get("unlockmody");
   const std::string cars = settings_.get("unlockauta");
 
   if (kolder) {
     // Only the car overlays, so unlocked cars look locked; the truck is the Kolder Run's own.
-    for (const auto& [carButton, file] : kCarLocks)
-      runtime_.loadInto(area(carButton), std::string("/gfx/menu/cz/") + file + ".bmp");
+    loadCarLocks();
     area("bonus").releasePicture();
   } else {
     applyLocks();
   }
-  if (typ == "Championat" && modes != "1" && modes != "2") return;
+  if (typ == kTypeChampionship && modes != "1" && modes != "2") return;
   if (kolder && modes != "2") return;
 
   svc::ImageBox& village = area("vesnice");
@@ -146,21 +118,21 @@ void MenuWindow::chooseGameType(const std::string& button) {
   runtime_.loadInto(*text_, story + "/story.bmp");
   runtime_.loadInto(*Picture3_, story + "/obr.bmp");
   if (kolder) {
-    setSelection("trasa", "Město");
-    setSelection("auto", "Naklaďak");
-    setSelection("barva", "Modrá");
+    setSelection("trasa", kTrackCity.czech);
+    setSelection("auto", kKolderRunCar);
+    setSelection("barva", colourWord(Paint::Blue).barva);
   }
   forwardMove("novahra4", 10, 11, true);
 }
 
 void MenuWindow::chooseCar(const std::string& button) {
   const std::string cars = settings_.get("unlockauta");
-  const Car* car = nullptr;
-  for (const Car& c : kCars)
+  const CarWord* car = nullptr;
+  for (const CarWord& c : kCars)
     if (button == c.button) car = &c;
   if (button == "porsche" && cars != "1" && cars != "2") return;
   if (button == "ferari" && cars != "2") return;
-  if (button == "bonus" && !(selection("typ") == "Kolder Run" && cars == "2")) return;
+  if (button == "bonus" && !(selection("typ") == kTypeKolderRun && cars == "2")) return;
   setSelection("auto", car->name);
   for (int i = 0; i < 5; ++i)
     runtime_.loadInto(area(kColours[i].button),
@@ -174,22 +146,24 @@ void MenuWindow::chooseTrack(const std::string& button) {
     // Locked while the area shows the Kolder Run's overlay.
     const svc::ImageBox& village = area("vesnice");
     if (village.picture() && village.picture() == area("Image4").picture()) return;
-    setSelection("trasa", typ == "Vyuka" ? "Parkoviště" : "Vesnice");
+    setSelection("trasa", typ == kTypeTraining ? kTrackParking.czech : kTrackVillage.czech);
   } else {
-    if (typ != "Vyuka" && settings_.get("unlockauta") == "0") return;
-    setSelection("trasa", typ == "Vyuka" ? "Okruh" : typ == "Championat" ? "Vesnice" : "Město");
+    if (typ != kTypeTraining && settings_.get("unlockauta") == "0") return;
+    setSelection("trasa", typ == kTypeTraining       ? kTrackCircuit.czech
+                          : typ == kTypeChampionship ? kTrackVillage.czech
+                                                     : kTrackCity.czech);
   }
   setSelection("ridic", form_.textBox("Text1").text());
   forwardMove("novahra7", 13, 14);
 }
 
 void MenuWindow::summaryInEnglish() {
-  for (const Translation& t : kSummaryEnglish)
+  for (const Translation& t : summaryEnglish())
     if (selection(t.field) == t.czech) setSelection(t.field, t.english);
 }
 
 void MenuWindow::summaryInCzech() {
-  for (const Translation& t : kSummaryEnglish)
+  for (const Translation& t : summaryEnglish())
     if (selection(t.field) == t.english) setSelection(t.field, t.czech);
 }
 

@@ -3,6 +3,7 @@
 
 #include "menu/menu_volumes.h"
 #include "menu/menu_window.h"
+#include "menu/selection_words.h"
 #include "startup/display_mode.h"
 
 namespace game {
@@ -10,8 +11,14 @@ namespace game {
 namespace {
 
 // The difficulty words by settings value "0", "1", "2".
-constexpr const char* kCzechLevels[] = {"Lehká", "Střední", "Těžká"};
-constexpr const char* kEnglishLevels[] = {"Easy", "Medium", "Hard"};
+struct LevelWords {
+  bool english;
+  const char* operator[](int i) const {
+    return english ? kDifficulties[i].english : kDifficulties[i].czech;
+  }
+};
+constexpr LevelWords kCzechLevels{false};
+constexpr LevelWords kEnglishLevels{true};
 
 }  // namespace
 

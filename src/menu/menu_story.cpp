@@ -21,8 +21,7 @@ void MenuWindow::StartStory() {
 void MenuWindow::openInfo() {
   // Only Czech has its own; every other language code reads the English picture. The scroll
   // position stays as the last visit left it.
-  const char* language = settings_.get("jazyk") == "cz" ? "cz" : "ang";
-  runtime_.loadInto(*Picture8_, std::string("/gfx/menu/") + language + "/info.bmp");
+  runtime_.loadInto(*Picture8_, menuFolder() + "info.bmp");
 }
 
 }  // namespace game

@@ -119,6 +119,7 @@ class MenuWindow {
   // The selection record and the locks (menu_selection.cpp).
   void wireSelection();
   void applyLocks();
+  void loadCarLocks();
   void applyModeLocks();
   void chooseGameType(const std::string& button);
   void chooseCar(const std::string& button);

@@ -8,6 +8,7 @@
 #include "menu/menu_window.h"
 #include "race/race_controls.h"
 #include "race/race_state.h"
+#include "race/track_info.h"
 #include "race/waypoints.h"
 #include "services/form.h"
 #include "services/platform.h"
@@ -30,6 +31,9 @@ class Race {
 
   RaceState state;
   FrameProcedures procedures;
+  // The track of the latest start procedure.
+  TrackId trackId = TrackId::Village;
+  const TrackInfo& track() const { return trackInfo(trackId); }
   // The opponent's waypoint squares as last placed.
   Markers markers = freshMarkers();
   // The race window hears keys only while this is on (from the green light to the race's end).

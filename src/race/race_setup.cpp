@@ -3,39 +3,18 @@
 #include <cstdlib>
 #include <string>
 
+#include "menu/selection_words.h"
 #include "race/angles.h"
 #include "race/race.h"
+#include "race/track_info.h"
 
 namespace game {
 
 namespace {
 
-struct Look {
-  const char* car;
-  const char* mini;
-};
-// The opponent's look, drawn at random for every race.
-constexpr Look kOpponentLooks[12] = {
-    {"/gfx/cars/viper/blue/5.bmp", "/gfx/cars/miniblue.bmp"},
-    {"/gfx/cars/viper/yellow/5.bmp", "/gfx/cars/miniyellow.bmp"},
-    {"/gfx/cars/viper/green/5.bmp", "/gfx/cars/minigreen.bmp"},
-    {"/gfx/cars/viper/red/5.bmp", "/gfx/cars/minired.bmp"},
-    {"/gfx/cars/porsche/blue/5.bmp", "/gfx/cars/miniblue.bmp"},
-    {"/gfx/cars/porsche/yellow/5.bmp", "/gfx/cars/miniyellow.bmp"},
-    {"/gfx/cars/porsche/red/5.bmp", "/gfx/cars/minired.bmp"},
-    {"/gfx/cars/porsche/green/5.bmp", "/gfx/cars/minigreen.bmp"},
-    {"/gfx/cars/ferari/blue/5.bmp", "/gfx/cars/miniblue.bmp"},
-    {"/gfx/cars/ferari/red/5.bmp", "/gfx/cars/minired.bmp"},
-    {"/gfx/cars/ferari/yellow/5.bmp", "/gfx/cars/miniyellow.bmp"},
-    {"/gfx/cars/ferari/green/5.bmp", "/gfx/cars/minigreen.bmp"},
-};
-
-const char* miniCarFor(const std::string& barva) {
-  if (barva == "Červená") return "/gfx/cars/minired.bmp";
-  if (barva == "Modrá") return "/gfx/cars/miniblue.bmp";
-  if (barva == "Zelená") return "/gfx/cars/minigreen.bmp";
-  if (barva == "Žlutá") return "/gfx/cars/miniyellow.bmp";
-  if (barva == "Bílá") return "/gfx/cars/miniwhite.bmp";
+const ColourWord* colourOf(const std::string& barva) {
+  for (const ColourWord& c : kColours)
+    if (barva == c.barva) return &c;
   return nullptr;
 }
 
@@ -56,19 +35,20 @@ void sampleKeys(Race& race) {
 }
 
 void loadMiniCar(Race& race) {
-  if (const char* mini = miniCarFor(race.menu().selection("barva")))
-    race.load(race.controls().miniauto1, mini);
+  if (const ColourWord* c = colourOf(race.menu().selection("barva")))
+    race.load(race.controls().miniauto1, c->mini);
 }
 
-// Ground, masks, minimap and overlay of a Village or City map folder; the overlay is baked
-// into the world map once, so only two small boxes need repairing per frame.
-void loadTownTrack(Race& race, const std::string& folder, bool bridge) {
+// Ground, masks, minimap and overlay of a town map; the overlay is baked into the world map
+// once, so only two small boxes need repairing per frame.
+void loadTownTrack(Race& race, const TrackInfo& t) {
   RaceControls& c = race.controls();
+  const std::string folder = t.mapFolder;
   race.load(*c.KON[0], folder + "/mini1.bmp");
   race.load(*c.KON[1], folder + "/mini2.bmp");
   race.load(c.mapab, folder + "/mb.bmp");
   race.load(c.mapaw, folder + "/mw.bmp");
-  if (bridge) {
+  if (t.bridge) {
     race.load(c.mostb, folder + "/mostb.bmp");
     race.load(c.mostw, folder + "/mostw.bmp");
   }
@@ -78,6 +58,16 @@ void loadTownTrack(Race& race, const std::string& folder, bool bridge) {
   loadMiniCar(race);
   svc::bitBlt(c.cesta.surface(), 0, 0, 2000, 2000, c.renw.surface(), 0, 0, svc::Rop::And);
   svc::bitBlt(c.cesta.surface(), 0, 0, 2000, 2000, c.renb.surface(), 0, 0, svc::Rop::Or);
+}
+
+// Ground and masks of a map without overlay (the Circuit and the Parking ground).
+void loadGroundTrack(Race& race, const TrackInfo& t) {
+  RaceControls& c = race.controls();
+  const std::string folder = t.mapFolder;
+  loadMiniCar(race);
+  race.load(c.cesta, folder + "/0.jpg");
+  race.load(*c.KON[0], folder + "/mini1.bmp");
+  race.load(*c.KON[1], folder + "/mini2.bmp");
 }
 
 void placeOpponent(Race& race, double offsetY, const WaypointTable& table) {
@@ -113,49 +103,49 @@ void enterRace(Race& race) {
 
 }  // namespace
 
+static_assert(kOpponentLookCount == kRaceCars * 4);
+
+OpponentLookFiles OpponentLook(int k) {
+  // Each car the opponent drives, in each of its four paints.
+  const CarWord& car = kCars[k / 4];
+  const ColourWord& paint = colourWord(car.opponentPaints[std::size_t(k % 4)]);
+  return {std::string("/gfx/cars/") + car.folder + "/" + paint.folder + "/5.bmp", paint.mini};
+}
+
 std::string CarFolder(const std::string& car) {
-  if (car == "Viper GTS") return "viper";
-  if (car == "Porsche") return "porsche";
-  if (car == "Ferari") return "ferari";
+  for (int i = 0; i < kRaceCars; ++i)
+    if (car == kCars[i].name) return kCars[i].folder;
   return "";
 }
 
 std::string ColourFolder(const std::string& colour) {
-  if (colour == "Modrá") return "blue";
-  if (colour == "Červená") return "red";
-  if (colour == "Zelená") return "green";
-  if (colour == "Žlutá") return "yellow";
-  if (colour == "Bílá") return "White";
-  return "";
+  const ColourWord* c = colourOf(colour);
+  return c ? c->folder : "";
 }
 
 bool HandlingFor(const std::string& car, const std::string& difficulty, double* turnRate,
                  double* speedScale) {
-  if (car == "Truck") {
+  if (car == kCarTruck) {
     *turnRate = 2.5;
     *speedScale = 5;
     return true;
   }
-  struct Row {
-    const char* car;
+  struct Handling {
     double turn, scale;
   };
-  struct Group {
-    const char* cz;
-    const char* en;
-    Row rows[3];
+  // By difficulty, then by car in the order of the car page.
+  static constexpr Handling table[3][kRaceCars] = {
+      {{3, 7.4}, {2.8, 7.6}, {2.6, 7.8}},
+      {{3, 7.2}, {2.6, 7.4}, {2.4, 7.6}},
+      {{2.6, 7}, {2.4, 7.1}, {2.3, 7.2}},
   };
-  static const Group groups[] = {
-      {"Lehká", "Easy", {{"Viper GTS", 3, 7.4}, {"Porsche", 2.8, 7.6}, {"Ferari", 2.6, 7.8}}},
-      {"Střední", "Medium", {{"Viper GTS", 3, 7.2}, {"Porsche", 2.6, 7.4}, {"Ferari", 2.4, 7.6}}},
-      {"Těžká", "Hard", {{"Viper GTS", 2.6, 7}, {"Porsche", 2.4, 7.1}, {"Ferari", 2.3, 7.2}}},
-  };
-  for (const Group& g : groups) {
-    if (difficulty != g.cz && difficulty != g.en) continue;
-    for (const Row& r : g.rows)
-      if (car == r.car) {
-        *turnRate = r.turn;
-        *speedScale = r.scale;
+  for (int level = 0; level < 3; ++level) {
+    if (difficulty != kDifficulties[level].czech && difficulty != kDifficulties[level].english)
+      continue;
+    for (int i = 0; i < kRaceCars; ++i)
+      if (car == kCars[i].name) {
+        *turnRate = table[level][i].turn;
+        *speedScale = table[level][i].scale;
         return true;
       }
   }
@@ -175,12 +165,12 @@ void LoadBuiltInPictures(Race& race) {
   load(*c.smykobr[0], "smykobr0");
   load(*c.smykobr[1], "smykobr1");
   load(c.aismyk, "aismyk");
-  for (const char* n : {"budikw", "budikb", "timew", "timeb", "crashcar", "Picture3", "cil",
-                        "Picture4", "reklama"})
+  for (const char* n :
+       {"budikw", "budikb", "timew", "timeb", "crashcar", "Picture3", "cil", "Picture4", "reklama"})
     load(race.form().picture(n), n);
   for (int i = 0; i < 12; ++i) load(*c.znacka[std::size_t(i)], "znacka" + std::to_string(i));
-  for (svc::ImageBox* b : {&c.Image2, &c.ok, &c.Command4, &c.Image3, &c.Command3, &c.kolde,
-                           &c.Image1})
+  for (svc::ImageBox* b :
+       {&c.Image2, &c.ok, &c.Command4, &c.Image3, &c.Command3, &c.kolde, &c.Image1})
     b->setPicture(race.runtime().loadPicture(dir + b->name() + ".bmp"), dir + b->name() + ".bmp");
 }
 
@@ -191,31 +181,31 @@ void RaceSetup(Race& race) {
   SettingsStore& settings = race.settings();
   svc::Runtime& rt = race.runtime();
 
-  // 1. The opponent's look, at random.
+  // The opponent's look, at random.
   rt.random().seed(rt.clock().ticks());
-  const int k = int(rt.random().next() * 12);
-  race.load(c.car2, kOpponentLooks[k].car);
-  race.load(c.miniauto2, kOpponentLooks[k].mini);
+  const OpponentLookFiles look = OpponentLook(int(rt.random().next() * kOpponentLookCount));
+  race.load(c.car2, look.car);
+  race.load(c.miniauto2, look.mini);
 
-  // 2. Race music. A volume that is not a whole number is not applied (full volume).
+  // Race music. A volume that is not a whole number is not applied (full volume).
   if (settings.get("zkuky") == "1") {
     race.music().setFileName(rt.path("/music/0.mp3"));
     race.music().play();
     if (const auto volume = settings.musicVolume()) race.music().setVolume(*volume);
   }
 
-  // 3.-7. Flags and the pause panel.
+  // The game-mode flags and the pause panel.
   s.OpponentLaps = 0;
   c.konec.move(0, 0);
   race.load(c.konec, "/gfx/menu/back.bmp");
   s.GameType = menu.selection("typ");
-  s.KolderRunMode = s.GameType == "Kolder Run";
-  s.FreeRideMode = s.GameType == "Volná jízda";
+  s.KolderRunMode = s.GameType == kTypeKolderRun;
+  s.FreeRideMode = s.GameType == kTypeFreeRide;
   race.form().resize(640, 480);
   s.MinimapSide = "left";
   s.MinimapX = 640;
 
-  // 8. The player's car.
+  // The player's car.
   const std::string car = CarFolder(menu.selection("auto"));
   const std::string colour = ColourFolder(menu.selection("barva"));
   if (!car.empty() && !colour.empty())
@@ -224,15 +214,15 @@ void RaceSetup(Race& race) {
                 "/gfx/cars/" + car + "/" + colour + "/" + std::to_string(i) + ".bmp");
   s.PlayerSkidActive = false;
 
-  // 10.-11. Track family and handling.
-  const std::string trasa = menu.selection("trasa");
-  s.TrackKind = trasa == "Vesnice" ? 1 : trasa == "Město" ? 2 : 0;
+  // The track family and the handling.
+  s.TrackKind = trackForSelection(menu.selection("trasa")).trackKind;
   HandlingFor(menu.selection("auto"), menu.selection("Obtiznost"), &s.TurnRate, &s.SpeedScale);
 
-  // 12. In the Kolder Run every car looks like the truck; the handling stays the car's.
+  // In the Kolder Run every car looks like the truck; the handling stays the car's.
   if (s.KolderRunMode)
     for (int i = 0; i < 6; ++i)
-      race.load(*c.car[std::size_t(i)], "/gfx/cars/b/" + colour + "/" + std::to_string(i) + ".bmp");
+      race.load(*c.car[std::size_t(i)], std::string("/gfx/cars/") + kTruckFolder + "/" + colour +
+                                            "/" + std::to_string(i) + ".bmp");
 
   s.Running = true;
   if (s.TrackKind == 1) StartVillage(race);
@@ -242,58 +232,51 @@ void RaceSetup(Race& race) {
 
 namespace {
 
-// What tells the Village's start from the City's; the steps and their order are the same.
-struct TownStart {
-  bool city;
-  const char* folder;
-  std::int16_t section;        // the start section, and the checkpoint key expected first
-  int carBelowCentre;          // the car's place on the view below its centre
-  double viewTop, viewLeft;
-  double opponentBeside;       // the opponent's place below (or above) the player
-  const WaypointTable& waypoints;
-};
+// What every start does before its map is loaded.
+void beginStart(Race& race) {
+  race.state.SkidMarksOn = race.menu().selection("smykovani") == "ANO";
+  race.state.Gear = 1;
+}
 
-void startTown(Race& race, const TownStart& t) {
+// The car at the track's start pose, at a standstill, with the sections, the lap count and the
+// colour keys of the fresh masks.
+void placeCar(Race& race, const TrackInfo& t) {
   RaceState& s = race.state;
   RaceControls& c = race.controls();
-  if (t.city) {
-    c.Picture2.setLeft(-76);
-    s.LapCount = 0;
-    s.OpponentLaps = 0;
-  }
-  s.SkidMarksOn = race.menu().selection("smykovani") == "ANO";
-  if (!t.city) c.Labelcheckpoint.setCaption("0");
-  s.Gear = 1;
-  if (!t.city) c.sem.setVisible(true);
-  loadTownTrack(race, t.folder, !t.city);
   s.OpponentSection = 0;
-  s.WaypointIndex = 0;
-  s.PlayerSection = t.section;
+  s.PlayerSection = t.start.section;
   s.Running = true;
   sampleKeys(race);
-  s.NextCheckpoint = t.section;
+  s.NextCheckpoint = t.start.section;
   s.Rpm = 0;
   s.LapCount = -1;
   s.Speed = 0;
-  s.Heading = 0;
-  s.CarScreenY = c.pic.height() / 2 + t.carBelowCentre;
+  s.Heading = t.start.heading;
+  s.CarScreenY = c.pic.height() / 2 + t.start.carBelowCentre;
   s.CarScreenX = c.pic.width() / 2;
   FillAngleTables(s);
-  s.ViewTop = t.viewTop;
-  s.ViewLeft = t.viewLeft;
-  if (t.city) c.reklama.setLeft(-76);
+  s.ViewTop = t.start.viewTop;
+  s.ViewLeft = t.start.viewLeft;
+}
+
+// The race screen shows, the opponent lines up, the lights start and the frames run.
+void runRace(Race& race, const TrackInfo& t) {
+  RaceState& s = race.state;
+  RaceControls& c = race.controls();
   s.FrameInterval = 22;
   race.form().show();
   s.FrameCount = 0;
-  s.WaypointIndex = 0;
-  if (t.city) {
-    s.KolderItemX = -300;
-    s.KolderItemY = -500;
+  if (t.waypoints) {
+    s.WaypointIndex = 0;
+    if (t.kolderRun) {
+      s.KolderItemX = std::int16_t(t.kolderPlaces[0].x);
+      s.KolderItemY = std::int16_t(t.kolderPlaces[0].y);
+    }
+    placeOpponent(race, t.start.opponentBeside, *t.waypoints);
   }
-  placeOpponent(race, t.opponentBeside, t.waypoints);
   startLights(race);
-  s.AIOn = !(s.KolderRunMode || s.FreeRideMode);
-  if (t.city && s.KolderRunMode) {
+  s.AIOn = t.waypoints && !(s.KolderRunMode || s.FreeRideMode);
+  if (t.kolderRun && s.KolderRunMode) {
     s.TimeLeft = 120;
     c.Label16.setVisible(true);
     c.Label17.setVisible(true);
@@ -302,55 +285,40 @@ void startTown(Race& race, const TownStart& t) {
   enterRace(race);
 }
 
+void startTown(Race& race, const TrackInfo& t) {
+  race.trackId = t.id;
+  beginStart(race);
+  loadTownTrack(race, t);
+  placeCar(race, t);
+  runRace(race, t);
+}
+
 }  // namespace
 
 void StartVillage(Race& race) {
-  startTown(race, {false, "/maps/m1", 1, 150, 521, -700, 40, villageWaypoints()});
+  race.controls().Labelcheckpoint.setCaption("0");
+  race.controls().sem.setVisible(true);
+  startTown(race, trackInfo(TrackId::Village));
 }
 
 void StartCity(Race& race) {
-  startTown(race, {true, "/maps/m2", 0, 0, -740, -940, -40, cityWaypoints()});
+  // The City may follow a race already run (a championship's Village, a repeat): the lap-times
+  // strip and banner go back to their places and the opponent's laps to none.
+  RaceControls& c = race.controls();
+  c.Picture2.setLeft(-76);
+  c.reklama.setLeft(-76);
+  race.state.OpponentLaps = 0;
+  startTown(race, trackInfo(TrackId::City));
 }
 
 void StartCircuit(Race& race) {
-  RaceState& s = race.state;
-  RaceControls& c = race.controls();
-  s.SkidMarksOn = race.menu().selection("smykovani") == "ANO";
-  s.Gear = 1;
-  loadMiniCar(race);
-  const bool circuit = race.menu().selection("trasa") == "Okruh";
-  if (circuit) {
-    race.load(c.cesta, "/maps/m2/0.jpg");
-    race.load(*c.KON[0], "/maps/m2/mini1.bmp");
-    race.load(*c.KON[1], "/maps/m2/mini2.bmp");
-    s.Heading = 0;
-    s.ViewTop = 300;
-    s.ViewLeft = 150;
-  } else {
-    race.load(c.cesta, "/maps/m0/0.jpg");
-    race.load(*c.KON[0], "/maps/m0/mini1.bmp");
-    race.load(*c.KON[1], "/maps/m0/mini2.bmp");
-    s.Heading = 90;
-    s.ViewTop = 520;
-    s.ViewLeft = 50;
-  }
-  s.OpponentSection = 0;
-  s.PlayerSection = 0;
-  s.Running = true;
-  sampleKeys(race);
-  s.NextCheckpoint = 0;
-  s.Rpm = 0;
-  s.LapCount = -1;
-  s.Speed = 0;
-  s.CarScreenY = c.pic.height() / 2;
-  s.CarScreenX = c.pic.width() / 2;
-  FillAngleTables(s);
-  s.FrameInterval = 22;
-  race.form().show();
-  s.FrameCount = 0;
-  startLights(race);
-  s.AIOn = false;
-  enterRace(race);
+  const bool circuit = race.menu().selection("trasa") == kTrackCircuit.czech;
+  const TrackInfo& t = trackInfo(circuit ? TrackId::Circuit : TrackId::Parking);
+  race.trackId = t.id;
+  beginStart(race);
+  loadGroundTrack(race, t);
+  placeCar(race, t);
+  runRace(race, t);
 }
 
 void CountdownTick(Race& race) {

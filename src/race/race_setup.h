@@ -29,6 +29,14 @@ bool HandlingFor(const std::string& car, const std::string& difficulty, double* 
 std::string CarFolder(const std::string& car);
 std::string ColourFolder(const std::string& colour);
 
+// The opponent's look k (0 to kOpponentLookCount - 1, drawn at random for every race): its car
+// picture and its minimap picture.
+inline constexpr int kOpponentLookCount = 12;
+struct OpponentLookFiles {
+  std::string car, mini;
+};
+OpponentLookFiles OpponentLook(int k);
+
 // Loads the pictures built into the race window.
 void LoadBuiltInPictures(Race& race);
 

@@ -2,15 +2,16 @@
 
 #include "race/race.h"
 #include "race/race_setup.h"
+#include "race/race_window.h"
 #include "race/watchdog.h"
 
 namespace game {
 
 namespace {
 
-constexpr const char* kNoTime = "-- : -- : --";
-
-void restartFromStep2(Race& race, int trackKind) {
+// What both restarts reset: the start lights, the opponent and the pause panel; then the start
+// procedure of the track runs.
+void restartRace(Race& race, int trackKind) {
   RaceState& s = race.state;
   RaceControls& c = race.controls();
   s.CountdownStep = 0;
@@ -52,12 +53,12 @@ void FullRestart(Race& race, int trackKind, bool kolderRun) {
   s.KolderCount = 0;
   s.KolderRunMode = kolderRun;
   clearLapTimes(race);
-  restartFromStep2(race, trackKind);
+  restartRace(race, trackKind);
 }
 
 void ShortRestart(Race& race, int trackKind) {
   clearLapTimes(race);
-  restartFromStep2(race, trackKind);
+  restartRace(race, trackKind);
 }
 
 void wireRaceTimers(Race& race) {

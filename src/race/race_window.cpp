@@ -71,7 +71,7 @@ void buildRaceWindow(svc::Form& f) {
   svc::PictureBox& box = f.addPicture("casy_box", -81, 0, 81, 57, &pic);
   box.transparent = true;
   for (int i = 0; i < 3; ++i) {
-    svc::Label& l = f.addLabel(indexed("labelcas", i), "-- : -- : --", 10, 7 + 16 * i, 70, 15, &box);
+    svc::Label& l = f.addLabel(indexed("labelcas", i), kNoTime, 10, 7 + 16 * i, 70, 15, &box);
     l.style.size = 11;
   }
 

@@ -4,6 +4,9 @@
 
 namespace game {
 
+// What an empty lap-time slot of the lap-times box shows.
+inline constexpr const char* kNoTime = "-- : -- : --";
+
 // Creates every control of the race window on an empty form (640 × 480, caption "Drovanta").
 void buildRaceWindow(svc::Form& form);
 

@@ -4,16 +4,10 @@
 #include <array>
 
 #include "race/race_state.h"
+#include "race/track_info.h"
 #include "services/colour.h"
 
 namespace game {
-
-// The scroll limits of the view window's top-left corner.
-struct ViewLimits {
-  double minLeft, maxLeft, minTop, maxTop;
-};
-inline constexpr ViewLimits kTownLimits{-990, 350, -990, 520};
-inline constexpr ViewLimits kCircuitLimits{0, 350, 0, 520};
 
 // A touch of the opponent's contact mask: the colour under the player and the four keys.
 // Returns true when one of the keys matched (and speed or heading changed).

@@ -3,17 +3,18 @@
 #include <cstdio>
 #include <string>
 
+#include "menu/selection_words.h"
 #include "race/race.h"
+#include "race/race_window.h"
+#include "race/track_info.h"
 #include "rules/rules.h"
 
 namespace game {
 
 namespace {
 
-constexpr const char* kNoTime = "-- : -- : --";
-
 bool endsByLaps(const RaceState& s) {
-  return s.GameType == "Závody" || s.GameType == "Championat";
+  return s.GameType == kTypeRace || s.GameType == kTypeChampionship;
 }
 
 void stopInput(Race& race) {
@@ -57,18 +58,21 @@ void raiseUnlock(SettingsStore& settings, const char* key, const char* value) {
   if (!known || now < value) settings.set(key, value);
 }
 
-void result(Race& race, bool city) {
+void result(Race& race, const TrackInfo& track) {
   RaceState& s = race.state;
   RaceControls& c = race.controls();
   SettingsStore& settings = race.settings();
   const std::string dir = "/gfx/story/" + settings.pictureLanguage();
   const bool lost = s.LapCount <= s.OpponentLaps;  // a tie goes to the opponent
-  const bool championship = s.GameType == "Championat";
+  const bool championship = s.GameType == kTypeChampionship;
+  // A championship goes on from the Village to the City and ends there: the City's panel has
+  // its own repeat button and never the way on (`Image1`), and a win there raises the unlocks.
+  const bool last = track.lastOfChampionship;
   if (lost) {
     c.ok.setVisible(false);
     // Both ways on are offered: race again, or back to the menu.
     c.Command4.setVisible(true);
-    if (city) {
+    if (last) {
       c.Command3.setVisible(true);
       c.Image1.setVisible(false);
     } else {
@@ -80,7 +84,7 @@ void result(Race& race, bool city) {
   // What was won is in the settings before any picture is loaded: a picture that cannot be read
   // ends the program, which saves the settings on its way out.
   if (settings.get("unlockauta") == "0") settings.set("unlockauta", "1");
-  if (city) {
+  if (last) {
     raiseUnlock(settings, "unlockmody", championship ? "2" : "1");
     raiseUnlock(settings, "unlockauta", "2");
   }
@@ -88,37 +92,37 @@ void result(Race& race, bool city) {
   c.Command3.setVisible(false);
   c.ok.setVisible(true);
   if (!championship) {
-    race.load(c.textik, dir + (city ? "/win2.bmp" : "/win.bmp"));
+    race.load(c.textik, dir + track.winPicture);
     return;
   }
-  if (city) {
+  if (last) {
     c.Image1.setVisible(false);
     c.ok.setVisible(false);
     c.Command4.setVisible(true);
-    race.load(c.textik, dir + "/win4.bmp");
   } else {
     c.Image1.setVisible(true);
     c.ok.setVisible(false);
-    race.load(c.textik, dir + "/win3.bmp");
   }
+  race.load(c.textik, dir + track.championshipWinPicture);
 }
 
-void finishLine(Race& race, bool city) {
+void finishLine(Race& race, const TrackInfo& track) {
   RaceState& s = race.state;
   RaceControls& c = race.controls();
-  if (s.FreeRideMode || (city && s.KolderRunMode)) return;
-  const svc::Colour under = c.KON[0]->surface().point(float((s.ViewLeft + 1000 + s.CarScreenX) / 5),
-                                                      float((s.ViewTop + 1000 + s.CarScreenY) / 5));
+  if (s.FreeRideMode || (track.kolderRun && s.KolderRunMode)) return;
+  const double scale = track.maskDivisor;
+  const svc::Colour under =
+      c.KON[0]->surface().point(float((s.ViewLeft + kMapOffset + s.CarScreenX) / scale),
+                                float((s.ViewTop + kMapOffset + s.CarScreenY) / scale));
   if (under != s.FinishLineColour) return;
   svc::Clock& clock = race.runtime().clock();
   // Disarmed until the sections have gone round once more.
-  s.FinishLineColour = city ? 123456 : 123;
+  s.FinishLineColour = track.disarmedFinish;
   ++s.LapCount;
   if (s.LapCount == 0) s.LapClock = clock.ticks();
-  const std::string required = city ? "22" : "12";
-  if (s.LapCount > 0 && c.Labelcheckpoint.caption() == required) {
+  if (s.LapCount > 0 && c.Labelcheckpoint.caption() == track.requiredCheckpoints) {
     if (s.LapCount == 3 && endsByLaps(s)) {
-      result(race, city);
+      result(race, track);
       stopInput(race);
     }
     s.TimesBoxOpen = true;
@@ -166,13 +170,17 @@ LapTimeText FormatLapTime(double e) {
 }
 
 void LapRules(Race& race, bool city) {
+  LapRules(race, trackInfo(city ? TrackId::City : TrackId::Village));
+}
+
+void LapRules(Race& race, const TrackInfo& track) {
   RaceState& s = race.state;
   if (s.LapCount == 3 && s.Speed < 0.2 && endsByLaps(s)) {
     ShowPanel(race.controls());
     stopInput(race);
   }
   lapTimesBox(race);
-  finishLine(race, city);
+  finishLine(race, track);
 }
 
 }  // namespace game

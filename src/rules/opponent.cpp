@@ -10,27 +10,14 @@ namespace game {
 
 namespace {
 
-// The speed (or, at Village waypoints 15 and 16, the turning rate) set on reaching a waypoint.
+// The speed (or the turning rate) set on reaching a waypoint: the cruising speed unless the
+// track's waypoint settings say otherwise.
 void waypointSpeed(RaceState& s, int i, OpponentTrack track) {
   s.OpponentSpeed = 7;
-  if (track == OpponentTrack::Village) {
-    switch (i) {
-      case 7: s.OpponentSpeed = 6; break;
-      case 11: case 12: s.OpponentSpeed = 4.8; break;
-      case 15: s.OpponentTurnRate = 2.6; break;
-      case 16: s.OpponentTurnRate = 3; break;
-      case 23: s.OpponentSpeed = 5; break;
-      case 24: case 25: s.OpponentSpeed = 6; break;
-      case 26: case 27: case 28: s.OpponentSpeed = 5; break;
-      default: break;
-    }
-  } else {
-    switch (i) {
-      case 5: s.OpponentSpeed = 5; break;
-      case 7: case 10: s.OpponentSpeed = 6; break;
-      case 11: case 12: case 15: case 30: s.OpponentSpeed = 4; break;
-      default: break;
-    }
+  for (const WaypointSetting& w : trackInfo(track).waypointSettings) {
+    if (w.index != i) continue;
+    if (w.speed != 0) s.OpponentSpeed = w.speed;
+    if (w.turnRate != 0) s.OpponentTurnRate = w.turnRate;
   }
 }
 
@@ -48,22 +35,22 @@ void aimAtMarker(RaceState& s, const Markers& m, int i) {
 }  // namespace
 
 void OpponentStep(RaceState& s, Markers& markers, OpponentEffects& fx, OpponentTrack track) {
-  // 1. Launch: from standstill to 7 over the first waypoints once the lights are green.
+  // Launch: from standstill to 7 over the first waypoints once the lights are green.
   if (s.OpponentSpeed < 7 && s.WaypointIndex >= 0 && s.WaypointIndex < 3 && s.RaceStarted)
     s.OpponentSpeed += 0.07;
 
-  // 2. Offsets to the target, as shown in the read-outs and read back from them.
+  // Offsets to the target, as shown in the read-outs and read back from them.
   const std::string saText = NumberText(s.OpponentY - s.TargetY);
   const std::string sbText = NumberText(s.OpponentX - s.TargetX);
   fx.showOffsets(saText, sbText);
   const double sa = std::strtod(saText.c_str(), nullptr);
   const double sb = std::strtod(sbText.c_str(), nullptr);
 
-  // 3. Turn.
+  // Turning.
   if (s.OpponentSteer == "left") s.OpponentHeading += s.OpponentTurnRate;
   if (s.OpponentSteer == "right") s.OpponentHeading -= s.OpponentTurnRate;
 
-  // 4. Skid marks after a quarter second of turning.
+  // Skid marks after a quarter second of turning.
   if (s.OpponentSteer == "left" || s.OpponentSteer == "right") {
     fx.skidTimer(true);
     if (s.OpponentSkidActive && !fx.inArrowZone() && s.SkidMarksOn) fx.stampSkid();
@@ -72,14 +59,14 @@ void OpponentStep(RaceState& s, Markers& markers, OpponentEffects& fx, OpponentT
     fx.skidTimer(false);
   }
 
-  // 5. Heading wrap.
+  // Heading wrap.
   if (s.OpponentHeading >= 360.1) s.OpponentHeading = 0;
   if (s.OpponentHeading <= -0.1) s.OpponentHeading = 360;
 
   const auto nearHeading = [&s] {
     return s.OpponentBearing > s.OpponentHeading - 6 && s.OpponentBearing < s.OpponentHeading + 6;
   };
-  // 6. Aim: a fresh bearing to the target and the shorter way round to it.
+  // Aim: a fresh bearing to the target and the shorter way round to it.
   if (nearHeading() && !s.OpponentAimed) {
     s.OpponentAimed = true;
     if (sa != 0 && sb != 0) {
@@ -98,18 +85,18 @@ void OpponentStep(RaceState& s, Markers& markers, OpponentEffects& fx, OpponentT
     if (h > 180 && b < h - 180) s.OpponentSteer = "left";
     if (h < 180 && b > h + 180) s.OpponentSteer = "right";
   }
-  // 7. Stop turning once the heading is within six degrees of the bearing.
+  // Stop turning once the heading is within six degrees of the bearing.
   if (nearHeading() && s.OpponentAimed) {
     s.OpponentSteer = "";
     s.OpponentAimed = false;
   }
 
-  // 8. Move.
+  // Moving.
   const int h = HeadingDegrees(s.OpponentHeading);
   s.OpponentY -= s.OpponentSpeed * s.SinTable(h);
   s.OpponentX += s.OpponentSpeed * s.CosTable(h);
 
-  // 9. Waypoint reached: inside the square as placed in the previous frame.
+  // Waypoint reached: inside the square as placed in the previous frame.
   const Marker& m = markers[std::size_t(s.WaypointIndex)];
   const double vx = s.OpponentX - s.ViewLeft, vy = s.OpponentY - s.ViewTop;
   if (vy > m.top && vy < m.top + m.height && vx > m.left && vx < m.left + m.width) {
@@ -122,7 +109,7 @@ void OpponentStep(RaceState& s, Markers& markers, OpponentEffects& fx, OpponentT
     aimAtMarker(s, markers, s.WaypointIndex);
   }
 
-  // 10. The previous square is parked off the view; the current and the next are placed.
+  // The previous square is parked off the view; the current and the next are placed.
   const int i = s.WaypointIndex;
   const int previous = i == 0 ? 31 : i - 1;
   markers[std::size_t(previous)].left = -100;

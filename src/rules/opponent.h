@@ -5,11 +5,13 @@
 #include <string>
 
 #include "race/race_state.h"
+#include "race/track_info.h"
 #include "race/waypoints.h"
 
 namespace game {
 
-enum class OpponentTrack { Village, City };
+// The track whose waypoint settings the opponent drives by (Village or City).
+using OpponentTrack = TrackId;
 
 // What the opponent does to the race besides its own state: the debug read-outs, the opponent
 // skid timer, skid stamps and the debug colour of a reached square.

@@ -50,8 +50,8 @@ class RaceOpponentEffects : public OpponentEffects {
   void stampSkid() override {
     const RaceState& s = race_.state;
     RaceControls& c = race_.controls();
-    svc::foxRotate(c.cesta.surface(), RoundEven(s.OpponentX + 1000),
-                   RoundEven(s.OpponentY + 1000), c.aismyk.surface(), svc::kMagenta,
+    svc::foxRotate(c.cesta.surface(), RoundEven(s.OpponentX + kMapOffset),
+                   RoundEven(s.OpponentY + kMapOffset), c.aismyk.surface(), svc::kMagenta,
                    -s.OpponentHeading, 1);
   }
   void waypointReached(int) override {}
@@ -60,28 +60,35 @@ class RaceOpponentEffects : public OpponentEffects {
   Race& race_;
 };
 
-void opponent(Race& race, OpponentTrack track) {
+void opponent(Race& race, TrackId track) {
   RaceOpponentEffects effects(race);
   OpponentStep(race.state, race.markers, effects, track);
+}
+
+// The rules of a track with laps and an opponent.
+void townRules(Race& race, const TrackInfo& track) {
+  LapRules(race, track);
+  contact(race);
+  motion(race, track.limits);
 }
 
 }  // namespace
 
 void VillageRules(Race& race) {
-  LapRules(race, false);
-  contact(race);
-  motion(race, kTownLimits);
+  townRules(race, trackInfo(TrackId::Village));
 }
-
 void CityRules(Race& race) {
-  LapRules(race, true);
-  contact(race);
-  motion(race, kTownLimits);
+  townRules(race, trackInfo(TrackId::City));
+}
+void CircuitRules(Race& race) {
+  motion(race, race.track().limits);
 }
 
-void CircuitRules(Race& race) { motion(race, kCircuitLimits); }
-
-void VillageOpponent(Race& race) { opponent(race, OpponentTrack::Village); }
-void CityOpponent(Race& race) { opponent(race, OpponentTrack::City); }
+void VillageOpponent(Race& race) {
+  opponent(race, TrackId::Village);
+}
+void CityOpponent(Race& race) {
+  opponent(race, TrackId::City);
+}
 
 }  // namespace game

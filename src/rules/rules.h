@@ -5,9 +5,12 @@
 namespace game {
 
 class Race;
+struct TrackInfo;
 
 // The laps half of the Village and City rules: the race end, the lap-times box and the finish
 // line with the lap times and the result.
+void LapRules(Race& race, const TrackInfo& track);
+// The same on the City's row when city is set, else on the Village's.
 void LapRules(Race& race, bool city);
 
 void VillageRules(Race& race);

@@ -1,5 +1,5 @@
 // `CircuitView`: the Circuit and the Parking ground, a reduced village view. World and track
-// picture coincide here; the masks keep the shift and use one tenth.
+// picture coincide here; the masks keep the shift and use their own scale.
 #include "view/drawing.h"
 #include "view/views.h"
 #include "view/world_tests.h"
@@ -7,18 +7,21 @@
 namespace game {
 
 void CircuitView(Race& race) {
-  constexpr MaskScale kTenth{10};
+  const TrackInfo& t = race.track();
+  const MaskScale scale{t.maskDivisor};
   RaceState& s = race.state;
   RaceControls& c = race.controls();
+  // The world tests.
   SpeedNeedle(race);
   RevNeedle(race);
-  CheckpointTest(race, kTenth, false);
-  PlayerSectionSwitch(race, kTenth);
-  OffTrackFlag(race, kTenth);
-  WallBounce(race, kTenth);
+  CheckpointTest(race, scale, t.signs);
+  PlayerSectionSwitch(race, scale);
+  OffTrackFlag(race, scale);
+  WallBounce(race, scale);
   c.Label7.setCaption(std::to_string(s.WaypointIndex));
-  BackgroundCopy(race, 0);
   SkidTimer(race);
+  // The drawing.
+  BackgroundCopy(race, 0);
   SkidStamp(race, s.ViewLeft + s.CarScreenX, s.ViewTop + s.CarScreenY);
   PlayerSprite(race);
   Dial(race);

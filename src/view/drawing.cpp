@@ -48,7 +48,7 @@ void MaskPair(svc::Surface& dst, int x, int y, int w, int h, const svc::PictureB
 void OverlayRepair(Race& race, double worldX, double worldY) {
   RaceState& s = race.state;
   RaceControls& c = race.controls();
-  const int tx = RoundEven(worldX + 1000 - 20), ty = RoundEven(worldY + 1000 - 20);
+  const int tx = RoundEven(worldX + kMapOffset - 20), ty = RoundEven(worldY + kMapOffset - 20);
   // The 40 × 40 box of the overlay pair, read at the box's track-picture place.
   auto repair = [&](svc::Surface& dst, int x, int y) {
     svc::bitBlt(dst, x, y, 40, 40, c.renw.surface(), tx, ty, svc::Rop::And);
@@ -90,11 +90,11 @@ void Minimap(Race& race) {
   // The minimap cars' own background colour is their transparent key.
   const svc::Colour key = c.miniauto1.surface().point(0, 0);
   if (!s.KolderRunMode && !s.FreeRideMode)
-    svc::foxRotate(pic, RoundEven(s.MinimapX + (s.OpponentX + 1000) / 20),
-                   RoundEven((s.OpponentY + 1000) / 20 + 2), c.miniauto2.surface(), key,
+    svc::foxRotate(pic, RoundEven(s.MinimapX + (s.OpponentX + kMapOffset) / 20),
+                   RoundEven((s.OpponentY + kMapOffset) / 20 + 2), c.miniauto2.surface(), key,
                    -s.OpponentHeading, 0);
-  svc::foxRotate(pic, RoundEven(s.MinimapX + (s.ViewLeft + 1000 + s.CarScreenX) / 20),
-                 RoundEven((s.ViewTop + 1000 + s.CarScreenY) / 20 + 2), c.miniauto1.surface(), key,
+  svc::foxRotate(pic, RoundEven(s.MinimapX + (s.ViewLeft + kMapOffset + s.CarScreenX) / 20),
+                 RoundEven((s.ViewTop + kMapOffset + s.CarScreenY) / 20 + 2), c.miniauto1.surface(), key,
                  -s.Heading, 0);
 }
 

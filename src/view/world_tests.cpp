@@ -15,19 +15,28 @@ svc::Colour maskAt(Race& race, int i, double x, double y) {
   return race.controls().KON[std::size_t(i)]->surface().point(float(x), float(y));
 }
 
-int countOf(Race& race) { return std::atoi(race.controls().Labelcheckpoint.caption().c_str()); }
+// The sign a track shows at a checkpoint count, -1 for none.
+int signOf(TrackSigns signs, int count) {
+  for (const CountSign& sign : signs)
+    if (sign.count == count) return sign.sign;
+  return -1;
+}
+
+int countOf(Race& race) {
+  return std::atoi(race.controls().Labelcheckpoint.caption().c_str());
+}
 
 }  // namespace
 
 svc::Colour PlayerMaskColour(Race& race, int i, MaskScale scale) {
   const RaceState& s = race.state;
-  return maskAt(race, i, (s.ViewLeft + 1000 + s.CarScreenX) / scale.divisor,
-                (s.ViewTop + 1000 + s.CarScreenY) / scale.divisor);
+  return maskAt(race, i, (s.ViewLeft + kMapOffset + s.CarScreenX) / scale.divisor,
+                (s.ViewTop + kMapOffset + s.CarScreenY) / scale.divisor);
 }
 
 svc::Colour OpponentMaskColour(Race& race, int i) {
   const RaceState& s = race.state;
-  return maskAt(race, i, (s.OpponentX + 1000) / 5, (s.OpponentY + 1000) / 5);
+  return maskAt(race, i, (s.OpponentX + kMapOffset) / 5, (s.OpponentY + kMapOffset) / 5);
 }
 
 void PlayerSectionSwitch(Race& race, MaskScale scale) {
@@ -72,30 +81,14 @@ void ContactPicture(Race& race) {
 }
 
 int SignForCount(int count) {
-  switch (count) {
-    case 1: return 4;
-    case 2: return 7;
-    case 3: return 6;
-    case 5: return 9;
-    case 6: return 5;
-    case 8: return 4;
-    case 9: return 7;
-    case 10: return 6;
-    case 11: return 1;
-    case 12: return 6;
-    case 13: return 5;
-    case 14: return 0;
-    case 15: return 1;
-    case 16: return 6;
-    case 17: return 8;
-    case 18: return 3;
-    case 19: return 0;
-    case 21: return 5;
-    default: return -1;
-  }
+  return signOf(trackInfo(TrackId::City).signs, count);
 }
 
-void CheckpointTest(Race& race, MaskScale scale, bool signs) {
+void CheckpointTest(Race& race, MaskScale scale, bool citySigns) {
+  CheckpointTest(race, scale, citySigns ? trackInfo(TrackId::City).signs : TrackSigns{});
+}
+
+void CheckpointTest(Race& race, MaskScale scale, TrackSigns signs) {
   RaceState& s = race.state;
   RaceControls& c = race.controls();
   if (PlayerMaskColour(race, s.PlayerSection, scale) !=
@@ -104,8 +97,8 @@ void CheckpointTest(Race& race, MaskScale scale, bool signs) {
   const int count = countOf(race) + 1;
   c.Labelcheckpoint.setCaption(std::to_string(count));
   s.NextCheckpoint = s.NextCheckpoint == 1 ? 0 : 1;
-  if (!signs || s.KolderRunMode || s.FreeRideMode) return;
-  const int k = SignForCount(count);
+  if (s.KolderRunMode || s.FreeRideMode) return;
+  const int k = signOf(signs, count);
   if (k < 0) return;
   const svc::PictureBox& sign = *c.znacka[std::size_t(k)];
   c.znak.setPicture(sign.surface().picture(), sign.pictureFile());
@@ -116,21 +109,26 @@ void CheckpointTest(Race& race, MaskScale scale, bool signs) {
 }
 
 void GuideHeadingFromCount(Race& race) {
+  GuideHeadingFromCount(race, trackInfo(TrackId::Village).guideHeadings);
+}
+
+void GuideHeadingFromCount(Race& race, std::span<const CountHeading> headings) {
   const std::string& count = race.controls().Labelcheckpoint.caption();
-  RaceState& s = race.state;
-  if (count == "4") s.GuideHeading = 0;
-  if (count == "5") s.GuideHeading = 270;
-  if (count == "9") s.GuideHeading = 95;
-  if (count == "16") s.GuideHeading = 180;
+  for (const CountHeading& h : headings)
+    if (count == h.count) race.state.GuideHeading = h.heading;
 }
 
 void PlayerZones(Race& race) {
   RaceState& s = race.state;
   const svc::Colour p = PlayerMaskColour(race, s.PlayerSection, {5});
-  if (p == s.ArrowZoneColour) race.controls().Labelsipka.setVisible(true);
-  else if (p == s.GuideMinusColour) s.Heading = s.GuideHeading - 4;
-  else if (p == s.GuidePlusColour) s.Heading = s.GuideHeading + 4;
-  else race.controls().Labelsipka.setVisible(false);
+  if (p == s.ArrowZoneColour)
+    race.controls().Labelsipka.setVisible(true);
+  else if (p == s.GuideMinusColour)
+    s.Heading = s.GuideHeading - 4;
+  else if (p == s.GuidePlusColour)
+    s.Heading = s.GuideHeading + 4;
+  else
+    race.controls().Labelsipka.setVisible(false);
 }
 
 void OpponentArrowZone(Race& race) {
