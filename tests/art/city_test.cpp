@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "checks.h"
-#include "signs.h"
+#include "tracks/city/checks.h"
+#include "tracks/city/signs.h"
 
 namespace {
 
