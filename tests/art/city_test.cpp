@@ -18,7 +18,7 @@ namespace {
 using art::Image;
 using art::city::Keys;
 using art::city::LapEvent;
-using art::city::Vec;
+using art::Vec;
 using svc::rgb;
 
 constexpr svc::Colour kRoad = rgb(128, 128, 128), kOff = rgb(0, 140, 0), kWall = rgb(140, 0, 0),

@@ -11,7 +11,7 @@ namespace {
 
 using Outline = std::vector<Station>;
 
-Tone edgeTone(const Paint& p) {
+Rgb edgeTone(const Paint& p) {
   return shade(p.shadow, 0.55);
 }
 
@@ -19,7 +19,7 @@ Glow tailGlow(const Lamps& l) {
   return l.brake ? Glow::Bright : l.tail ? Glow::Dim : Glow::Off;
 }
 
-void fillPaint(cairo_t* cr, Tone t) {
+void fillPaint(cairo_t* cr, Rgb t) {
   source(cr, t);
   cairo_fill(cr);
 }
@@ -41,7 +41,7 @@ void panel(cairo_t* cr, const Paint& p, double halfWidth, double lift) {
 
 // Straight details: seams, louvres, vents. The cars' pixel centres lie on whole numbers of
 // their frame (the truck's on halves), so a line of width 1 there is one crisp pixel wide.
-void line(cairo_t* cr, double x0, double y0, double x1, double y1, Tone t, double alpha,
+void line(cairo_t* cr, double x0, double y0, double x1, double y1, Rgb t, double alpha,
           double w = 1.0) {
   cairo_move_to(cr, x0, y0);
   cairo_line_to(cr, x1, y1);
@@ -49,7 +49,7 @@ void line(cairo_t* cr, double x0, double y0, double x1, double y1, Tone t, doubl
   cairo_set_line_width(cr, w);
   cairo_stroke(cr);
 }
-void box(cairo_t* cr, double x0, double y0, double x1, double y1, Tone t, double alpha = 1.0) {
+void box(cairo_t* cr, double x0, double y0, double x1, double y1, Rgb t, double alpha = 1.0) {
   cairo_rectangle(cr, x0, y0, x1 - x0, y1 - y0);
   source(cr, t, alpha);
   cairo_fill(cr);
@@ -195,7 +195,7 @@ void drawPorsche(cairo_t* cr, const Paint& p, const Lamps& l) {
     sp = side(s, 2, 4.5);
     reverseLamp(cr, -30.7, sp.y0, -29, sp.y1, 0.4, l.reverse);
   }
-  box(cr, -30.7, -2, -29, 2, l.tail || l.brake ? Tone{160, 20, 22} : Tone{96, 12, 16});
+  box(cr, -30.7, -2, -29, 2, l.tail || l.brake ? Rgb{160, 20, 22} : Rgb{96, 12, 16});
   cairo_restore(cr);
 }
 
@@ -280,7 +280,7 @@ void drawTruck(cairo_t* cr, const Paint& p, const Lamps& l) {
   roundRect(cr, 19, -12, 28, 12, 2);
   panel(cr, p, 12, 0.15);
   for (double y : {-6.5, -2.5, 2.5, 6.5})
-    box(cr, 26, y - 0.5, 27, y + 0.5, l.head ? Tone{255, 200, 70} : Tone{214, 140, 30});
+    box(cr, 26, y - 0.5, 27, y + 0.5, l.head ? Rgb{255, 200, 70} : Rgb{214, 140, 30});
   edgeBody(cr, cab, edgeTone(p));
   cairo_save(cr);
   clipTo(cr, cab);

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "canvas.h"
-#include "tone.h"
+#include "cars/cars_paint.h"
 
 namespace art::cars {
 
@@ -13,7 +13,7 @@ constexpr int kBannerH = 17;
 
 struct Sponsor {
   const char* name;
-  Tone colour;
+  Rgb colour;
 };
 constexpr Sponsor kSponsors[] = {
     {"DROVANTA", {255, 196, 64}},          {"Pneu Kolder", {120, 220, 255}},

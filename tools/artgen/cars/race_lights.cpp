@@ -4,8 +4,8 @@
 #include <string>
 
 #include "canvas.h"
+#include "cars/cars_paint.h"
 #include "keyed.h"
-#include "tone.h"
 
 namespace art::cars {
 
@@ -17,7 +17,7 @@ constexpr double kRedY = 24, kGreenY = 50;
 constexpr double kLampR = 10;
 
 struct LampColours {
-  Tone hot, lit, rim, dark;
+  Rgb hot, lit, rim, dark;
 };
 constexpr LampColours kRed{{255, 236, 214}, {255, 44, 30}, {150, 8, 8}, {58, 12, 12}};
 constexpr LampColours kGreen{{232, 255, 226}, {46, 232, 84}, {8, 120, 40}, {10, 46, 22}};
@@ -85,13 +85,7 @@ void housing(cairo_t* cr) {
 void lamp(cairo_t* cr, double cx, double cy, const LampColours& c, bool lit) {
   // Glow spilling over the housing first, then the deep bezel, then the glass.
   if (lit) {
-    cairo_pattern_t* glow = cairo_pattern_create_radial(cx, cy, kLampR, cx, cy, kLampR + 9);
-    addStop(glow, 0.0, c.lit, 0.55);
-    addStop(glow, 1.0, c.lit, 0.0);
-    cairo_set_source(cr, glow);
-    cairo_arc(cr, cx, cy, kLampR + 9, 0, 2 * kPi);
-    cairo_fill(cr);
-    cairo_pattern_destroy(glow);
+    glow(cr, cx, cy, kLampR, kLampR + 9, c.lit, 0.55);
   }
   cairo_pattern_t* bezel = cairo_pattern_create_linear(cx, cy - kLampR - 3, cx, cy + kLampR + 3);
   addStop(bezel, 0.0, {12, 12, 14});

@@ -6,15 +6,15 @@
 #include <string>
 
 #include "canvas.h"
+#include "cars/cars_paint.h"
 #include "keyed.h"
-#include "tone.h"
 
 namespace art::cars {
 
 namespace {
 
 // Arrow facing east: a swallow-tailed shaft and a broad head, lit from the top.
-Image arrow(Tone colour) {
+Image arrow(Rgb colour) {
   Canvas c(30, 16);
   cairo_t* cr = c.cr();
   auto path = [&] {
@@ -52,24 +52,8 @@ Image arrow(Tone colour) {
   return keyOut(c);
 }
 
-// A small xorshift generator, so the marks are the same on every build.
-class Rng {
- public:
-  explicit Rng(std::uint32_t seed) : s_(seed) {}
-  std::uint32_t next() {
-    s_ ^= s_ << 13;
-    s_ ^= s_ >> 17;
-    s_ ^= s_ << 5;
-    return s_;
-  }
-  double unit() { return (next() >> 8) * (1.0 / 16777216.0); }  // [0, 1)
-
- private:
-  std::uint32_t s_;
-};
-
 struct Ground {
-  Tone core, edge, fleck;  // the tread's middle, its frayed edges, odd specks torn loose
+  Rgb core, edge, fleck;  // the tread's middle, its frayed edges, odd specks torn loose
   double fleckChance;
   double edgeDensity;  // share of the edge pixels drawn
   int width;           // rows per track: 3 on the road, 4 where the turf is torn up
@@ -83,12 +67,12 @@ Image skid(const Ground& g, std::uint32_t seed) {
   for (int track : {0, 11 - g.width})
     for (int row = 0; row < g.width; ++row) {
       const bool core = row > 0 && row < g.width - 1;
-      const double streak = rng.unit() * 0.5 + 0.75;  // one shade per row reads as a streak
+      const double streak = rng.uniform() * 0.5 + 0.75;  // one shade per row reads as a streak
       for (int x = 0; x < 6; ++x) {
-        if (rng.unit() > (core ? 0.95 : g.edgeDensity)) continue;
-        Tone t = core ? g.core : g.edge;
-        if (rng.unit() < g.fleckChance) t = g.fleck;
-        const double jitter = 0.9 + rng.unit() * 0.2;
+        if (rng.uniform() > (core ? 0.95 : g.edgeDensity)) continue;
+        Rgb t = core ? g.core : g.edge;
+        if (rng.uniform() < g.fleckChance) t = g.fleck;
+        const double jitter = 0.9 + rng.uniform() * 0.2;
         img.at(x, track + row) = toColour(shade(t, std::min(1.0, streak * jitter)));
       }
     }
@@ -99,7 +83,7 @@ void writeMarks(const Context& ctx) {
   const std::string dir = "/gfx/builtin/Form1/";
   struct Arrow {
     const char* name;
-    Tone colour;
+    Rgb colour;
   };
   // The player's arrow cool cyan, the opponent's hot orange: never mistaken for each other.
   for (const Arrow& a : {Arrow{"sipka1", {40, 190, 255}}, Arrow{"sipka2", {255, 96, 30}}}) {

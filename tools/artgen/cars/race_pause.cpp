@@ -4,15 +4,15 @@
 #include <string>
 
 #include "canvas.h"
+#include "cars/cars_paint.h"
 #include "keyed.h"
-#include "tone.h"
 
 namespace art::cars {
 
 namespace {
 
 constexpr int kWidth = 300, kHeight = 90;
-constexpr Tone kAmber{255, 164, 36};
+constexpr Rgb kAmber{255, 164, 36};
 
 void plate(cairo_t* cr) {
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, kHeight);
@@ -94,7 +94,7 @@ void help(cairo_t* cr, const std::string& rest) {
   cairo_text_extents(cr, rest.c_str(), &tail);
   const double capW = key.x_advance + 10, capH = 17, gap = 7;
   const double left = (kWidth - (capW + gap + tail.x_advance)) / 2, top = 60, base = top + 12.5;
-  auto cap = [&](double dy, Tone t) {
+  auto cap = [&](double dy, Rgb t) {
     const double r = 3, x0 = left, y0 = top + dy, x1 = left + capW, y1 = top + capH + dy;
     cairo_new_path(cr);
     cairo_arc(cr, x1 - r, y0 + r, r, -kPi / 2, 0);

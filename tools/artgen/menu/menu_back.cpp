@@ -10,10 +10,10 @@ namespace {
 
 constexpr double kHorizon = 322;
 constexpr double kVanishX = 360;
-constexpr unsigned kSeed = 97;
+constexpr unsigned kSeed = 102;
 
 double rnd(int i, unsigned salt) {
-  return (noise(i, 13 * i + 5, kSeed + salt) + 1) / 2;
+  return hash01(i, 13 * i + 5, kSeed + salt);
 }
 
 void sky(cairo_t* cr) {
@@ -32,25 +32,17 @@ void cityGlow(cairo_t* cr) {
   cairo_save(cr);
   cairo_translate(cr, 430, kHorizon);
   cairo_scale(cr, 320, 150);
-  cairo_pattern_t* r = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-  addStop(r, 0, {255, 120, 60}, 0.30);
-  addStop(r, 0.45, {150, 50, 140}, 0.16);
-  addStop(r, 1, {60, 20, 90}, 0);
-  cairo_set_source(cr, r);
+  setRadial(cr, 0, 0, 0, 0, 0, 1,
+            {{0, {255, 120, 60}, 0.30}, {0.45, {150, 50, 140}, 0.16}, {1, {60, 20, 90}, 0}});
   cairo_paint(cr);
-  cairo_pattern_destroy(r);
   cairo_restore(cr);
   // Soft cloud bands.
   for (int i = 0; i < 7; ++i) {
     cairo_save(cr);
     cairo_translate(cr, 220 + rnd(i, 1) * 420, 150 + rnd(i, 2) * 110);
     cairo_scale(cr, 70 + rnd(i, 3) * 90, 7 + rnd(i, 4) * 9);
-    cairo_pattern_t* c = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-    addStop(c, 0, {120, 70, 150}, 0.10);
-    addStop(c, 1, {120, 70, 150}, 0);
-    cairo_set_source(cr, c);
+    setGlow(cr, 0, 0, 0, 1, {120, 70, 150}, 0.10);
     cairo_paint(cr);
-    cairo_pattern_destroy(c);
     cairo_restore(cr);
   }
 }
@@ -96,8 +88,8 @@ std::vector<Building> skyline(cairo_t* cr, double from, double to, double minH, 
     for (double wy = bd.top + 4; wy < kHorizon - 3; wy += 4)
       for (double wx = bd.x + 2; wx < bd.x + bd.w - 2; wx += 3) {
         const int k = int(wx * 7 + wy * 131);
-        if (noise(k, int(b), salt + 7) < 1 - 2 * lit) continue;
-        const double t = (noise(k, int(b), salt + 8) + 1) / 2;
+        if (hash01(k, int(b), salt + 7) < 1 - lit) continue;
+        const double t = hash01(k, int(b), salt + 8);
         const Rgb c = t < 0.6    ? Rgb{255, 200, 120}
                       : t < 0.85 ? Rgb{255, 236, 190}
                                  : Rgb{140, 210, 255};
@@ -107,13 +99,8 @@ std::vector<Building> skyline(cairo_t* cr, double from, double to, double minH, 
       }
     // A red warning lamp on the tallest roofs.
     if (kHorizon - bd.top > 110) {
-      cairo_pattern_t* l = cairo_pattern_create_radial(bd.x + bd.w / 2, bd.top - 2, 0,
-                                                       bd.x + bd.w / 2, bd.top - 2, 5);
-      addStop(l, 0, {255, 60, 50}, 0.9);
-      addStop(l, 1, {255, 60, 50}, 0);
-      cairo_set_source(cr, l);
+      setGlow(cr, bd.x + bd.w / 2, bd.top - 2, 0, 5, {255, 60, 50}, 0.9);
       cairo_paint(cr);
-      cairo_pattern_destroy(l);
       cairo_rectangle(cr, bd.x + bd.w / 2 - 0.5, bd.top - 6, 1, 6);
       source(cr, body);
       cairo_fill(cr);
@@ -138,12 +125,8 @@ void road(Canvas& canvas) {
   cairo_clip(cr);
   cairo_translate(cr, 430, kHorizon);
   cairo_scale(cr, 240, 70);
-  cairo_pattern_t* r = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-  addStop(r, 0, {255, 120, 70}, 0.18);
-  addStop(r, 1, {120, 40, 110}, 0);
-  cairo_set_source(cr, r);
+  setRadial(cr, 0, 0, 0, 0, 0, 1, {{0, {255, 120, 70}, 0.18}, {1, {120, 40, 110}, 0}});
   cairo_paint(cr);
-  cairo_pattern_destroy(r);
   cairo_restore(cr);
   // Lane lines converging on the vanishing point: solid edges, dashed middles.
   const double bottomX[] = {-260, 110, 470, 860};
@@ -309,12 +292,8 @@ void car(cairo_t* cr, double cx) {
     cairo_save(cr);
     cairo_translate(cr, 72 * s, 408);
     cairo_scale(cr, 40, 14);
-    cairo_pattern_t* glow = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-    addStop(glow, 0, {255, 40, 30}, 0.55);
-    addStop(glow, 1, {255, 40, 30}, 0);
-    cairo_set_source(cr, glow);
+    setGlow(cr, 0, 0, 0, 1, {255, 40, 30}, 0.55);
     cairo_paint(cr);
-    cairo_pattern_destroy(glow);
     cairo_restore(cr);
   }
   cairo_restore(cr);
@@ -354,12 +333,8 @@ void car(cairo_t* cr, double cx) {
     cairo_save(cr);
     cairo_translate(cr, 72 * s, 451);
     cairo_scale(cr, 10, 30);
-    cairo_pattern_t* r = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-    addStop(r, 0, {255, 40, 30}, 0.4);
-    addStop(r, 1, {255, 40, 30}, 0);
-    cairo_set_source(cr, r);
+    setGlow(cr, 0, 0, 0, 1, {255, 40, 30}, 0.4);
     cairo_paint(cr);
-    cairo_pattern_destroy(r);
     cairo_restore(cr);
   }
   cairo_restore(cr);
@@ -525,12 +500,8 @@ Image drawBackground() {
   trails(cr);
   car(cr, 322);
   // Vignette.
-  cairo_pattern_t* v = cairo_pattern_create_radial(360, 300, 120, 360, 280, 470);
-  addStop(v, 0, {0, 0, 0}, 0);
-  addStop(v, 1, {0, 0, 0}, 0.55);
-  cairo_set_source(cr, v);
+  setRadial(cr, 360, 300, 120, 360, 280, 470, {{0, {0, 0, 0}, 0}, {1, {0, 0, 0}, 0.55}});
   cairo_paint(cr);
-  cairo_pattern_destroy(v);
 
   // Blend the calm corner in, then draw what must stay sharp on top.
   Image scene = canvas.toImage();
@@ -611,12 +582,8 @@ std::vector<Image> drawBackButtonFrames(const Image& background) {
       cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
       roundedRect(cr, 1, 1, b.w - 2, b.h - 2, 7.5);
       cairo_clip(cr);
-      cairo_pattern_t* spill = cairo_pattern_create_radial(sweep[f], 8.5, 0, sweep[f], 8.5, 14);
-      addStop(spill, 0, kYellow, 0.3);
-      addStop(spill, 1, kYellow, 0);
-      cairo_set_source(cr, spill);
+      setGlow(cr, sweep[f], 8.5, 0, 14, kYellow, 0.3);
       cairo_paint(cr);
-      cairo_pattern_destroy(spill);
       cairo_restore(cr);
     }
     frames.push_back(canvas.toImage());

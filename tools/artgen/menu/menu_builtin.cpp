@@ -19,13 +19,7 @@ double smooth(double t) {
 // The emblem of the logo: a loop of track seen from above with a car leaning into the bend.
 void emblem(cairo_t* cr, double cx, double cy, double r) {
   cairo_new_path(cr);
-  cairo_pattern_t* glow = cairo_pattern_create_radial(cx, cy, r * 0.6, cx, cy, r * 1.35);
-  addStop(glow, 0, {60, 140, 255}, 0.35);
-  addStop(glow, 1, {60, 140, 255}, 0);
-  cairo_set_source(cr, glow);
-  cairo_arc(cr, cx, cy, r * 1.35, 0, 2 * M_PI);
-  cairo_fill(cr);
-  cairo_pattern_destroy(glow);
+  glow(cr, cx, cy, r * 0.6, r * 1.35, {60, 140, 255}, 0.35);
   // Steel ring.
   cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
   cairo_pattern_t* ring = cairo_pattern_create_linear(0, cy - r, 0, cy + r);
@@ -36,12 +30,8 @@ void emblem(cairo_t* cr, double cx, double cy, double r) {
   cairo_fill(cr);
   cairo_pattern_destroy(ring);
   cairo_arc(cr, cx, cy, r - 4, 0, 2 * M_PI);
-  cairo_pattern_t* inner = cairo_pattern_create_radial(cx, cy - r * 0.4, 0, cx, cy, r);
-  addStop(inner, 0, {40, 60, 100});
-  addStop(inner, 1, {8, 12, 26});
-  cairo_set_source(cr, inner);
+  setRadial(cr, cx, cy - r * 0.4, 0, cx, cy, r, {{0, {40, 60, 100}}, {1, {8, 12, 26}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(inner);
   // The track loop with kerbs.
   cairo_save(cr);
   cairo_arc(cr, cx, cy, r - 4, 0, 2 * M_PI);

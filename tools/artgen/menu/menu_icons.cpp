@@ -282,13 +282,7 @@ void trophy(cairo_t* cr) {
 
 void crate(cairo_t* cr) {
   // A glowing parcel, as the Kolder Run's pick-ups.
-  cairo_pattern_t* glow = cairo_pattern_create_radial(0, 0, 0.1, 0, 0, 0.6);
-  addStop(glow, 0, {255, 200, 60}, 0.6);
-  addStop(glow, 1, {255, 200, 60}, 0);
-  cairo_set_source(cr, glow);
-  cairo_arc(cr, 0, 0, 0.6, 0, 2 * M_PI);
-  cairo_fill(cr);
-  cairo_pattern_destroy(glow);
+  glow(cr, 0, 0, 0.1, 0.6, {255, 200, 60}, 0.6);
   cairo_rectangle(cr, -0.36, -0.32, 0.72, 0.64);
   fillVertical(cr, -0.32, 0.32, {214, 150, 80}, {140, 84, 34});
   outline(cr, 0.05);
@@ -386,13 +380,7 @@ void startLight(cairo_t* cr) {
   for (int i = 0; i < 3; ++i) {
     const double y = -0.3 + i * 0.3;
     if (i == 2) {
-      cairo_pattern_t* glow = cairo_pattern_create_radial(0, y, 0.05, 0, y, 0.4);
-      addStop(glow, 0, lamp[2], 0.7);
-      addStop(glow, 1, lamp[2], 0);
-      cairo_set_source(cr, glow);
-      cairo_arc(cr, 0, y, 0.4, 0, 2 * M_PI);
-      cairo_fill(cr);
-      cairo_pattern_destroy(glow);
+      glow(cr, 0, y, 0.05, 0.4, lamp[2], 0.7);
     }
     cairo_arc(cr, 0, y, 0.11, 0, 2 * M_PI);
     source(cr, lamp[i]);

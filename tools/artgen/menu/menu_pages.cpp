@@ -197,13 +197,9 @@ void drawTrackArea(Canvas& canvas, const Area& a, Lang lang, bool labels, int pa
   // Vignette and bevel, so the picture sits in the page like a framed photograph.
   cairo_rectangle(cr, r.x + 1, r.y + 1, r.w - 2, r.h - 2);
   cairo_clip(cr);
-  cairo_pattern_t* v = cairo_pattern_create_radial(r.x + r.w / 2.0, r.y + r.h / 2.0, r.h * 0.3,
-                                                   r.x + r.w / 2.0, r.y + r.h / 2.0, r.w * 0.62);
-  addStop(v, 0, {0, 0, 0}, 0);
-  addStop(v, 1, {0, 0, 10}, 0.5);
-  cairo_set_source(cr, v);
+  setRadial(cr, r.x + r.w / 2.0, r.y + r.h / 2.0, r.h * 0.3, r.x + r.w / 2.0, r.y + r.h / 2.0,
+            r.w * 0.62, {{0, {0, 0, 0}, 0}, {1, {0, 0, 10}, 0.5}});
   cairo_paint(cr);
-  cairo_pattern_destroy(v);
   cairo_restore(cr);
   cairo_set_line_width(cr, 1);
   cairo_rectangle(cr, r.x + 0.5, r.y + 0.5, r.w - 1, r.h - 1);

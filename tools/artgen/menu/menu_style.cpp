@@ -8,45 +8,6 @@
 
 namespace art::menu {
 
-Rgb mix(Rgb a, Rgb b, double t) {
-  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
-
-svc::Colour toColour(Rgb c) {
-  auto v = [](double x) { return unsigned(std::clamp(std::lround(x), 0L, 255L)); };
-  return svc::rgb(v(c.r), v(c.g), v(c.b));
-}
-
-Rgb fromColour(svc::Colour c) {
-  return {double(svc::red(c)), double(svc::green(c)), double(svc::blue(c))};
-}
-
-void source(cairo_t* cr, Rgb c, double alpha) {
-  cairo_set_source_rgba(cr, c.r / 255, c.g / 255, c.b / 255, alpha);
-}
-
-void addStop(cairo_pattern_t* p, double offset, Rgb c, double alpha) {
-  cairo_pattern_add_color_stop_rgba(p, offset, c.r / 255, c.g / 255, c.b / 255, alpha);
-}
-
-double noise(int x, int y, unsigned seed) {
-  std::uint32_t h = std::uint32_t(x) * 374761393u + std::uint32_t(y) * 668265263u +
-                    seed * 2246822519u + 0x9E3779B9u;
-  h = (h ^ (h >> 13)) * 1274126177u;
-  h ^= h >> 16;
-  return (h & 0xFFFFu) / 32767.5 - 1.0;
-}
-
-void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
-  r = std::min({r, w / 2, h / 2});
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
-  cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
-  cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
-  cairo_arc(cr, x + r, y + r, r, M_PI, 3 * M_PI / 2);
-  cairo_close_path(cr);
-}
-
 void addGrain(Canvas& canvas, Rect rect, double amplitude, unsigned seed) {
   cairo_surface_t* s = cairo_get_target(canvas.cr());
   cairo_surface_flush(s);
@@ -57,7 +18,7 @@ void addGrain(Canvas& canvas, Rect rect, double amplitude, unsigned seed) {
   for (int y = y0; y < y1; ++y) {
     auto* row = reinterpret_cast<std::uint32_t*>(data + y * stride);
     for (int x = x0; x < x1; ++x) {
-      const double n = noise(x, y, seed) * amplitude;
+      const double n = (hash01(x, y, seed) * 2 - 1) * amplitude;
       const std::uint32_t p = row[x];
       auto ch = [&](int shift) {
         const int v = int(std::lround(((p >> shift) & 0xFF) + n));
@@ -90,12 +51,8 @@ void drawPagePanel(Canvas& canvas) {
   cairo_stroke(cr);
   cairo_restore(cr);
   // A soft light from the top left, as if the page were a glass card.
-  cairo_pattern_t* r = cairo_pattern_create_radial(w * 0.2, 0, 0, w * 0.2, 0, w * 1.1);
-  cairo_pattern_add_color_stop_rgba(r, 0, 0.55, 0.7, 1, 0.07);
-  cairo_pattern_add_color_stop_rgba(r, 1, 0.55, 0.7, 1, 0);
-  cairo_set_source(cr, r);
+  setGlow(cr, w * 0.2, 0, 0, w * 1.1, {140.25, 178.5, 255}, 0.07);
   cairo_paint(cr);
-  cairo_pattern_destroy(r);
   addGrain(canvas, {0, 0, canvas.width(), canvas.height()}, 2.0, 11);
 }
 
@@ -184,12 +141,8 @@ void drawButtonBody(cairo_t* cr, Rect r) {
   cairo_save(cr);
   cairo_translate(cr, x + w / 2, y + h);
   cairo_scale(cr, w * 0.62, h * 0.75);
-  cairo_pattern_t* pool = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-  addStop(pool, 0, kCyan, 0.34);
-  addStop(pool, 1, kCyan, 0);
-  cairo_set_source(cr, pool);
+  setGlow(cr, 0, 0, 0, 1, kCyan, 0.34);
   cairo_paint(cr);
-  cairo_pattern_destroy(pool);
   cairo_restore(cr);
 
   // Gloss on the upper half.

@@ -19,11 +19,11 @@ void enter(cairo_t* cr, const Placement& at) {
 // The body outline in units of the length, nose towards +x: the arches are the widest parts.
 void bodyPath(cairo_t* cr) {
   const double w = kHalfWidth;
-  const Pt half[] = {{-0.50, -0.55}, {-0.47, -0.88}, {-0.32, -1.0}, {-0.12, -0.93},
-                     {0.16, -0.94},  {0.32, -1.0},   {0.45, -0.86}, {0.505, -0.45}};
-  Pt pts[18];
+  const Vec half[] = {{-0.50, -0.55}, {-0.47, -0.88}, {-0.32, -1.0}, {-0.12, -0.93},
+                      {0.16, -0.94},  {0.32, -1.0},   {0.45, -0.86}, {0.505, -0.45}};
+  Vec pts[18];
   int n = 0;
-  for (const Pt& p : half) pts[n++] = {p.x, p.y * w};
+  for (const Vec& p : half) pts[n++] = {p.x, p.y * w};
   pts[n++] = {0.515, 0};
   for (int i = 7; i >= 0; --i) pts[n++] = {half[i].x, -half[i].y * w};
   pts[n++] = {-0.505, 0};
@@ -40,14 +40,9 @@ void lamp(cairo_t* cr, double x, double y, double rx, double ry, Rgb core, Rgb r
   cairo_save(cr);
   cairo_translate(cr, x, y);
   cairo_scale(cr, rx, ry);
-  cairo_pattern_t* p = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-  stop(p, 0, lit ? Rgb{255, 255, 255} : core);
-  stop(p, 0.6, core);
-  stop(p, 1, rim);
-  cairo_set_source(cr, p);
+  setRadial(cr, 0, 0, 0, 0, 0, 1, {{0, lit ? Rgb{255, 255, 255} : core}, {0.6, core}, {1, rim}});
   cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
   cairo_fill(cr);
-  cairo_pattern_destroy(p);
   cairo_restore(cr);
 }
 
@@ -78,24 +73,24 @@ void paintCar(cairo_t* cr, const Placement& at, const CarLook& look) {
   // Body: darker towards the sides, a soft highlight on the side facing the light.
   bodyPath(cr);
   cairo_pattern_t* side = cairo_pattern_create_linear(0, -w, 0, w);
-  stop(side, 0, scale(b, 0.45));
-  stop(side, 0.12, scale(b, 0.95));
-  stop(side, 0.3, scale(b, 1.28));
-  stop(side, 0.55, b);
-  stop(side, 0.88, scale(b, 0.72));
-  stop(side, 1, scale(b, 0.38));
+  addStop(side, 0, shade(b, 0.45));
+  addStop(side, 0.12, shade(b, 0.95));
+  addStop(side, 0.3, shade(b, 1.28));
+  addStop(side, 0.55, b);
+  addStop(side, 0.88, shade(b, 0.72));
+  addStop(side, 1, shade(b, 0.38));
   cairo_set_source(cr, side);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(side);
   cairo_pattern_t* ends = cairo_pattern_create_linear(-0.5, 0, 0.5, 0);
-  stop(ends, 0, {0, 0, 0}, 0.35);
-  stop(ends, 0.12, {0, 0, 0}, 0);
-  stop(ends, 0.85, {0, 0, 0}, 0);
-  stop(ends, 1, {0, 0, 0}, 0.3);
+  addStop(ends, 0, {0, 0, 0}, 0.35);
+  addStop(ends, 0.12, {0, 0, 0}, 0);
+  addStop(ends, 0.85, {0, 0, 0}, 0);
+  addStop(ends, 1, {0, 0, 0}, 0.3);
   cairo_set_source(cr, ends);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(ends);
-  source(cr, scale(b, 0.3), 0.9);
+  source(cr, shade(b, 0.3), 0.9);
   cairo_stroke(cr);
 
   // Bonnet creases and a glint.
@@ -103,15 +98,11 @@ void paintCar(cairo_t* cr, const Placement& at, const CarLook& look) {
     cairo_move_to(cr, 0.22, s * w * 0.55);
     cairo_curve_to(cr, 0.33, s * w * 0.6, 0.42, s * w * 0.55, 0.48, s * w * 0.4);
   }
-  source(cr, scale(b, 0.6), 0.7);
+  source(cr, shade(b, 0.6), 0.7);
   cairo_stroke(cr);
-  cairo_pattern_t* glint = cairo_pattern_create_radial(0.33, -w * 0.35, 0, 0.33, -w * 0.35, 0.12);
-  stop(glint, 0, {255, 255, 255}, 0.55);
-  stop(glint, 1, {255, 255, 255}, 0);
-  cairo_set_source(cr, glint);
+  setGlow(cr, 0.33, -w * 0.35, 0, 0.12, {255, 255, 255}, 0.55);
   bodyPath(cr);
   cairo_fill(cr);
-  cairo_pattern_destroy(glint);
 
   if (look.stripes) {
     cairo_save(cr);
@@ -133,13 +124,13 @@ void paintCar(cairo_t* cr, const Placement& at, const CarLook& look) {
     cairo_scale(cr, 0.035, 0.022);
     cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
     cairo_restore(cr);
-    source(cr, scale(b, 0.8));
+    source(cr, shade(b, 0.8));
     cairo_fill(cr);
   }
 
   // Glasshouse: windscreen, roof, rear window.
-  const Pt screen[] = {{0.05, -w * 0.8}, {0.19, -w * 0.66}, {0.215, 0},
-                       {0.19, w * 0.66}, {0.05, w * 0.8},  {0.07, 0}};
+  const Vec screen[] = {{0.05, -w * 0.8}, {0.19, -w * 0.66}, {0.215, 0},
+                        {0.19, w * 0.66}, {0.05, w * 0.8},   {0.07, 0}};
   cairo_move_to(cr, screen[0].x, screen[0].y);
   cairo_line_to(cr, screen[1].x, screen[1].y);
   cairo_curve_to(cr, 0.215, -w * 0.3, 0.215, w * 0.3, screen[3].x, screen[3].y);
@@ -147,9 +138,9 @@ void paintCar(cairo_t* cr, const Placement& at, const CarLook& look) {
   cairo_curve_to(cr, 0.07, w * 0.3, 0.07, -w * 0.3, screen[0].x, screen[0].y);
   cairo_close_path(cr);
   cairo_pattern_t* glass = cairo_pattern_create_linear(0.05, -w, 0.2, w);
-  stop(glass, 0, {70, 96, 124});
-  stop(glass, 0.45, {22, 30, 42});
-  stop(glass, 1, {12, 16, 24});
+  addStop(glass, 0, {70, 96, 124});
+  addStop(glass, 0.45, {22, 30, 42});
+  addStop(glass, 1, {12, 16, 24});
   cairo_set_source(cr, glass);
   cairo_fill(cr);
   cairo_pattern_destroy(glass);
@@ -163,9 +154,9 @@ void paintCar(cairo_t* cr, const Placement& at, const CarLook& look) {
 
   roundedRect(cr, -0.2, -w * 0.74, 0.26, w * 1.48, 0.04);
   cairo_pattern_t* roof = cairo_pattern_create_linear(0, -w * 0.74, 0, w * 0.74);
-  stop(roof, 0, scale(b, 0.7));
-  stop(roof, 0.3, scale(b, 1.18));
-  stop(roof, 1, scale(b, 0.6));
+  addStop(roof, 0, shade(b, 0.7));
+  addStop(roof, 0.3, shade(b, 1.18));
+  addStop(roof, 1, shade(b, 0.6));
   cairo_set_source(cr, roof);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(roof);
@@ -184,8 +175,8 @@ void paintCar(cairo_t* cr, const Placement& at, const CarLook& look) {
   cairo_line_to(cr, -0.2, w * 0.72);
   cairo_close_path(cr);
   cairo_pattern_t* rear = cairo_pattern_create_linear(-0.3, -w, -0.2, w);
-  stop(rear, 0, {60, 80, 104});
-  stop(rear, 1, {14, 18, 26});
+  addStop(rear, 0, {60, 80, 104});
+  addStop(rear, 1, {14, 18, 26});
   cairo_set_source(cr, rear);
   cairo_fill(cr);
   cairo_pattern_destroy(rear);
@@ -228,28 +219,28 @@ void paintTruck(cairo_t* cr, const Placement& at, Rgb cab, bool headlamps) {
   // Cab.
   roundedRect(cr, 0.2, -0.18, 0.3, 0.36, 0.07);
   cairo_pattern_t* body = cairo_pattern_create_linear(0, -0.18, 0, 0.18);
-  stop(body, 0, scale(cab, 0.5));
-  stop(body, 0.3, scale(cab, 1.25));
-  stop(body, 0.6, cab);
-  stop(body, 1, scale(cab, 0.45));
+  addStop(body, 0, shade(cab, 0.5));
+  addStop(body, 0.3, shade(cab, 1.25));
+  addStop(body, 0.6, cab);
+  addStop(body, 1, shade(cab, 0.45));
   cairo_set_source(cr, body);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(body);
-  source(cr, scale(cab, 0.3));
+  source(cr, shade(cab, 0.3));
   cairo_stroke(cr);
   // Windscreen across the cab's front and the roof with its sun visor.
   roundedRect(cr, 0.4, -0.15, 0.055, 0.3, 0.02);
   cairo_pattern_t* glass = cairo_pattern_create_linear(0, -0.15, 0, 0.15);
-  stop(glass, 0, {80, 110, 140});
-  stop(glass, 1, {14, 20, 30});
+  addStop(glass, 0, {80, 110, 140});
+  addStop(glass, 1, {14, 20, 30});
   cairo_set_source(cr, glass);
   cairo_fill(cr);
   cairo_pattern_destroy(glass);
   roundedRect(cr, 0.24, -0.14, 0.14, 0.28, 0.04);
   cairo_pattern_t* roof = cairo_pattern_create_linear(0, -0.14, 0, 0.14);
-  stop(roof, 0, scale(cab, 0.85));
-  stop(roof, 0.35, scale(cab, 1.35));
-  stop(roof, 1, scale(cab, 0.7));
+  addStop(roof, 0, shade(cab, 0.85));
+  addStop(roof, 0.35, shade(cab, 1.35));
+  addStop(roof, 1, shade(cab, 0.7));
   cairo_set_source(cr, roof);
   cairo_fill(cr);
   cairo_pattern_destroy(roof);
@@ -264,10 +255,10 @@ void paintTruck(cairo_t* cr, const Placement& at, Rgb cab, bool headlamps) {
   // Cargo box: pale panels with ribs and the firm's stripe.
   roundedRect(cr, -0.5, -0.2, 0.68, 0.4, 0.02);
   cairo_pattern_t* box = cairo_pattern_create_linear(0, -0.2, 0, 0.2);
-  stop(box, 0, {150, 152, 160});
-  stop(box, 0.25, {240, 240, 236});
-  stop(box, 0.6, {214, 214, 212});
-  stop(box, 1, {120, 122, 130});
+  addStop(box, 0, {150, 152, 160});
+  addStop(box, 0.25, {240, 240, 236});
+  addStop(box, 0.6, {214, 214, 212});
+  addStop(box, 1, {120, 122, 130});
   cairo_set_source(cr, box);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(box);
@@ -281,7 +272,7 @@ void paintTruck(cairo_t* cr, const Placement& at, Rgb cab, bool headlamps) {
   cairo_set_source_rgba(cr, 0, 0, 0, 0.12);
   cairo_stroke(cr);
   cairo_rectangle(cr, -0.5, -0.05, 0.68, 0.1);
-  source(cr, scale(cab, 0.95));
+  source(cr, shade(cab, 0.95));
   cairo_fill(cr);
   cairo_rectangle(cr, -0.5, -0.05, 0.68, 0.012);
   cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
@@ -309,11 +300,8 @@ void headlightBeams(cairo_t* cr, const Placement& at, double reach, double width
   cairo_translate(cr, at.x, at.y);
   cairo_rotate(cr, at.angle);
   const double front = at.length * 0.48;
-  cairo_pattern_t* p = cairo_pattern_create_radial(front, 0, 0, front, 0, reach);
-  stop(p, 0, colour, alpha);
-  stop(p, 0.5, colour, alpha * 0.35);
-  stop(p, 1, colour, 0);
-  cairo_set_source(cr, p);
+  setRadial(cr, front, 0, 0, front, 0, reach,
+            {{0, colour, alpha}, {0.5, colour, alpha * 0.35}, {1, colour, 0}});
   cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
   const double half = at.length * 0.16;
   cairo_move_to(cr, front, -half);
@@ -323,7 +311,6 @@ void headlightBeams(cairo_t* cr, const Placement& at, double reach, double width
   cairo_line_to(cr, front, half);
   cairo_close_path(cr);
   cairo_fill(cr);
-  cairo_pattern_destroy(p);
   cairo_restore(cr);
 }
 

@@ -13,9 +13,9 @@ void box(cairo_t* cr, double s) {
   // Cardboard, lit from the upper left.
   roundedRect(cr, -s / 2, -s / 2, s, s, s * 0.06);
   cairo_pattern_t* p = cairo_pattern_create_linear(-s / 2, -s / 2, s / 2, s / 2);
-  stop(p, 0, {236, 190, 120});
-  stop(p, 0.5, {206, 150, 82});
-  stop(p, 1, {150, 100, 50});
+  addStop(p, 0, {236, 190, 120});
+  addStop(p, 0.5, {206, 150, 82});
+  addStop(p, 1, {150, 100, 50});
   cairo_set_source(cr, p);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(p);
@@ -50,14 +50,10 @@ void glowingParcel(cairo_t* cr, double x, double y, double size, double angle, d
   // Halo on the ground.
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
-  cairo_pattern_t* light = cairo_pattern_create_radial(x, y, size * 0.2, x, y, size * halo);
-  stop(light, 0, kGlow, 0.75);
-  stop(light, 0.45, kGlow, 0.25);
-  stop(light, 1, kGlow, 0);
-  cairo_set_source(cr, light);
+  setRadial(cr, x, y, size * 0.2, x, y, size * halo,
+            {{0, kGlow, 0.75}, {0.45, kGlow, 0.25}, {1, kGlow, 0}});
   cairo_arc(cr, x, y, size * halo, 0, 2 * M_PI);
   cairo_fill(cr);
-  cairo_pattern_destroy(light);
   cairo_restore(cr);
   // Marker ring painted with light, dashed like a target.
   cairo_save(cr);

@@ -16,8 +16,8 @@ constexpr double kRoadL = 22, kRoadR = 176;
 
 void grass(cairo_t* cr) {
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, kH);
-  stop(g, 0, {52, 92, 44});
-  stop(g, 1, {30, 62, 30});
+  addStop(g, 0, {52, 92, 44});
+  addStop(g, 1, {30, 62, 30});
   cairo_set_source(cr, g);
   cairo_paint(cr);
   cairo_pattern_destroy(g);
@@ -44,9 +44,9 @@ void kerbs(cairo_t* cr) {
     }
     // Rounded top of the kerb: light on the left edge, shade on the right.
     cairo_pattern_t* p = cairo_pattern_create_linear(x, 0, x + 9, 0);
-    stop(p, 0, {255, 255, 255}, 0.25);
-    stop(p, 0.4, {255, 255, 255}, 0);
-    stop(p, 1, {0, 0, 0}, 0.35);
+    addStop(p, 0, {255, 255, 255}, 0.25);
+    addStop(p, 0.4, {255, 255, 255}, 0);
+    addStop(p, 1, {0, 0, 0}, 0.35);
     cairo_set_source(cr, p);
     cairo_rectangle(cr, x, 0, 9, kH);
     cairo_fill(cr);
@@ -59,8 +59,8 @@ void asphalt(cairo_t* cr) {
   cairo_rectangle(cr, kRoadL, 0, kRoadR - kRoadL, kH);
   cairo_clip(cr);
   cairo_pattern_t* p = cairo_pattern_create_linear(kRoadL, 0, kRoadR, kH);
-  stop(p, 0, {84, 86, 94});
-  stop(p, 1, {48, 50, 56});
+  addStop(p, 0, {84, 86, 94});
+  addStop(p, 1, {48, 50, 56});
   cairo_set_source(cr, p);
   cairo_paint(cr);
   cairo_pattern_destroy(p);
@@ -69,9 +69,9 @@ void asphalt(cairo_t* cr) {
   // Darker rubbered lines where the cars run.
   for (double x : {72.0, 126.0}) {
     cairo_pattern_t* r = cairo_pattern_create_linear(x - 22, 0, x + 22, 0);
-    stop(r, 0, {0, 0, 0}, 0);
-    stop(r, 0.5, {0, 0, 0}, 0.18);
-    stop(r, 1, {0, 0, 0}, 0);
+    addStop(r, 0, {0, 0, 0}, 0);
+    addStop(r, 0.5, {0, 0, 0}, 0.18);
+    addStop(r, 1, {0, 0, 0}, 0);
     cairo_set_source(cr, r);
     cairo_paint(cr);
     cairo_pattern_destroy(r);
@@ -104,9 +104,9 @@ void gantry(cairo_t* cr) {
       0.45, 10, 14);
   cairo_rectangle(cr, 0, 12, kW, 10);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, 12, 0, 22);
-  stop(p, 0, {150, 156, 168});
-  stop(p, 0.4, {96, 100, 112});
-  stop(p, 1, {40, 42, 50});
+  addStop(p, 0, {150, 156, 168});
+  addStop(p, 0.4, {96, 100, 112});
+  addStop(p, 1, {40, 42, 50});
   cairo_set_source(cr, p);
   cairo_fill(cr);
   cairo_pattern_destroy(p);
@@ -151,9 +151,9 @@ void speedStreaks(cairo_t* cr) {
     const double x = rng.range(kRoadL + 6, kRoadR - 6), y = rng.range(40, kH);
     const double len = rng.range(20, 70);
     cairo_pattern_t* p = cairo_pattern_create_linear(x, y, x, y + len);
-    stop(p, 0, {255, 255, 255}, 0);
-    stop(p, 0.5, {255, 255, 255}, rng.range(0.08, 0.22));
-    stop(p, 1, {255, 255, 255}, 0);
+    addStop(p, 0, {255, 255, 255}, 0);
+    addStop(p, 0.5, {255, 255, 255}, rng.range(0.08, 0.22));
+    addStop(p, 1, {255, 255, 255}, 0);
     cairo_set_source(cr, p);
     cairo_set_line_width(cr, rng.range(0.8, 1.6));
     cairo_move_to(cr, x, y);

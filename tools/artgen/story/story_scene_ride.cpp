@@ -23,10 +23,10 @@ double roadHalf(double t) { return 1 + 62 * t * t; }
 
 void sky(cairo_t* cr) {
   cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, kHorizon);
-  stop(p, 0, {34, 28, 82});
-  stop(p, 0.45, {104, 56, 116});
-  stop(p, 0.75, {220, 104, 92});
-  stop(p, 1, {255, 186, 108});
+  addStop(p, 0, {34, 28, 82});
+  addStop(p, 0.45, {104, 56, 116});
+  addStop(p, 0.75, {220, 104, 92});
+  addStop(p, 1, {255, 186, 108});
   cairo_set_source(cr, p);
   cairo_rectangle(cr, 0, 0, kW, kHorizon + 2);
   cairo_fill(cr);
@@ -41,16 +41,16 @@ void sky(cairo_t* cr) {
   }
   // The sun and its glow.
   blurred(
-      cr, [](cairo_t* lc) { cairo_arc(lc, kSunX, kSunY, 30, 0, 2 * M_PI); cairo_fill(lc); }, 30,
-      {255, 190, 110}, 0.8, 0, 0, CAIRO_OPERATOR_ADD);
-  cairo_pattern_t* sun = cairo_pattern_create_radial(kSunX, kSunY, 0, kSunX, kSunY, 13);
-  stop(sun, 0, {255, 252, 230});
-  stop(sun, 0.8, {255, 226, 150});
-  stop(sun, 1, {255, 200, 120});
-  cairo_set_source(cr, sun);
+      cr,
+      [](cairo_t* lc) {
+        cairo_arc(lc, kSunX, kSunY, 30, 0, 2 * M_PI);
+        cairo_fill(lc);
+      },
+      30, {255, 190, 110}, 0.8, 0, 0, CAIRO_OPERATOR_ADD);
+  setRadial(cr, kSunX, kSunY, 0, kSunX, kSunY, 13,
+            {{0, {255, 252, 230}}, {0.8, {255, 226, 150}}, {1, {255, 200, 120}}});
   cairo_arc(cr, kSunX, kSunY, 13, 0, 2 * M_PI);
   cairo_fill(cr);
-  cairo_pattern_destroy(sun);
 }
 
 void clouds(cairo_t* cr) {
@@ -89,8 +89,8 @@ void hills(cairo_t* cr, double base, double height, double phase, Rgb near, Rgb 
   cairo_line_to(cr, kW, kHorizon + 20);
   cairo_close_path(cr);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, base - height, 0, kHorizon);
-  stop(p, 0, near);
-  stop(p, 1, far);
+  addStop(p, 0, near);
+  addStop(p, 1, far);
   cairo_set_source(cr, p);
   cairo_fill(cr);
   cairo_pattern_destroy(p);
@@ -147,9 +147,9 @@ void village(cairo_t* cr) {
 void fields(cairo_t* cr) {
   cairo_rectangle(cr, 0, kHorizon, kW, kH - kHorizon);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, kHorizon, 0, kH);
-  stop(p, 0, {190, 120, 80});
-  stop(p, 0.25, {126, 96, 56});
-  stop(p, 1, {52, 48, 30});
+  addStop(p, 0, {190, 120, 80});
+  addStop(p, 0.25, {126, 96, 56});
+  addStop(p, 1, {52, 48, 30});
   cairo_set_source(cr, p);
   cairo_fill(cr);
   cairo_pattern_destroy(p);
@@ -183,13 +183,9 @@ void fields(cairo_t* cr) {
   // The sun's warm light skimming across the near fields.
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
-  cairo_pattern_t* sheen = cairo_pattern_create_radial(kSunX, kHorizon, 2, kSunX, kHorizon, 110);
-  stop(sheen, 0, {255, 160, 90}, 0.45);
-  stop(sheen, 1, {255, 160, 90}, 0);
-  cairo_set_source(cr, sheen);
+  setGlow(cr, kSunX, kHorizon, 2, 110, {255, 160, 90}, 0.45);
   cairo_rectangle(cr, 0, kHorizon, kW, kH - kHorizon);
   cairo_fill(cr);
-  cairo_pattern_destroy(sheen);
   cairo_restore(cr);
   cairo_save(cr);
   cairo_rectangle(cr, 0, kHorizon, kW, kH - kHorizon);
@@ -217,9 +213,9 @@ void road(cairo_t* cr) {
   }
   cairo_close_path(cr);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, kHorizon, 0, kH);
-  stop(p, 0, {170, 120, 110});
-  stop(p, 0.2, {96, 78, 92});
-  stop(p, 1, {44, 42, 52});
+  addStop(p, 0, {170, 120, 110});
+  addStop(p, 0.2, {96, 78, 92});
+  addStop(p, 1, {44, 42, 52});
   cairo_set_source(cr, p);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(p);
@@ -228,8 +224,8 @@ void road(cairo_t* cr) {
   cairo_clip(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
   cairo_pattern_t* shine = cairo_pattern_create_linear(0, kHorizon, 0, kH);
-  stop(shine, 0, {255, 170, 100}, 0.5);
-  stop(shine, 0.6, {255, 170, 100}, 0.05);
+  addStop(shine, 0, {255, 170, 100}, 0.5);
+  addStop(shine, 0.6, {255, 170, 100}, 0.05);
   cairo_set_source(cr, shine);
   cairo_paint(cr);
   cairo_pattern_destroy(shine);
@@ -285,9 +281,9 @@ void poplar(cairo_t* cr, double t, double side, double gap) {
   cairo_restore(cr);
   cairo_pattern_t* p = cairo_pattern_create_linear(x - w / 2, 0, x + w / 2, 0);
   const bool sunLeft = kSunX < x;
-  stop(p, 0, sunLeft ? Rgb{150, 90, 50} : Rgb{30, 34, 24});
-  stop(p, 0.35, {54, 56, 32});
-  stop(p, 1, sunLeft ? Rgb{24, 28, 20} : Rgb{150, 90, 50});
+  addStop(p, 0, sunLeft ? Rgb{150, 90, 50} : Rgb{30, 34, 24});
+  addStop(p, 0.35, {54, 56, 32});
+  addStop(p, 1, sunLeft ? Rgb{24, 28, 20} : Rgb{150, 90, 50});
   cairo_set_source(cr, p);
   cairo_fill(cr);
   cairo_pattern_destroy(p);
@@ -326,10 +322,10 @@ void car(cairo_t* cr, double t) {
   cairo_line_to(cr, x + w / 2, y - 4);
   cairo_close_path(cr);
   cairo_pattern_t* body = cairo_pattern_create_linear(0, top, 0, y);
-  stop(body, 0, {230, 120, 90});
-  stop(body, 0.35, {150, 26, 30});
-  stop(body, 0.55, {110, 16, 22});
-  stop(body, 1, {50, 8, 12});
+  addStop(body, 0, {230, 120, 90});
+  addStop(body, 0.35, {150, 26, 30});
+  addStop(body, 0.55, {110, 16, 22});
+  addStop(body, 1, {50, 8, 12});
   cairo_set_source(cr, body);
   cairo_fill(cr);
   cairo_pattern_destroy(body);
@@ -340,9 +336,9 @@ void car(cairo_t* cr, double t) {
   cairo_line_to(cr, x + w * 0.32, y - 19.5);
   cairo_close_path(cr);
   cairo_pattern_t* glass = cairo_pattern_create_linear(0, top, 0, y - 19);
-  stop(glass, 0, {255, 190, 130});
-  stop(glass, 0.5, {130, 70, 100});
-  stop(glass, 1, {30, 20, 40});
+  addStop(glass, 0, {255, 190, 130});
+  addStop(glass, 0.5, {130, 70, 100});
+  addStop(glass, 1, {30, 20, 40});
   cairo_set_source(cr, glass);
   cairo_fill(cr);
   cairo_pattern_destroy(glass);
@@ -381,8 +377,8 @@ void villageSign(cairo_t* cr) {
       {0, 0, 0}, 0.5, 2, 3);
   cairo_rectangle(cr, x - 18, y - 7, 36, 14);
   cairo_pattern_t* p = cairo_pattern_create_linear(x - 18, 0, x + 18, 0);
-  stop(p, 0, {200, 196, 200});
-  stop(p, 1, {255, 236, 214});
+  addStop(p, 0, {200, 196, 200});
+  addStop(p, 1, {255, 236, 214});
   cairo_set_source(cr, p);
   cairo_fill(cr);
   cairo_pattern_destroy(p);

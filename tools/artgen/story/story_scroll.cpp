@@ -20,9 +20,9 @@ constexpr Rgb kSoft{164, 180, 214};
 void divider(cairo_t* cr, double y) {
   const double mid = (kLeft + kRight) / 2;
   cairo_pattern_t* p = cairo_pattern_create_linear(kLeft + 10, 0, kRight - 10, 0);
-  stop(p, 0, kAmber, 0);
-  stop(p, 0.5, kAmber, 0.75);
-  stop(p, 1, kAmber, 0);
+  addStop(p, 0, kAmber, 0);
+  addStop(p, 0.5, kAmber, 0.75);
+  addStop(p, 1, kAmber, 0);
   cairo_set_source(cr, p);
   cairo_set_line_width(cr, 1);
   cairo_move_to(cr, kLeft + 10, y + 0.5);
@@ -96,8 +96,8 @@ double setStory(cairo_t* cr, const StoryText& t, bool draw) {
   if (draw) {
     const double x0 = kLeft + advance(cr, t.rulesHeading) + 8;
     cairo_pattern_t* p = cairo_pattern_create_linear(x0, 0, kRight, 0);
-    stop(p, 0, kAmber, 0.7);
-    stop(p, 1, kAmber, 0);
+    addStop(p, 0, kAmber, 0.7);
+    addStop(p, 1, kAmber, 0);
     cairo_set_source(cr, p);
     cairo_rectangle(cr, x0, y - 5, kRight - x0, 1);
     cairo_fill(cr);

@@ -1,4 +1,4 @@
-// Drawing helpers for the City's pictures: colours as doubles, and a picture that is both a
+// Drawing helpers for the City's pictures: a picture that is both a
 // cairo surface (for shapes) and an array of pixels (for textures), without copies between.
 #pragma once
 #include <cairo.h>
@@ -9,31 +9,14 @@
 
 #include "art.h"
 #include "geometry.h"
+#include "toolkit/colour.h"
+#include "toolkit/shapes.h"
 
 namespace art::city {
 
-struct Rgb {
-  double r = 0, g = 0, b = 0;
-};
-inline Rgb operator+(Rgb a, Rgb b) {
-  return {a.r + b.r, a.g + b.g, a.b + b.b};
-}
-inline Rgb operator*(Rgb a, double k) {
-  return {a.r * k, a.g * k, a.b * k};
-}
-inline Rgb mix(Rgb a, Rgb b, double t) {
-  return a + (b + a * -1) * t;
-}
-// Lighter (k > 0) or darker (k < 0) by a share of the way to white or black.
-inline Rgb shade(Rgb a, double k) {
-  return k >= 0 ? mix(a, {255, 255, 255}, k) : a * (1 + k);
-}
+// The same amount added to every component: grain that keeps the hue.
 inline Rgb grain(Rgb a, double d) {
   return {a.r + d, a.g + d, a.b + d};
-}
-
-inline void source(cairo_t* cr, Rgb c, double alpha = 1) {
-  cairo_set_source_rgba(cr, c.r / 255, c.g / 255, c.b / 255, alpha);
 }
 
 // An opaque picture to draw into, with cairo and per pixel.

@@ -39,7 +39,7 @@ void flatRoof(cairo_t* cr, const Polyline& p, Rgb colour, const char* label, dou
   pathPolygon(cr, p);
   source(cr, colour);
   cairo_fill_preserve(cr);
-  source(cr, shade(colour, -0.3));
+  source(cr, shade(colour, 0.7));
   cairo_set_line_width(cr, 3);
   cairo_stroke(cr);
   if (!label) return;

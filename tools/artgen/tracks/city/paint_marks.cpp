@@ -3,7 +3,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "noise.h"
 #include "render.h"
 
 namespace art::city {

@@ -6,7 +6,7 @@
 #include "canvas.h"
 #include "cars/car_models.h"
 #include "cars/paints.h"
-#include "tracks/track_noise.h"
+#include "toolkit/noise.h"
 #include "tracks/track_objects.h"
 #include "tracks/track_textures.h"
 
@@ -43,7 +43,7 @@ Rgb concrete(int x, int y, double slab) {
 void bayLines(Picture& pic, const Bay& b) {
   const double cs = std::cos(b.angle), sn = std::sin(b.angle);
   auto at = [&](double u, double v) {
-    return Point{b.centre.x + u * cs - v * sn, b.centre.y + u * sn + v * cs};
+    return Vec{b.centre.x + u * cs - v * sn, b.centre.y + u * sn + v * cs};
   };
   const Coverage c = cover(kMapSize, kMapSize, kMapSpace, [&](cairo_t* cr) {
     cairo_set_line_width(cr, 3);
@@ -51,18 +51,18 @@ void bayLines(Picture& pic, const Bay& b) {
     if (b.length > 80) {
       // A parallel bay: corner marks only.
       for (double u : {-hl, hl}) {
-        const Point p = at(u, -hw), q = at(u, hw);
+        const Vec p = at(u, -hw), q = at(u, hw);
         cairo_move_to(cr, p.x, p.y);
         cairo_line_to(cr, q.x, q.y);
       }
       for (double u : {-hl, hl - 16}) {
-        const Point p = at(u, -hw), q = at(u + 16, -hw);
+        const Vec p = at(u, -hw), q = at(u + 16, -hw);
         cairo_move_to(cr, p.x, p.y);
         cairo_line_to(cr, q.x, q.y);
       }
     } else {
       // Perpendicular bays: both sides and the back, open towards the aisle (+u).
-      const Point a = at(hl, -hw), bb = at(-hl, -hw), c2 = at(-hl, hw), d = at(hl, hw);
+      const Vec a = at(hl, -hw), bb = at(-hl, -hw), c2 = at(-hl, hw), d = at(hl, hw);
       cairo_move_to(cr, a.x, a.y);
       cairo_line_to(cr, bb.x, bb.y);
       cairo_line_to(cr, c2.x, c2.y);
@@ -73,7 +73,7 @@ void bayLines(Picture& pic, const Bay& b) {
   pic.paint(c, paintWorn);
   if (b.disabled) {
     const Coverage blue = cover(kMapSize, kMapSize, kMapSpace, [&](cairo_t* cr) {
-      const Point p = at(0, 0);
+      const Vec p = at(0, 0);
       cairo_save(cr);
       cairo_translate(cr, p.x, p.y);
       cairo_rotate(cr, b.angle);
@@ -84,7 +84,7 @@ void bayLines(Picture& pic, const Bay& b) {
     pic.paint(blue, Rgb{36, 92, 176}, 0.85);
     // The wheelchair sign, read from the aisle.
     const Coverage sign = cover(kMapSize, kMapSize, kMapSpace, [&](cairo_t* cr) {
-      const Point p = at(-4, 0);
+      const Vec p = at(-4, 0);
       cairo_translate(cr, p.x, p.y);
       cairo_rotate(cr, b.angle + kPi / 2);
       cairo_scale(cr, 1.3, 1.3);
@@ -108,7 +108,7 @@ void bayLines(Picture& pic, const Bay& b) {
   }
 }
 
-void arrow(Picture& pic, Point at, double angle) {
+void arrow(Picture& pic, Vec at, double angle) {
   const Coverage c = cover(kMapSize, kMapSize, kMapSpace, [&](cairo_t* cr) {
     cairo_translate(cr, at.x, at.y);
     cairo_rotate(cr, angle);
@@ -237,7 +237,7 @@ Image paintGround(const Layout& L) {
               false,
               12,
               2});
-  for (const Point& p : L.lamps) {
+  for (const Vec& p : L.lamps) {
     Coverage c = cover(kMapSize, kMapSize, kMapSpace, [&](cairo_t* cr) {
       cairo_set_line_width(cr, 3);
       cairo_move_to(cr, p.x, p.y);
@@ -247,7 +247,7 @@ Image paintGround(const Layout& L) {
     blur(c, 1);
     shadows.add(c, 0.4);
   }
-  for (const Point& p : L.cones) {
+  for (const Vec& p : L.cones) {
     Coverage c = cover(kMapSize, kMapSize, kMapSpace, [&](cairo_t* cr) {
       cairo_arc(cr, p.x + 4, p.y + 5, 6, 0, 2 * kPi);
       cairo_fill(cr);
@@ -329,13 +329,13 @@ Image paintGround(const Layout& L) {
   // Islands' trees, lamp posts and the cones.
   for (std::size_t i = 0; i < L.trees.size(); ++i)
     paintCanopy(pic, kMapSpace, {L.trees[i], 17, Foliage::Broadleaf, unsigned(i) + 40});
-  for (const Point& p : L.lamps) {
+  for (const Vec& p : L.lamps) {
     pic.paint(fillCover([&](cairo_t* cr) { cairo_arc(cr, p.x, p.y, 3.5, 0, 2 * kPi); }),
               Rgb{70, 74, 80});
     pic.paint(fillCover([&](cairo_t* cr) { cairo_rectangle(cr, p.x - 6, p.y - 3, 12, 6); }),
               Rgb{210, 212, 200});
   }
-  for (const Point& p : L.cones) {
+  for (const Vec& p : L.cones) {
     pic.paint(fillCover([&](cairo_t* cr) { cairo_arc(cr, p.x, p.y, 6, 0, 2 * kPi); }),
               Rgb{240, 110, 20});
     pic.paint(fillCover([&](cairo_t* cr) {
