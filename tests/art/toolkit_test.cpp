@@ -58,9 +58,12 @@ TEST(ArtToolkit, ShadeAndMixReachTheirEnds) {
     Rgb got, want;
   };
   const Case cases[] = {
-      {art::mix(c, art::kWhite, 0), c},         {art::mix(c, art::kWhite, 1), art::kWhite},
-      {art::shade(c, 1), c},                    {art::shade(c, 0), art::kBlack},
-      {art::shade(c, 2), art::kWhite},          {art::shade(c, 5), art::kWhite},
+      {art::mix(c, art::kWhite, 0), c},
+      {art::mix(c, art::kWhite, 1), art::kWhite},
+      {art::shade(c, 1), c},
+      {art::shade(c, 0), art::kBlack},
+      {art::shade(c, 2), art::kWhite},
+      {art::shade(c, 5), art::kWhite},
       {art::shade(c, 0.5), Rgb{50, 25, 100}},
   };
   for (const Case& k : cases) {

@@ -77,11 +77,4 @@ double checkCircuit(const Image& picture, const Image& kon0, const Keys& keys, V
 // What a Circuit picture pixel shows: 0 road, 1 off the track, 2 wall, -1 neither (cones).
 int circuitClass(Colour c);
 
-// A mask pair (overlay, minimap): the mask only black and white, the image black wherever the
-// mask is white (its OR would show there), and a shape at all.
-void checkMaskPair(const Image& mask, const Image& image, const std::string& name);
-
-// The world colour a mask holds at a world point (outside: the game's outside value).
-Colour maskAt(const Image& mask, Vec world, double scale = 5);
-
 }  // namespace art::city

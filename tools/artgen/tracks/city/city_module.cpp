@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "art.h"
+#include "cars/keyed.h"
 #include "checks.h"
 #include "layout.h"
 #include "masks.h"
@@ -13,6 +14,7 @@
 #include "plan.h"
 #include "render.h"
 #include "signs.h"
+#include "tracks/track_files.h"
 #include "tunnel.h"
 
 namespace art::city {
@@ -60,11 +62,14 @@ std::array<SignRule, 12> signRules(const Plan& plan) {
 }
 
 void checkCity(const Plan& plan, const Layout& layout, const Masks& m) {
-  const MaskColours& colours = maskColours();
-  const Keys keys = legendKeys(m.kon[0], m.kon[1], colours.road);
+  const tracks::Keys ours = maskKeys();
+  const Colour road = ours.road;
+  tracks::checkLegend(m.kon[0], ours, ours.switch0, "mini1.bmp");
+  tracks::checkLegend(m.kon[1], ours, ours.switch1, "mini2.bmp");
+  const Keys keys = legendKeys(m.kon[0], m.kon[1], road);
   const std::array<const Image*, 2> kon{&m.kon[0], &m.kon[1]};
   for (const Vec start : {plan.playerStart, plan.opponentStart})
-    if (maskAt(m.kon[0], start) != colours.road)
+    if (tracks::maskAt(m.kon[0], 5, start) != road)
       throw std::runtime_error("a car's start place is not on the road");
 
   // The opponent, five laps from the race start.
@@ -95,7 +100,7 @@ void checkCity(const Plan& plan, const Layout& layout, const Masks& m) {
 }
 
 void checkCircuitPicture(const Layout& layout, const Masks& m, const Image& picture) {
-  const Keys keys = legendKeys(m.kon[0], m.kon[1], maskColours().road);
+  const Keys keys = legendKeys(m.kon[0], m.kon[1], maskKeys().road);
   const Vec start = trainingCircuit().start;
   const double agree = checkCircuit(picture, m.kon[0], keys, start, [&](int mx, int my) {
     return layout.ground.at(mx * kMaskScale + 2, my * kMaskScale + 2) == Ground::Circuit;
@@ -118,8 +123,8 @@ void run(const Context& ctx) {
   const Layout& layout = cityLayout();
   const Masks masks = buildMasks(plan, layout);
   checkCity(plan, layout, masks);
-  ctx.writeBmp("/maps/m2/mini1.bmp", masks.kon[0]);
-  ctx.writeBmp("/maps/m2/mini2.bmp", masks.kon[1]);
+  tracks::writeExact(ctx, "/maps/m2/mini1.bmp", masks.kon[0]);
+  tracks::writeExact(ctx, "/maps/m2/mini2.bmp", masks.kon[1]);
 
   Raster map(kMapSize, kMapSize);
   const View whole{{0, 0}, 1, false};
@@ -135,14 +140,16 @@ void run(const Context& ctx) {
   paintOverlay(overlayMask, layout, whole, true);
   paintOverlay(overlay, layout, whole, false);
   const Image rw = overlayMask.toImage(), rb = overlay.toImage();
-  checkMaskPair(rw, rb, "the overlay");
-  ctx.writeGif("/maps/m2/rw.gif", rw);
+  cars::checkMaskPair(rw, rb, "the overlay");
+  tracks::writeExact(ctx, "/maps/m2/rw.gif", rw);
   ctx.writeJpg("/maps/m2/rb.jpg", rb, 90);
+  std::printf("city: the overlay image strays at most %u from black where the map shows through\n",
+              tracks::overlaySpill(ctx, "/maps/m2/rb.jpg", rw));
 
   const Minimap mini = drawMinimap(plan, layout);
-  checkMaskPair(mini.mask, mini.image, "the minimap");
-  ctx.writeBmp("/maps/m2/mb.bmp", mini.image);
-  ctx.writeBmp("/maps/m2/mw.bmp", mini.mask);
+  cars::checkMaskPair(mini.mask, mini.image, "the minimap");
+  tracks::writeExact(ctx, "/maps/m2/mb.bmp", mini.image);
+  tracks::writeExact(ctx, "/maps/m2/mw.bmp", mini.mask);
 
   ctx.writeBmp("/gfx/builtin/Form1/Picture4.bmp", drawTunnel());
   for (int k = 0; k < 12; ++k)
