@@ -37,16 +37,14 @@ void shadeBody(cairo_t* cr, const std::vector<Station>& outline, Rgb shadow, dou
   cairo_paint(cr);
   cairo_pattern_destroy(round);
   // Flanks: a crisp fall-off across the width, the lit (upper) side a little brighter.
-  cairo_pattern_t* flank = cairo_pattern_create_linear(0, -halfWidth, 0, halfWidth);
-  addStop(flank, 0.0, shadow, 0.45);
-  addStop(flank, 0.12, shadow, 0.0);
-  addStop(flank, 0.22, kWhite, 0.10);
-  addStop(flank, 0.40, kWhite, 0.0);
-  addStop(flank, 0.80, shadow, 0.0);
-  addStop(flank, 1.0, shadow, 0.6);
-  cairo_set_source(cr, flank);
+  setLinear(cr, 0, -halfWidth, 0, halfWidth,
+            {{0.0, shadow, 0.45},
+             {0.12, shadow, 0.0},
+             {0.22, kWhite, 0.10},
+             {0.40, kWhite, 0.0},
+             {0.80, shadow, 0.0},
+             {1.0, shadow, 0.6}});
   cairo_paint(cr);
-  cairo_pattern_destroy(flank);
   cairo_restore(cr);
 }
 
@@ -60,14 +58,10 @@ void edgeBody(cairo_t* cr, const std::vector<Station>& outline, Rgb edge) {
 void glass(cairo_t* cr, double x0, double x1, double halfWidth) {
   cairo_save(cr);
   cairo_clip_preserve(cr);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, -halfWidth, 0, halfWidth);
-  addStop(g, 0.0, {18, 24, 34});
-  addStop(g, 0.35, {70, 88, 112});
-  addStop(g, 0.65, {50, 64, 84});
-  addStop(g, 1.0, {14, 18, 28});
-  cairo_set_source(cr, g);
+  setLinear(
+      cr, 0, -halfWidth, 0, halfWidth,
+      {{0.0, {18, 24, 34}}, {0.35, {70, 88, 112}}, {0.65, {50, 64, 84}}, {1.0, {14, 18, 28}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
   // A slanted streak of sky across the glass.
   const double mid = (x0 + x1) / 2, span = std::abs(x1 - x0);
   cairo_new_path(cr);
@@ -83,13 +77,9 @@ void glass(cairo_t* cr, double x0, double x1, double halfWidth) {
 
 void wheel(cairo_t* cr, double cx, double cy, double length, double width) {
   roundRect(cr, cx - length / 2, cy - width / 2, cx + length / 2, cy + width / 2, 1.0);
-  cairo_pattern_t* g = cairo_pattern_create_linear(cx - length / 2, 0, cx + length / 2, 0);
-  addStop(g, 0.0, {14, 14, 16});
-  addStop(g, 0.5, {58, 58, 62});
-  addStop(g, 1.0, {14, 14, 16});
-  cairo_set_source(cr, g);
+  setLinear(cr, cx - length / 2, 0, cx + length / 2, 0,
+            {{0.0, {14, 14, 16}}, {0.5, {58, 58, 62}}, {1.0, {14, 14, 16}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
 }
 
 namespace {
@@ -106,12 +96,8 @@ void headLamp(cairo_t* cr, double x0, double y0, double x1, double y1, double r,
   if (lit) {
     source(cr, {255, 251, 228});
   } else {
-    cairo_pattern_t* g = cairo_pattern_create_linear(x0, 0, x1, 0);
-    addStop(g, 0.0, {120, 128, 138});
-    addStop(g, 1.0, {214, 220, 226});
-    cairo_set_source(cr, g);
+    setLinear(cr, x0, 0, x1, 0, {{0.0, {120, 128, 138}}, {1.0, {214, 220, 226}}});
     cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
     source(cr, {60, 64, 70});
     cairo_set_line_width(cr, 0.45);
     cairo_stroke(cr);

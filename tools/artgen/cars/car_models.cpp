@@ -26,14 +26,12 @@ void fillPaint(cairo_t* cr, Rgb t) {
 
 // A painted panel (roof, spoiler) slightly lighter in the middle than at its edges.
 void panel(cairo_t* cr, const Paint& p, double halfWidth, double lift) {
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, -halfWidth, 0, halfWidth);
-  addStop(g, 0.0, p.dark(0.45));
-  addStop(g, 0.3, shade(p.body, 1.0 + lift));
-  addStop(g, 0.7, shade(p.body, 1.0 + lift * 0.4));
-  addStop(g, 1.0, p.dark(0.55));
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, -halfWidth, 0, halfWidth,
+            {{0.0, p.dark(0.45)},
+             {0.3, shade(p.body, 1.0 + lift)},
+             {0.7, shade(p.body, 1.0 + lift * 0.4)},
+             {1.0, p.dark(0.55)}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(g);
   source(cr, edgeTone(p));
   cairo_set_line_width(cr, 0.5);
   cairo_stroke(cr);
@@ -305,16 +303,14 @@ void drawTruck(cairo_t* cr, const Paint& p, const Lamps& l) {
     line(cr, x, -16, x, 16, kBlack, 0.28);
     line(cr, x + 1, -16, x + 1, 16, kWhite, 0.14);
   }
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, -16, 0, 16);
-  addStop(g, 0.0, p.shadow, 0.5);
-  addStop(g, 0.1, p.shadow, 0.0);
-  addStop(g, 0.3, kWhite, 0.12);
-  addStop(g, 0.5, kWhite, 0.0);
-  addStop(g, 0.9, p.shadow, 0.0);
-  addStop(g, 1.0, p.shadow, 0.6);
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, -16, 0, 16,
+            {{0.0, p.shadow, 0.5},
+             {0.1, p.shadow, 0.0},
+             {0.3, kWhite, 0.12},
+             {0.5, kWhite, 0.0},
+             {0.9, p.shadow, 0.0},
+             {1.0, p.shadow, 0.6}});
   cairo_paint(cr);
-  cairo_pattern_destroy(g);
   for (double s : {-1.0, 1.0}) {
     Span sp = side(s, 12, 15.5);
     tailLamp(cr, -40.5, sp.y0, -38, sp.y1, 0.6, tailGlow(l));

@@ -47,12 +47,8 @@ void writeBanner(const Context& ctx) {
   const int width = int(drawStrip(probe.cr(), true));
   Canvas c(width, kBannerH);
   cairo_t* cr = c.cr();
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, kBannerH);
-  addStop(g, 0.0, {30, 34, 48});
-  addStop(g, 1.0, {10, 12, 18});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, 0, 0, kBannerH, {{0.0, {30, 34, 48}}, {1.0, {10, 12, 18}}});
   cairo_paint(cr);
-  cairo_pattern_destroy(g);
   drawStrip(cr, false);
   cairo_move_to(cr, 0, 0.5);
   cairo_line_to(cr, width, 0.5);

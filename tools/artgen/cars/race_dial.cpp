@@ -75,14 +75,10 @@ void label(cairo_t* cr, const Gauge& g, double a, double r, const std::string& t
 
 void face(cairo_t* cr, const Gauge& g) {
   // Chrome ring lit from the top, then the dark face with a faint glass sheen.
-  cairo_pattern_t* ring = cairo_pattern_create_linear(0, g.cy - g.bezel, 0, g.cy + g.bezel);
-  addStop(ring, 0.0, {196, 200, 208});
-  addStop(ring, 0.45, {70, 74, 82});
-  addStop(ring, 1.0, {150, 154, 162});
-  cairo_set_source(cr, ring);
+  setLinear(cr, 0, g.cy - g.bezel, 0, g.cy + g.bezel,
+            {{0.0, {196, 200, 208}}, {0.45, {70, 74, 82}}, {1.0, {150, 154, 162}}});
   cairo_arc(cr, g.cx, g.cy, g.bezel, 0, 2 * kPi);
   cairo_fill(cr);
-  cairo_pattern_destroy(ring);
   cairo_arc(cr, g.cx, g.cy, g.face + 0.6, 0, 2 * kPi);
   source(cr, {8, 9, 12});
   cairo_fill(cr);
@@ -231,12 +227,8 @@ MaskPair lapPanel() {
   source(cr, {150, 104, 24});
   cairo_fill(cr);
   shape(1.5);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, kTimeH);
-  addStop(g, 0.0, {34, 40, 58});
-  addStop(g, 1.0, {14, 17, 26});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, 0, 0, kTimeH, {{0.0, {34, 40, 58}}, {1.0, {14, 17, 26}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
   // A fine carbon weave and a lit top edge, so the plate is not a flat fill.
   cairo_save(cr);
   shape(1.5);

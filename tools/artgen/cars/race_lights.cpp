@@ -23,13 +23,8 @@ constexpr LampColours kRed{{255, 236, 214}, {255, 44, 30}, {150, 8, 8}, {58, 12,
 constexpr LampColours kGreen{{232, 255, 226}, {46, 232, 84}, {8, 120, 40}, {10, 46, 22}};
 
 void housing(cairo_t* cr) {
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, kHeight);
-  addStop(g, 0.0, {62, 65, 72});
-  addStop(g, 0.5, {38, 40, 46});
-  addStop(g, 1.0, {22, 23, 27});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, 0, 0, kHeight, {{0.0, {62, 65, 72}}, {0.5, {38, 40, 46}}, {1.0, {22, 23, 27}}});
   cairo_paint(cr);
-  cairo_pattern_destroy(g);
   // Hazard band along the top.
   cairo_save(cr);
   cairo_rectangle(cr, 0, 0, kWidth, 8);
@@ -87,13 +82,10 @@ void lamp(cairo_t* cr, double cx, double cy, const LampColours& c, bool lit) {
   if (lit) {
     glow(cr, cx, cy, kLampR, kLampR + 9, c.lit, 0.55);
   }
-  cairo_pattern_t* bezel = cairo_pattern_create_linear(cx, cy - kLampR - 3, cx, cy + kLampR + 3);
-  addStop(bezel, 0.0, {12, 12, 14});
-  addStop(bezel, 1.0, {120, 124, 132});
-  cairo_set_source(cr, bezel);
+  setLinear(cr, cx, cy - kLampR - 3, cx, cy + kLampR + 3,
+            {{0.0, {12, 12, 14}}, {1.0, {120, 124, 132}}});
   cairo_arc(cr, cx, cy, kLampR + 2.5, 0, 2 * kPi);
   cairo_fill(cr);
-  cairo_pattern_destroy(bezel);
   cairo_arc(cr, cx, cy, kLampR + 0.8, 0, 2 * kPi);
   source(cr, {6, 6, 8});
   cairo_fill(cr);

@@ -30,13 +30,9 @@ Image arrow(Rgb colour) {
     cairo_close_path(cr);
   };
   path();
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 1, 0, 15);
-  addStop(g, 0.0, shade(colour, 1.45));
-  addStop(g, 0.45, colour);
-  addStop(g, 1.0, shade(colour, 0.55));
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, 1, 0, 15,
+            {{0.0, shade(colour, 1.45)}, {0.45, colour}, {1.0, shade(colour, 0.55)}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(g);
   source(cr, shade(colour, 0.25));
   cairo_set_line_width(cr, 1.2);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);

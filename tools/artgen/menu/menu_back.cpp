@@ -17,14 +17,9 @@ double rnd(int i, unsigned salt) {
 }
 
 void sky(cairo_t* cr) {
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, kHorizon + 30);
-  addStop(g, 0, {4, 6, 13});
-  addStop(g, 0.45, {10, 12, 28});
-  addStop(g, 0.85, {30, 22, 56});
-  addStop(g, 1, {52, 30, 60});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, 0, 0, kHorizon + 30,
+            {{0, {4, 6, 13}}, {0.45, {10, 12, 28}}, {0.85, {30, 22, 56}}, {1, {52, 30, 60}}});
   cairo_paint(cr);
-  cairo_pattern_destroy(g);
 }
 
 void cityGlow(cairo_t* cr) {
@@ -78,12 +73,9 @@ std::vector<Building> skyline(cairo_t* cr, double from, double to, double minH, 
   for (std::size_t b = 0; b < out.size(); ++b) {
     const Building& bd = out[b];
     cairo_rectangle(cr, bd.x, bd.top, bd.w, kHorizon - bd.top + 1);
-    cairo_pattern_t* g = cairo_pattern_create_linear(bd.x, 0, bd.x + bd.w, 0);
-    addStop(g, 0, mix(body, kWhite, 0.05));
-    addStop(g, 1, mix(body, {0, 0, 0}, 0.25));
-    cairo_set_source(cr, g);
+    setLinear(cr, bd.x, 0, bd.x + bd.w, 0,
+              {{0, mix(body, kWhite, 0.05)}, {1, mix(body, {0, 0, 0}, 0.25)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(g);
     // Windows in rows; about a third of them lit.
     for (double wy = bd.top + 4; wy < kHorizon - 3; wy += 4)
       for (double wx = bd.x + 2; wx < bd.x + bd.w - 2; wx += 3) {
@@ -112,13 +104,9 @@ std::vector<Building> skyline(cairo_t* cr, double from, double to, double minH, 
 void road(Canvas& canvas) {
   cairo_t* cr = canvas.cr();
   cairo_rectangle(cr, 0, kHorizon, kWindowW, kWindowH - kHorizon);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, kHorizon, 0, kWindowH);
-  addStop(g, 0, {34, 26, 48});
-  addStop(g, 0.12, {16, 16, 26});
-  addStop(g, 1, {10, 11, 17});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, kHorizon, 0, kWindowH,
+            {{0, {34, 26, 48}}, {0.12, {16, 16, 26}}, {1, {10, 11, 17}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
   // The glow of the city mirrored in the wet asphalt.
   cairo_save(cr);
   cairo_rectangle(cr, 0, kHorizon, kWindowW, kWindowH - kHorizon);
@@ -249,35 +237,21 @@ void car(cairo_t* cr, double cx) {
   cairo_curve_to(cr, -97, 410, -97, 420, -93, 432);
   cairo_curve_to(cr, -90, 444, -80, 446, -62, 446);
   cairo_close_path(cr);
-  cairo_pattern_t* body = cairo_pattern_create_linear(0, 367, 0, 446);
-  addStop(body, 0, {30, 34, 52});
-  addStop(body, 0.35, {12, 13, 20});
-  addStop(body, 1, {6, 6, 10});
-  cairo_set_source(cr, body);
+  setLinear(cr, 0, 367, 0, 446, {{0, {30, 34, 52}}, {0.35, {12, 13, 20}}, {1, {6, 6, 10}}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(body);
   // Rim light from the city along the roof and shoulders.
   cairo_set_line_width(cr, 1.2);
-  cairo_pattern_t* rim = cairo_pattern_create_linear(0, 367, 0, 420);
-  addStop(rim, 0, {140, 200, 255}, 0.75);
-  addStop(rim, 0.5, {200, 120, 255}, 0.35);
-  addStop(rim, 1, {200, 120, 255}, 0);
-  cairo_set_source(cr, rim);
+  setLinear(cr, 0, 367, 0, 420,
+            {{0, {140, 200, 255}, 0.75}, {0.5, {200, 120, 255}, 0.35}, {1, {200, 120, 255}, 0}});
   cairo_stroke(cr);
-  cairo_pattern_destroy(rim);
   // Rear window with a cold reflection.
   cairo_move_to(cr, -44, 393);
   cairo_curve_to(cr, -38, 383, -32, 375, -26, 373);
   cairo_line_to(cr, 26, 373);
   cairo_curve_to(cr, 32, 375, 38, 383, 44, 393);
   cairo_close_path(cr);
-  cairo_pattern_t* glass = cairo_pattern_create_linear(-40, 373, 30, 393);
-  addStop(glass, 0, {70, 90, 140});
-  addStop(glass, 0.4, {20, 24, 40});
-  addStop(glass, 1, {8, 9, 16});
-  cairo_set_source(cr, glass);
+  setLinear(cr, -40, 373, 30, 393, {{0, {70, 90, 140}}, {0.4, {20, 24, 40}}, {1, {8, 9, 16}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(glass);
   // Spoiler.
   roundedRect(cr, -84, 392, 168, 4, 2);
   cairo_set_source_rgb(cr, 0.02, 0.02, 0.04);
@@ -302,15 +276,13 @@ void car(cairo_t* cr, double cx) {
   cairo_line_to(cr, 89, 410);
   cairo_curve_to(cr, 60, 413, -60, 413, -89, 410);
   cairo_close_path(cr);
-  cairo_pattern_t* lamp = cairo_pattern_create_linear(-90, 0, 90, 0);
-  addStop(lamp, 0, {255, 120, 110});
-  addStop(lamp, 0.15, {255, 30, 30});
-  addStop(lamp, 0.5, {170, 10, 20});
-  addStop(lamp, 0.85, {255, 30, 30});
-  addStop(lamp, 1, {255, 120, 110});
-  cairo_set_source(cr, lamp);
+  setLinear(cr, -90, 0, 90, 0,
+            {{0, {255, 120, 110}},
+             {0.15, {255, 30, 30}},
+             {0.5, {170, 10, 20}},
+             {0.85, {255, 30, 30}},
+             {1, {255, 120, 110}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(lamp);
   // Blank number plate and twin exhausts.
   roundedRect(cr, -20, 418, 40, 10, 1.5);
   cairo_set_source_rgb(cr, 0.16, 0.17, 0.2);
@@ -376,16 +348,14 @@ void title(cairo_t* cr) {
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   cairo_set_source_rgb(cr, 0.01, 0.01, 0.03);
   cairo_stroke_preserve(cr);
-  cairo_pattern_t* chrome = cairo_pattern_create_linear(0, y - 41, 0, y);
-  addStop(chrome, 0, {255, 255, 255});
-  addStop(chrome, 0.45, {176, 204, 240});
-  addStop(chrome, 0.53, {255, 255, 255});
-  addStop(chrome, 0.56, {58, 72, 120});
-  addStop(chrome, 0.8, {120, 150, 210});
-  addStop(chrome, 1, {255, 190, 120});
-  cairo_set_source(cr, chrome);
+  setLinear(cr, 0, y - 41, 0, y,
+            {{0, {255, 255, 255}},
+             {0.45, {176, 204, 240}},
+             {0.53, {255, 255, 255}},
+             {0.56, {58, 72, 120}},
+             {0.8, {120, 150, 210}},
+             {1, {255, 190, 120}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(chrome);
   // A thin top highlight on every letter.
   cairo_new_path(cr);
   cairo_append_path(cr, path);
@@ -440,13 +410,9 @@ double calmness(int x, int y) {
 Image calmPanel() {
   Canvas canvas(kWindowW, kWindowH);
   cairo_t* cr = canvas.cr();
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, kCalmCorner.bottom());
-  addStop(g, 0, {5, 7, 14});
-  addStop(g, 0.6, {10, 12, 26});
-  addStop(g, 1, {15, 14, 30});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, 0, 0, kCalmCorner.bottom(),
+            {{0, {5, 7, 14}}, {0.6, {10, 12, 26}}, {1, {15, 14, 30}}});
   cairo_paint(cr);
-  cairo_pattern_destroy(g);
   addGrain(canvas, {0, 0, kWindowW, kWindowH}, 1.5, kSeed + 60);
   return canvas.toImage();
 }
@@ -467,13 +433,9 @@ void bezel(cairo_t* cr) {
   cairo_line_to(cr, x - 2.5, y - 2.5);
   cairo_line_to(cr, x - 2.5, b + 2.5);
   cairo_line_to(cr, kWindowW, b + 2.5);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, b);
-  addStop(g, 0, kCyan, 0.8);
-  addStop(g, 0.5, {150, 110, 255}, 0.45);
-  addStop(g, 1, {255, 120, 70}, 0.7);
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, y, 0, b,
+            {{0, kCyan, 0.8}, {0.5, {150, 110, 255}, 0.45}, {1, {255, 120, 70}, 0.7}});
   cairo_stroke(cr);
-  cairo_pattern_destroy(g);
   cairo_restore(cr);
 }
 
@@ -537,13 +499,9 @@ std::vector<Image> drawBackButtonFrames(const Image& background) {
     cairo_t* cr = canvas.cr();
     canvas.drawImage(under, 0, 0);
     roundedRect(cr, 0.5, 0.5, b.w - 1, b.h - 1, 8);
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, b.h);
-    addStop(g, 0, {44, 54, 84}, 0.95);
-    addStop(g, 0.5, {22, 27, 44}, 0.95);
-    addStop(g, 1, {12, 14, 24}, 0.95);
-    cairo_set_source(cr, g);
+    setLinear(cr, 0, 0, 0, b.h,
+              {{0, {44, 54, 84}, 0.95}, {0.5, {22, 27, 44}, 0.95}, {1, {12, 14, 24}, 0.95}});
     cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
     cairo_set_line_width(cr, 1);
     source(cr, kCyan, f == 3 ? 0.55 : 0.75);
     cairo_stroke(cr);
@@ -559,23 +517,15 @@ std::vector<Image> drawBackButtonFrames(const Image& background) {
       cairo_close_path(cr);
     };
     arrowPath();
-    cairo_pattern_t* a = cairo_pattern_create_linear(0, 2, 0, 15);
-    addStop(a, 0, {230, 240, 255});
-    addStop(a, 1, {140, 170, 210});
-    cairo_set_source(cr, a);
+    setLinear(cr, 0, 2, 0, 15, {{0, {230, 240, 255}}, {1, {140, 170, 210}}});
     cairo_fill(cr);
-    cairo_pattern_destroy(a);
     if (sweep[f] > 0) {
       cairo_save(cr);
       arrowPath();
       cairo_clip(cr);
-      cairo_pattern_t* s = cairo_pattern_create_linear(sweep[f] - 9, 0, sweep[f] + 9, 0);
-      addStop(s, 0, kYellow, 0);
-      addStop(s, 0.5, {255, 250, 220}, 1);
-      addStop(s, 1, kYellow, 0);
-      cairo_set_source(cr, s);
+      setLinear(cr, sweep[f] - 9, 0, sweep[f] + 9, 0,
+                {{0, kYellow, 0}, {0.5, {255, 250, 220}}, {1, kYellow, 0}});
       cairo_paint(cr);
-      cairo_pattern_destroy(s);
       cairo_restore(cr);
       // The light spills onto the button around the arrow.
       cairo_save(cr);

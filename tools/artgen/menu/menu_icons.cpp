@@ -10,12 +10,8 @@ namespace {
 
 // Fills the current path with a vertical gradient from top to bottom of the icon box.
 void fillVertical(cairo_t* cr, double y0, double y1, Rgb top, Rgb bottom) {
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y1);
-  addStop(g, 0, top);
-  addStop(g, 1, bottom);
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, y0, 0, y1, {{0, top}, {1, bottom}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(g);
 }
 
 void outline(cairo_t* cr, double width = 0.06) {
@@ -270,13 +266,9 @@ void trophy(cairo_t* cr) {
   cairo_line_to(cr, -0.06, 0.1);
   cairo_curve_to(cr, -0.12, 0.08, -0.3, -0.02, -0.3, -0.42);
   cairo_close_path(cr);
-  cairo_pattern_t* g = cairo_pattern_create_linear(-0.3, 0, 0.3, 0);
-  addStop(g, 0, {200, 130, 20});
-  addStop(g, 0.35, {255, 236, 140});
-  addStop(g, 1, {180, 110, 10});
-  cairo_set_source(cr, g);
+  setLinear(cr, -0.3, 0, 0.3, 0,
+            {{0, {200, 130, 20}}, {0.35, {255, 236, 140}}, {1, {180, 110, 10}}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(g);
   outline(cr, 0.04);
 }
 
@@ -342,13 +334,8 @@ void cone(cairo_t* cr) {
   cairo_line_to(cr, 0.28, 0.32);
   cairo_line_to(cr, -0.28, 0.32);
   cairo_close_path(cr);
-  cairo_pattern_t* g = cairo_pattern_create_linear(-0.28, 0, 0.28, 0);
-  addStop(g, 0, {210, 80, 10});
-  addStop(g, 0.4, {255, 160, 60});
-  addStop(g, 1, {200, 70, 10});
-  cairo_set_source(cr, g);
+  setLinear(cr, -0.28, 0, 0.28, 0, {{0, {210, 80, 10}}, {0.4, {255, 160, 60}}, {1, {200, 70, 10}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
   cairo_move_to(cr, -0.16, -0.08);
   cairo_line_to(cr, 0.16, -0.08);
   cairo_line_to(cr, 0.2, 0.08);
@@ -391,10 +378,7 @@ void startLight(cairo_t* cr) {
 void wheel(cairo_t* cr) {
   cairo_set_line_width(cr, 0.1);
   cairo_arc(cr, 0, 0, 0.42, 0, 2 * M_PI);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, -0.45, 0, 0.45);
-  addStop(g, 0, {200, 210, 230});
-  addStop(g, 1, {90, 100, 120});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, -0.45, 0, 0.45, {{0, {200, 210, 230}}, {1, {90, 100, 120}}});
   cairo_stroke(cr);
   cairo_set_line_width(cr, 0.09);
   cairo_move_to(cr, -0.4, -0.04);
@@ -403,7 +387,6 @@ void wheel(cairo_t* cr) {
   cairo_move_to(cr, 0, 0.02);
   cairo_line_to(cr, 0, 0.4);
   cairo_stroke(cr);
-  cairo_pattern_destroy(g);
   cairo_arc(cr, 0, 0.04, 0.11, 0, 2 * M_PI);
   source(cr, kYellow);
   cairo_fill(cr);
@@ -439,13 +422,9 @@ void drawTopCar(cairo_t* cr, double cx, double cy, double length, double width, 
     for (double y : {-0.5, 0.36}) cairo_rectangle(cr, x, y, 0.16, 0.14);
   cairo_fill(cr);
   roundedRect(cr, -0.5, -0.44, 1.0, 0.88, 0.22);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, -0.44, 0, 0.44);
-  addStop(g, 0, mix(paint, kWhite, 0.35));
-  addStop(g, 0.5, paint);
-  addStop(g, 1, mix(paint, {0, 0, 0}, 0.45));
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, -0.44, 0, 0.44,
+            {{0, mix(paint, kWhite, 0.35)}, {0.5, paint}, {1, mix(paint, {0, 0, 0}, 0.45)}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(g);
   cairo_set_source_rgba(cr, 0, 0, 0, 0.7);
   cairo_set_line_width(cr, 0.05);
   cairo_stroke(cr);

@@ -33,13 +33,8 @@ void addGrain(Canvas& canvas, Rect rect, double amplitude, unsigned seed) {
 void drawPagePanel(Canvas& canvas) {
   cairo_t* cr = canvas.cr();
   const double w = canvas.width(), h = canvas.height();
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, h);
-  addStop(g, 0, {30, 35, 54});
-  addStop(g, 0.45, kPanelRgb);
-  addStop(g, 1, {16, 19, 30});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, 0, 0, h, {{0, {30, 35, 54}}, {0.45, kPanelRgb}, {1, {16, 19, 30}}});
   cairo_paint(cr);
-  cairo_pattern_destroy(g);
   // A faint diagonal weave, like brushed carbon under lacquer.
   cairo_save(cr);
   cairo_set_line_width(cr, 1);
@@ -224,21 +219,12 @@ void drawInsetField(cairo_t* cr, Rect r, bool white) {
   cairo_fill(cr);
   cairo_rectangle(cr, x, y, w, h);
   if (white) {
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, y + h);
-    addStop(g, 0, {214, 220, 230});
-    addStop(g, 0.25, {248, 249, 252});
-    addStop(g, 1, {255, 255, 255});
-    cairo_set_source(cr, g);
+    setLinear(cr, 0, y, 0, y + h,
+              {{0, {214, 220, 230}}, {0.25, {248, 249, 252}}, {1, {255, 255, 255}}});
     cairo_fill(cr);
-    cairo_pattern_destroy(g);
   } else {
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, y + h);
-    addStop(g, 0, {6, 7, 12});
-    addStop(g, 0.35, {11, 13, 21});
-    addStop(g, 1, {14, 17, 27});
-    cairo_set_source(cr, g);
+    setLinear(cr, 0, y, 0, y + h, {{0, {6, 7, 12}}, {0.35, {11, 13, 21}}, {1, {14, 17, 27}}});
     cairo_fill(cr);
-    cairo_pattern_destroy(g);
   }
   cairo_restore(cr);
 }
@@ -259,22 +245,14 @@ void drawPadlock(cairo_t* cr, double cx, double cy, double height) {
   cairo_move_to(cr, cx - shackleR, bodyTop + 1);
   cairo_arc(cr, cx, bodyTop - height * 0.42 + shackleR + 1, shackleR, M_PI, 2 * M_PI);
   cairo_line_to(cr, cx + shackleR, bodyTop + 1);
-  cairo_pattern_t* st = cairo_pattern_create_linear(cx - shackleR, 0, cx + shackleR, 0);
-  addStop(st, 0, {120, 128, 140});
-  addStop(st, 0.35, {235, 240, 248});
-  addStop(st, 1, {110, 116, 128});
-  cairo_set_source(cr, st);
+  setLinear(cr, cx - shackleR, 0, cx + shackleR, 0,
+            {{0, {120, 128, 140}}, {0.35, {235, 240, 248}}, {1, {110, 116, 128}}});
   cairo_stroke(cr);
-  cairo_pattern_destroy(st);
   // Body: warm brass.
   roundedRect(cr, cx - bodyW / 2, bodyTop, bodyW, bodyH, height * 0.1);
-  cairo_pattern_t* b = cairo_pattern_create_linear(0, bodyTop, 0, bodyTop + bodyH);
-  addStop(b, 0, {255, 226, 120});
-  addStop(b, 0.5, {226, 168, 46});
-  addStop(b, 1, {150, 96, 20});
-  cairo_set_source(cr, b);
+  setLinear(cr, 0, bodyTop, 0, bodyTop + bodyH,
+            {{0, {255, 226, 120}}, {0.5, {226, 168, 46}}, {1, {150, 96, 20}}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(b);
   cairo_set_source_rgba(cr, 0.25, 0.14, 0.02, 0.9);
   cairo_set_line_width(cr, 0.8);
   cairo_stroke(cr);

@@ -72,24 +72,18 @@ void paintCar(cairo_t* cr, const Placement& at, const CarLook& look) {
 
   // Body: darker towards the sides, a soft highlight on the side facing the light.
   bodyPath(cr);
-  cairo_pattern_t* side = cairo_pattern_create_linear(0, -w, 0, w);
-  addStop(side, 0, shade(b, 0.45));
-  addStop(side, 0.12, shade(b, 0.95));
-  addStop(side, 0.3, shade(b, 1.28));
-  addStop(side, 0.55, b);
-  addStop(side, 0.88, shade(b, 0.72));
-  addStop(side, 1, shade(b, 0.38));
-  cairo_set_source(cr, side);
+  setLinear(cr, 0, -w, 0, w,
+            {{0, shade(b, 0.45)},
+             {0.12, shade(b, 0.95)},
+             {0.3, shade(b, 1.28)},
+             {0.55, b},
+             {0.88, shade(b, 0.72)},
+             {1, shade(b, 0.38)}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(side);
-  cairo_pattern_t* ends = cairo_pattern_create_linear(-0.5, 0, 0.5, 0);
-  addStop(ends, 0, {0, 0, 0}, 0.35);
-  addStop(ends, 0.12, {0, 0, 0}, 0);
-  addStop(ends, 0.85, {0, 0, 0}, 0);
-  addStop(ends, 1, {0, 0, 0}, 0.3);
-  cairo_set_source(cr, ends);
+  setLinear(
+      cr, -0.5, 0, 0.5, 0,
+      {{0, {0, 0, 0}, 0.35}, {0.12, {0, 0, 0}, 0}, {0.85, {0, 0, 0}, 0}, {1, {0, 0, 0}, 0.3}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(ends);
   source(cr, shade(b, 0.3), 0.9);
   cairo_stroke(cr);
 
@@ -137,13 +131,8 @@ void paintCar(cairo_t* cr, const Placement& at, const CarLook& look) {
   cairo_line_to(cr, screen[4].x, screen[4].y);
   cairo_curve_to(cr, 0.07, w * 0.3, 0.07, -w * 0.3, screen[0].x, screen[0].y);
   cairo_close_path(cr);
-  cairo_pattern_t* glass = cairo_pattern_create_linear(0.05, -w, 0.2, w);
-  addStop(glass, 0, {70, 96, 124});
-  addStop(glass, 0.45, {22, 30, 42});
-  addStop(glass, 1, {12, 16, 24});
-  cairo_set_source(cr, glass);
+  setLinear(cr, 0.05, -w, 0.2, w, {{0, {70, 96, 124}}, {0.45, {22, 30, 42}}, {1, {12, 16, 24}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(glass);
   cairo_move_to(cr, 0.09, -w * 0.62);
   cairo_line_to(cr, 0.15, -w * 0.58);
   cairo_line_to(cr, 0.11, -w * 0.05);
@@ -153,13 +142,9 @@ void paintCar(cairo_t* cr, const Placement& at, const CarLook& look) {
   cairo_fill(cr);
 
   roundedRect(cr, -0.2, -w * 0.74, 0.26, w * 1.48, 0.04);
-  cairo_pattern_t* roof = cairo_pattern_create_linear(0, -w * 0.74, 0, w * 0.74);
-  addStop(roof, 0, shade(b, 0.7));
-  addStop(roof, 0.3, shade(b, 1.18));
-  addStop(roof, 1, shade(b, 0.6));
-  cairo_set_source(cr, roof);
+  setLinear(cr, 0, -w * 0.74, 0, w * 0.74,
+            {{0, shade(b, 0.7)}, {0.3, shade(b, 1.18)}, {1, shade(b, 0.6)}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(roof);
   source(cr, {0, 0, 0}, 0.35);
   cairo_stroke(cr);
   if (look.stripes) {
@@ -174,12 +159,8 @@ void paintCar(cairo_t* cr, const Placement& at, const CarLook& look) {
   cairo_curve_to(cr, -0.325, -w * 0.2, -0.325, w * 0.2, -0.31, w * 0.6);
   cairo_line_to(cr, -0.2, w * 0.72);
   cairo_close_path(cr);
-  cairo_pattern_t* rear = cairo_pattern_create_linear(-0.3, -w, -0.2, w);
-  addStop(rear, 0, {60, 80, 104});
-  addStop(rear, 1, {14, 18, 26});
-  cairo_set_source(cr, rear);
+  setLinear(cr, -0.3, -w, -0.2, w, {{0, {60, 80, 104}}, {1, {14, 18, 26}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(rear);
 
   // Lamps.
   for (double s : {-1.0, 1.0}) {
@@ -218,32 +199,19 @@ void paintTruck(cairo_t* cr, const Placement& at, Rgb cab, bool headlamps) {
 
   // Cab.
   roundedRect(cr, 0.2, -0.18, 0.3, 0.36, 0.07);
-  cairo_pattern_t* body = cairo_pattern_create_linear(0, -0.18, 0, 0.18);
-  addStop(body, 0, shade(cab, 0.5));
-  addStop(body, 0.3, shade(cab, 1.25));
-  addStop(body, 0.6, cab);
-  addStop(body, 1, shade(cab, 0.45));
-  cairo_set_source(cr, body);
+  setLinear(cr, 0, -0.18, 0, 0.18,
+            {{0, shade(cab, 0.5)}, {0.3, shade(cab, 1.25)}, {0.6, cab}, {1, shade(cab, 0.45)}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(body);
   source(cr, shade(cab, 0.3));
   cairo_stroke(cr);
   // Windscreen across the cab's front and the roof with its sun visor.
   roundedRect(cr, 0.4, -0.15, 0.055, 0.3, 0.02);
-  cairo_pattern_t* glass = cairo_pattern_create_linear(0, -0.15, 0, 0.15);
-  addStop(glass, 0, {80, 110, 140});
-  addStop(glass, 1, {14, 20, 30});
-  cairo_set_source(cr, glass);
+  setLinear(cr, 0, -0.15, 0, 0.15, {{0, {80, 110, 140}}, {1, {14, 20, 30}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(glass);
   roundedRect(cr, 0.24, -0.14, 0.14, 0.28, 0.04);
-  cairo_pattern_t* roof = cairo_pattern_create_linear(0, -0.14, 0, 0.14);
-  addStop(roof, 0, shade(cab, 0.85));
-  addStop(roof, 0.35, shade(cab, 1.35));
-  addStop(roof, 1, shade(cab, 0.7));
-  cairo_set_source(cr, roof);
+  setLinear(cr, 0, -0.14, 0, 0.14,
+            {{0, shade(cab, 0.85)}, {0.35, shade(cab, 1.35)}, {1, shade(cab, 0.7)}});
   cairo_fill(cr);
-  cairo_pattern_destroy(roof);
   for (double s : {-1.0, 1.0}) {
     roundedRect(cr, 0.4, s * 0.2 - 0.015, 0.04, 0.03, 0.01);
     cairo_set_source_rgb(cr, 0.1, 0.1, 0.12);
@@ -254,14 +222,12 @@ void paintTruck(cairo_t* cr, const Placement& at, Rgb cab, bool headlamps) {
 
   // Cargo box: pale panels with ribs and the firm's stripe.
   roundedRect(cr, -0.5, -0.2, 0.68, 0.4, 0.02);
-  cairo_pattern_t* box = cairo_pattern_create_linear(0, -0.2, 0, 0.2);
-  addStop(box, 0, {150, 152, 160});
-  addStop(box, 0.25, {240, 240, 236});
-  addStop(box, 0.6, {214, 214, 212});
-  addStop(box, 1, {120, 122, 130});
-  cairo_set_source(cr, box);
+  setLinear(cr, 0, -0.2, 0, 0.2,
+            {{0, {150, 152, 160}},
+             {0.25, {240, 240, 236}},
+             {0.6, {214, 214, 212}},
+             {1, {120, 122, 130}}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(box);
   cairo_set_source_rgba(cr, 0, 0, 0, 0.5);
   cairo_stroke(cr);
   for (int i = 1; i < 8; ++i) {

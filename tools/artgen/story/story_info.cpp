@@ -365,13 +365,9 @@ void content(Page& p, Lang lang) {
 void background(cairo_t* cr, int height) {
   source(cr, kPanel);
   cairo_paint(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, kInfoWidth, 0);
-  addStop(p, 0, {255, 255, 255}, 0.03);
-  addStop(p, 0.5, {255, 255, 255}, 0);
-  addStop(p, 1, {0, 0, 0}, 0.12);
-  cairo_set_source(cr, p);
+  setLinear(cr, 0, 0, kInfoWidth, 0,
+            {{0, {255, 255, 255}, 0.03}, {0.5, {255, 255, 255}, 0}, {1, {0, 0, 0}, 0.12}});
   cairo_paint(cr);
-  cairo_pattern_destroy(p);
   // Faint horizontal scan lines give the panel a surface.
   for (int y = 0; y < height; y += 3) cairo_rectangle(cr, 0, y, kInfoWidth, 1);
   cairo_set_source_rgba(cr, 1, 1, 1, 0.012);

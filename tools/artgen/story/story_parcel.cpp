@@ -12,13 +12,9 @@ constexpr Rgb kGlow{255, 176, 48};
 void box(cairo_t* cr, double s) {
   // Cardboard, lit from the upper left.
   roundedRect(cr, -s / 2, -s / 2, s, s, s * 0.06);
-  cairo_pattern_t* p = cairo_pattern_create_linear(-s / 2, -s / 2, s / 2, s / 2);
-  addStop(p, 0, {236, 190, 120});
-  addStop(p, 0.5, {206, 150, 82});
-  addStop(p, 1, {150, 100, 50});
-  cairo_set_source(cr, p);
+  setLinear(cr, -s / 2, -s / 2, s / 2, s / 2,
+            {{0, {236, 190, 120}}, {0.5, {206, 150, 82}}, {1, {150, 100, 50}}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
   cairo_set_line_width(cr, std::max(0.8, s * 0.03));
   source(cr, {100, 62, 26});
   cairo_stroke(cr);

@@ -85,14 +85,10 @@ void emblem(cairo_t* cr, Emblem e, double cx, double cy) {
   }
   switch (e) {
     case Emblem::Cup: {
-      cairo_pattern_t* g = cairo_pattern_create_linear(cx - 14, 0, cx + 14, 0);
-      addStop(g, 0, {150, 96, 20});
-      addStop(g, 0.3, {255, 236, 150});
-      addStop(g, 0.6, {220, 160, 50});
-      addStop(g, 1, {120, 76, 16});
-      cairo_set_source(cr, g);
+      setLinear(
+          cr, cx - 14, 0, cx + 14, 0,
+          {{0, {150, 96, 20}}, {0.3, {255, 236, 150}}, {0.6, {220, 160, 50}}, {1, {120, 76, 16}}});
       drawIcon(cr, Icon::Trophy, cx - 16, cy - 18, 32);
-      cairo_pattern_destroy(g);
       sparkle(cr, cx - 8, cy - 12, 6, {255, 240, 200}, 0.9);
       break;
     }
@@ -109,13 +105,9 @@ void emblem(cairo_t* cr, Emblem e, double cx, double cy) {
       source(cr, {50, 90, 170});
       cairo_fill(cr);
       cairo_arc(cr, cx, cy + 3, 12, 0, 2 * M_PI);
-      cairo_pattern_t* g = cairo_pattern_create_linear(cx - 12, cy - 9, cx + 12, cy + 15);
-      addStop(g, 0, {250, 252, 255});
-      addStop(g, 0.45, {170, 178, 192});
-      addStop(g, 1, {90, 96, 110});
-      cairo_set_source(cr, g);
+      setLinear(cr, cx - 12, cy - 9, cx + 12, cy + 15,
+                {{0, {250, 252, 255}}, {0.45, {170, 178, 192}}, {1, {90, 96, 110}}});
       cairo_fill_preserve(cr);
-      cairo_pattern_destroy(g);
       cairo_set_line_width(cr, 1.2);
       source(cr, {70, 76, 90});
       cairo_stroke(cr);
@@ -158,13 +150,11 @@ void headline(cairo_t* cr, const std::string& text, double y, Rgb mood) {
   cairo_move_to(cr, x, y);
   cairo_text_path(cr, text.c_str());
   cairo_clip(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, y - size * 0.75, 0, y);
-  addStop(p, 0, {255, 255, 255});
-  addStop(p, 0.5, mix({255, 255, 255}, mood, 0.25));
-  addStop(p, 1, mix({255, 255, 255}, mood, 0.6));
-  cairo_set_source(cr, p);
+  setLinear(cr, 0, y - size * 0.75, 0, y,
+            {{0, {255, 255, 255}},
+             {0.5, mix({255, 255, 255}, mood, 0.25)},
+             {1, mix({255, 255, 255}, mood, 0.6)}});
   cairo_paint(cr);
-  cairo_pattern_destroy(p);
   cairo_restore(cr);
 }
 
@@ -181,12 +171,8 @@ double chipWidth(cairo_t* cr, const Legend& l) {
 double chip(cairo_t* cr, const Legend& l, double x, double y) {
   const double w = chipWidth(cr, l), icon = kChipIcon, pad = kChipPad;
   roundedRect(cr, x + 0.5, y + 0.5, w, 15, 2);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, y + 15);
-  addStop(g, 0, {90, 100, 130});
-  addStop(g, 1, {30, 34, 50});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, y, 0, y + 15, {{0, {90, 100, 130}}, {1, {30, 34, 50}}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(g);
   cairo_set_line_width(cr, 1);
   source(cr, {8, 10, 16});
   cairo_stroke(cr);
@@ -221,25 +207,17 @@ void legend(cairo_t* cr, const std::vector<Legend>& items) {
     x += widths[i] + 16;
   }
   // A thin rule above the legend.
-  cairo_pattern_t* p = cairo_pattern_create_linear(20, 0, kCardW - 20, 0);
-  addStop(p, 0, {255, 255, 255}, 0);
-  addStop(p, 0.5, {255, 255, 255}, 0.25);
-  addStop(p, 1, {255, 255, 255}, 0);
-  cairo_set_source(cr, p);
+  setLinear(cr, 20, 0, kCardW - 20, 0,
+            {{0, {255, 255, 255}, 0}, {0.5, {255, 255, 255}, 0.25}, {1, {255, 255, 255}, 0}});
   cairo_rectangle(cr, 20, y - 10, kCardW - 40, 1);
   cairo_fill(cr);
-  cairo_pattern_destroy(p);
 }
 
 // The well in which the game writes the Kolder Run's count.
 void countWell(cairo_t* cr) {
   roundedRect(cr, kCountX + 0.5, kCountY + 0.5, kCountW - 1, kCountH - 1, 4);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, kCountY, 0, kCountY + kCountH);
-  addStop(g, 0, {4, 6, 12});
-  addStop(g, 1, {26, 30, 46});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, kCountY, 0, kCountY + kCountH, {{0, {4, 6, 12}}, {1, {26, 30, 46}}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(g);
   cairo_set_line_width(cr, 1);
   source(cr, {255, 176, 48}, 0.9);
   cairo_stroke(cr);

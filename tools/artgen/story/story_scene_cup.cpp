@@ -19,10 +19,7 @@ void backdrop(cairo_t* cr) {
             {{0, {58, 52, 96}}, {0.5, {26, 24, 52}}, {1, {8, 8, 18}}});
   cairo_paint(cr);
   // The spotlight's cone from above.
-  cairo_pattern_t* beam = cairo_pattern_create_linear(0, 0, 0, 220);
-  addStop(beam, 0, {255, 240, 200}, 0.32);
-  addStop(beam, 1, {255, 240, 200}, 0.02);
-  cairo_set_source(cr, beam);
+  setLinear(cr, 0, 0, 0, 220, {{0, {255, 240, 200}, 0.32}, {1, {255, 240, 200}, 0.02}});
   cairo_move_to(cr, kCx - 14, -2);
   cairo_line_to(cr, kCx + 14, -2);
   cairo_line_to(cr, kCx + 84, 215);
@@ -31,7 +28,6 @@ void backdrop(cairo_t* cr) {
   cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
   cairo_fill(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
-  cairo_pattern_destroy(beam);
   // Dust in the beam.
   Rng rng(5);
   for (int i = 0; i < 70; ++i) {
@@ -84,13 +80,8 @@ void flag(cairo_t* cr, double poleX, double poleTop, double dir) {
 void podium(cairo_t* cr) {
   // Front face.
   cairo_rectangle(cr, 28, 218, kW - 56, kH - 218);
-  cairo_pattern_t* f = cairo_pattern_create_linear(28, 0, kW - 28, 0);
-  addStop(f, 0, {24, 28, 48});
-  addStop(f, 0.45, {70, 78, 116});
-  addStop(f, 1, {20, 22, 40});
-  cairo_set_source(cr, f);
+  setLinear(cr, 28, 0, kW - 28, 0, {{0, {24, 28, 48}}, {0.45, {70, 78, 116}}, {1, {20, 22, 40}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(f);
   // Top face, in perspective, lit by the spotlight.
   cairo_move_to(cr, 28, 218);
   cairo_line_to(cr, 44, 204);
@@ -114,13 +105,8 @@ void podium(cairo_t* cr) {
   cairo_fill(cr);
   cairo_move_to(cr, x, y);
   cairo_text_path(cr, "1");
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, y - 30, 0, y);
-  addStop(g, 0, {255, 236, 150});
-  addStop(g, 0.5, {220, 160, 50});
-  addStop(g, 1, {140, 90, 20});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, y - 30, 0, y, {{0, {255, 236, 150}}, {0.5, {220, 160, 50}}, {1, {140, 90, 20}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
 }
 
 // Polished gold across a round body: bands of light and dark from the surroundings.
@@ -162,14 +148,9 @@ void cup(cairo_t* cr) {
 
   // Plinth: black lacquer with a gold plaque.
   cairo_rectangle(cr, 66, 182, 66, 24);
-  cairo_pattern_t* pl = cairo_pattern_create_linear(66, 0, 132, 0);
-  addStop(pl, 0, {10, 10, 14});
-  addStop(pl, 0.3, {70, 70, 84});
-  addStop(pl, 0.5, {30, 30, 38});
-  addStop(pl, 1, {6, 6, 10});
-  cairo_set_source(cr, pl);
+  setLinear(cr, 66, 0, 132, 0,
+            {{0, {10, 10, 14}}, {0.3, {70, 70, 84}}, {0.5, {30, 30, 38}}, {1, {6, 6, 10}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(pl);
   cairo_rectangle(cr, 66, 182, 66, 1.5);
   cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
   cairo_fill(cr);
@@ -244,13 +225,8 @@ void cup(cairo_t* cr) {
   cairo_set_source_rgba(cr, 1, 0.95, 0.7, 0.5);
   cairo_fill(cr);
   // Darker at the bottom where the bowl turns away from the light.
-  cairo_pattern_t* shade = cairo_pattern_create_linear(0, 64, 0, 140);
-  addStop(shade, 0, {0, 0, 0}, 0);
-  addStop(shade, 0.6, {0, 0, 0}, 0.05);
-  addStop(shade, 1, {0, 0, 0}, 0.4);
-  cairo_set_source(cr, shade);
+  setLinear(cr, 0, 64, 0, 140, {{0, {0, 0, 0}, 0}, {0.6, {0, 0, 0}, 0.05}, {1, {0, 0, 0}, 0.4}});
   cairo_paint(cr);
-  cairo_pattern_destroy(shade);
   cairo_restore(cr);
   const double sx = kCx, sy = 90, r1 = 11, r2 = 4.6;
   for (int pass = 0; pass < 2; ++pass) {
@@ -277,12 +253,8 @@ void cup(cairo_t* cr) {
   cairo_scale(cr, 47, 8);
   cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
   cairo_restore(cr);
-  cairo_pattern_t* in = cairo_pattern_create_linear(0, 56, 0, 72);
-  addStop(in, 0, {70, 40, 8});
-  addStop(in, 1, {200, 146, 50});
-  cairo_set_source(cr, in);
+  setLinear(cr, 0, 56, 0, 72, {{0, {70, 40, 8}}, {1, {200, 146, 50}}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(in);
   cairo_set_line_width(cr, 2);
   source(cr, {255, 236, 160});
   cairo_stroke(cr);

@@ -24,12 +24,8 @@ constexpr double kWalk = 7;
 constexpr double kEyeX = 97, kEyeY = 175, kEyeHeight = 260;
 
 void ground(cairo_t* cr) {
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, kW, kH);
-  addStop(p, 0, {30, 33, 44});
-  addStop(p, 1, {22, 24, 32});
-  cairo_set_source(cr, p);
+  setLinear(cr, 0, 0, kW, kH, {{0, {30, 33, 44}}, {1, {22, 24, 32}}});
   cairo_paint(cr);
-  cairo_pattern_destroy(p);
   mottle(cr, 31, 30, 7, 0.1);
   grain(cr, 32, 0.08);
   // Pavements around the blocks.
@@ -84,12 +80,8 @@ void wall(cairo_t* cr, Vec a, Vec b, double h, Rgb colour, Rng& rng) {
   cairo_line_to(cr, tb.x, tb.y);
   cairo_line_to(cr, ta.x, ta.y);
   cairo_close_path(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(a.x, a.y, ta.x, ta.y);
-  addStop(p, 0, shade(colour, 0.55));
-  addStop(p, 1, colour);
-  cairo_set_source(cr, p);
+  setLinear(cr, a.x, a.y, ta.x, ta.y, {{0, shade(colour, 0.55)}, {1, colour}});
   cairo_fill(cr);
-  cairo_pattern_destroy(p);
   // Windows: a grid on the wall, some lit warm, a few cold.
   const int floors = std::max(2, int(h / 9)), cols = std::max(2, int(std::hypot(b.x - a.x, b.y - a.y) / 7));
   for (int f = 0; f < floors; ++f)
@@ -140,12 +132,9 @@ void building(cairo_t* cr, const Building& b, Rng& rng) {
   cairo_move_to(cr, r[0].x, r[0].y);
   for (int i = 1; i < 4; ++i) cairo_line_to(cr, r[i].x, r[i].y);
   cairo_close_path(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(r[0].x, r[0].y, r[2].x, r[2].y);
-  addStop(p, 0, shade(b.roof, 1.25));
-  addStop(p, 1, shade(b.roof, 0.8));
-  cairo_set_source(cr, p);
+  setLinear(cr, r[0].x, r[0].y, r[2].x, r[2].y,
+            {{0, shade(b.roof, 1.25)}, {1, shade(b.roof, 0.8)}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
   cairo_set_line_width(cr, 1.2);
   source(cr, shade(b.roof, 1.6), 0.6);
   cairo_stroke(cr);
@@ -163,12 +152,8 @@ void building(cairo_t* cr, const Building& b, Rng& rng) {
   for (int i = 0; i < lights; ++i) {
     const double sx = r[0].x + rw * rng.range(0.15, 0.7), sy = r[0].y + rh * rng.range(0.6, 0.8);
     cairo_rectangle(cr, sx, sy, 6, 4);
-    cairo_pattern_t* g = cairo_pattern_create_linear(sx, sy, sx + 6, sy + 4);
-    addStop(g, 0, {150, 170, 210});
-    addStop(g, 1, {40, 50, 70});
-    cairo_set_source(cr, g);
+    setLinear(cr, sx, sy, sx + 6, sy + 4, {{0, {150, 170, 210}}, {1, {40, 50, 70}}});
     cairo_fill(cr);
-    cairo_pattern_destroy(g);
   }
   // Roof clutter: an air-conditioning box and a vent.
   const double ux = r[0].x + rw * rng.range(0.2, 0.55), uy = r[0].y + rh * rng.range(0.2, 0.55);

@@ -20,12 +20,8 @@ constexpr double kGrassEnd = 34;
 constexpr double kShadowX = 5, kShadowY = 6;
 
 void asphalt(cairo_t* cr) {
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, kW * 0.6, kH);
-  addStop(p, 0, {150, 148, 142});
-  addStop(p, 1, {104, 104, 106});
-  cairo_set_source(cr, p);
+  setLinear(cr, 0, 0, kW * 0.6, kH, {{0, {150, 148, 142}}, {1, {104, 104, 106}}});
   cairo_paint(cr);
-  cairo_pattern_destroy(p);
   mottle(cr, 41, 50, 9, 0.1);
   // Patched squares and cracks of an old surface.
   Rng rng(42);
@@ -63,12 +59,8 @@ void parkingBays(cairo_t* cr) {
 
 void grassVerge(cairo_t* cr) {
   cairo_rectangle(cr, 0, 0, kW, kGrassEnd);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, kGrassEnd);
-  addStop(g, 0, {74, 120, 52});
-  addStop(g, 1, {96, 142, 62});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, 0, 0, kGrassEnd, {{0, {74, 120, 52}}, {1, {96, 142, 62}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
   cairo_save(cr);
   cairo_rectangle(cr, 0, 0, kW, kGrassEnd);
   cairo_clip(cr);
