@@ -132,6 +132,12 @@ TEST(TrackChecks, OpponentFiguresCountWallsAndGrass) {
   const OpponentFigures f = opponentOnRoad(m, pts);
   EXPECT_EQ(f.frames - f.onRoad, 2u);
   EXPECT_EQ(f.misses.size(), 2u);
+  // Beyond the edge of the mask there is no road either.
+  std::vector<art::Vec> leaving = pts;
+  leaving.push_back({-1010, -900});
+  leaving.push_back({-900, -700});
+  const OpponentFigures out = opponentOnRoad(m, leaving);
+  EXPECT_EQ(out.frames - out.onRoad, 4u);
 }
 
 TEST(TrackChecks, LegendNeedsEveryKeyOnceInItsPixel) {

@@ -87,7 +87,7 @@ OpponentFigures opponentOnRoad(const Masks& masks, const std::vector<Vec>& path)
     if (section == 2) section = 0;
     const Colour c = maskAt(*masks.kon[section], masks.divisor, p);
     ++f.frames;
-    if (c != off && c != wall)
+    if (c != off && c != wall && c != svc::kOutside)
       ++f.onRoad;
     else if (f.misses.size() < 8)
       f.misses.push_back(p);

@@ -59,7 +59,8 @@ class PlayerRun {
   std::vector<Event> events_;
 };
 
-// The opponent's own section switch and how often its centre is on the road.
+// The opponent's own section switch and how often its centre is on the road (neither off the
+// track, nor on a wall, nor beyond the mask).
 struct OpponentFigures {
   std::size_t frames = 0, onRoad = 0;
   std::vector<Vec> misses;  // where it was off the road (the first few)

@@ -180,19 +180,6 @@ void checkSigns(const std::vector<LapEvent>& events, const std::vector<Vec>& pos
   }
 }
 
-RoadShare roadShare(const std::array<const Image*, 2>& kon, const Keys& keys,
-                    const std::vector<Vec>& positions) {
-  RoadShare r;
-  int section = 0;
-  for (const Vec& p : positions) {
-    const Colour c = tracks::maskAt(*kon[std::size_t(section)], 5, p);
-    ++r.frames;
-    if (c != keys.offTrack && c != keys.wall && c != svc::kOutside) ++r.onRoad;
-    if (c == kon[std::size_t(section)]->at(2, 2) && ++section == 2) section = 0;
-  }
-  return r;
-}
-
 std::vector<double> checkPickups(const Image& kon0, const Keys& keys, Vec start,
                                  const std::vector<Vec>& corners) {
   int sx, sy;

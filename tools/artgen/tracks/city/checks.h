@@ -55,14 +55,6 @@ void checkSigns(const std::vector<LapEvent>& events, const std::vector<Vec>& pos
                 const std::function<int(int)>& signForCount, const std::array<SignRule, 12>& signs,
                 const std::string& who);
 
-// The share of a car's frames on the road (no off-track, no wall), reading the mask of the
-// section the car is in.
-struct RoadShare {
-  std::size_t frames = 0, onRoad = 0;
-};
-RoadShare roadShare(const std::array<const Image*, 2>& kon, const Keys& keys,
-                    const std::vector<Vec>& positions);
-
 // Pick-up squares: each must hold reachable road, found by a flood fill over everything but
 // walls from the start. Returns, per square, the share of its area that is reachable road.
 std::vector<double> checkPickups(const Image& kon0, const Keys& keys, Vec start,

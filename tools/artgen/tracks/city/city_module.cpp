@@ -15,13 +15,14 @@
 #include "render.h"
 #include "signs.h"
 #include "tracks/track_files.h"
+#include "tracks/track_sim.h"
 #include "tunnel.h"
 
 namespace art::city {
 
 namespace {
 
-constexpr double kMinOnRoad = 0.97;
+constexpr double kMinOnRoad = 97;  // per cent of the frames
 constexpr int kLaps = 5;
 
 std::vector<Vec> tracePositions(const Plan& plan) {
@@ -76,11 +77,14 @@ void checkCity(const Plan& plan, const Layout& layout, const Masks& m) {
   const std::vector<Vec> trace = tracePositions(plan);
   if (plan.trace.back().lap < kLaps)
     throw std::runtime_error("the opponent does not finish its laps");
-  const RoadShare share = roadShare(kon, keys, trace);
-  const double onRoad = double(share.onRoad) / double(share.frames);
-  std::printf("city: opponent on the road in %.2f %% of %zu frames, %d laps\n", 100 * onRoad,
+  const tracks::OpponentFigures share = tracks::opponentOnRoad({{kon[0], kon[1]}, 5}, trace);
+  std::printf("city: opponent on the road in %.2f %% of %zu frames, %d laps\n", share.percent(),
               share.frames, plan.trace.back().lap);
-  if (onRoad < kMinOnRoad) throw std::runtime_error("the opponent leaves the road too often");
+  if (share.percent() < kMinOnRoad) {
+    const Vec at = share.misses.front();
+    throw std::runtime_error("the opponent leaves the road too often, first at (" +
+                             std::to_string(int(at.x)) + ", " + std::to_string(int(at.y)) + ")");
+  }
   const auto events = drive(kon, keys, trace, {});
   checkLaps(events, kLaps, 22, true, "the opponent's laps");
   checkSigns(events, trace, signAfterCount, signRules(plan), "the opponent's path");
