@@ -90,19 +90,15 @@ void lamp(cairo_t* cr, double cx, double cy, const LampColours& c, bool lit) {
   source(cr, {6, 6, 8});
   cairo_fill(cr);
 
-  cairo_pattern_t* g = cairo_pattern_create_radial(cx - 2, cy - 2.5, 0.5, cx, cy, kLampR);
-  if (lit) {
-    addStop(g, 0.0, c.hot);
-    addStop(g, 0.35, c.lit);
-    addStop(g, 1.0, c.rim);
-  } else {
-    addStop(g, 0.0, shade(c.dark, 1.6));
-    addStop(g, 1.0, shade(c.dark, 0.45));
-  }
-  cairo_set_source(cr, g);
+  // The lens, lit from the top left.
+  if (lit)
+    setRadial(cr, cx - 2, cy - 2.5, 0.5, cx, cy, kLampR,
+              {{0.0, c.hot}, {0.35, c.lit}, {1.0, c.rim}});
+  else
+    setRadial(cr, cx - 2, cy - 2.5, 0.5, cx, cy, kLampR,
+              {{0.0, shade(c.dark, 1.6)}, {1.0, shade(c.dark, 0.45)}});
   cairo_arc(cr, cx, cy, kLampR, 0, 2 * kPi);
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
   // Fresnel rings in the glass and a highlight at the top left.
   cairo_set_line_width(cr, 0.6);
   for (double r : {3.5, 6.5}) {
