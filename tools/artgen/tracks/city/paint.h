@@ -1,5 +1,5 @@
-// Drawing helpers for the City's pictures: a picture that is both a
-// cairo surface (for shapes) and an array of pixels (for textures), without copies between.
+// Drawing helpers for the City's pictures: a picture that is both a cairo surface (for shapes)
+// and an array of pixels (for textures), without copies between.
 #pragma once
 #include <cairo.h>
 
@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "art.h"
+#include "canvas.h"
 #include "geometry.h"
 #include "toolkit/colour.h"
 #include "toolkit/shapes.h"
@@ -20,16 +21,10 @@ inline Rgb grain(Rgb a, double d) {
 }
 
 // An opaque picture to draw into, with cairo and per pixel.
-class Raster {
+class Raster : public Canvas {
  public:
   Raster(int width, int height);
-  ~Raster();
-  Raster(const Raster&) = delete;
-  Raster& operator=(const Raster&) = delete;
 
-  int width() const { return width_; }
-  int height() const { return height_; }
-  cairo_t* cr() const { return cr_; }
   // Pixel access; call flush() after cairo drawing and dirty() after pixel writes.
   Rgb get(int x, int y) const;
   void set(int x, int y, Rgb c);
@@ -37,16 +32,13 @@ class Raster {
   void blend(int x, int y, Rgb c, double a);
   void flush();
   void dirty();
-  Image toImage();
   void paintImage(const Image& image, int x, int y);
 
  private:
   std::uint32_t* row(int y) const {
     return reinterpret_cast<std::uint32_t*>(data_ + std::ptrdiff_t(y) * stride_);
   }
-  int width_, height_, stride_;
-  cairo_surface_t* surface_;
-  cairo_t* cr_;
+  int stride_;
   unsigned char* data_;
 };
 
