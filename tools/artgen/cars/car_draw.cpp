@@ -65,11 +65,10 @@ void glass(cairo_t* cr, double x0, double x1, double halfWidth) {
   // A slanted streak of sky across the glass.
   const double mid = (x0 + x1) / 2, span = std::abs(x1 - x0);
   cairo_new_path(cr);
-  cairo_move_to(cr, mid - span * 0.05, -halfWidth);
-  cairo_line_to(cr, mid + span * 0.25, -halfWidth);
-  cairo_line_to(cr, mid - span * 0.05, halfWidth * 0.2);
-  cairo_line_to(cr, mid - span * 0.30, halfWidth * 0.2);
-  cairo_close_path(cr);
+  polygon(cr, {{mid - span * 0.05, -halfWidth},
+               {mid + span * 0.25, -halfWidth},
+               {mid - span * 0.05, halfWidth * 0.2},
+               {mid - span * 0.30, halfWidth * 0.2}});
   cairo_set_source_rgba(cr, 0.85, 0.92, 1.0, 0.22);
   cairo_fill(cr);
   cairo_restore(cr);

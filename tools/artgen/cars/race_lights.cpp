@@ -33,11 +33,7 @@ void housing(cairo_t* cr) {
   cairo_paint(cr);
   source(cr, {24, 24, 26});
   for (double x = -10; x < kWidth + 10; x += 12) {
-    cairo_move_to(cr, x, 8);
-    cairo_line_to(cr, x + 6, 8);
-    cairo_line_to(cr, x + 14, 0);
-    cairo_line_to(cr, x + 8, 0);
-    cairo_close_path(cr);
+    polygon(cr, {{x, 8}, {x + 6, 8}, {x + 14, 0}, {x + 8, 0}});
   }
   cairo_fill(cr);
   cairo_restore(cr);

@@ -19,15 +19,14 @@ Image arrow(Rgb colour) {
   cairo_t* cr = c.cr();
   auto path = [&] {
     cairo_new_path(cr);
-    cairo_move_to(cr, 0.8, 4.5);
-    cairo_line_to(cr, 15.5, 4.5);
-    cairo_line_to(cr, 15.5, 0.8);
-    cairo_line_to(cr, 29.3, 8);
-    cairo_line_to(cr, 15.5, 15.2);
-    cairo_line_to(cr, 15.5, 11.5);
-    cairo_line_to(cr, 0.8, 11.5);
-    cairo_line_to(cr, 4.2, 8);
-    cairo_close_path(cr);
+    polygon(cr, {{0.8, 4.5},
+                 {15.5, 4.5},
+                 {15.5, 0.8},
+                 {29.3, 8},
+                 {15.5, 15.2},
+                 {15.5, 11.5},
+                 {0.8, 11.5},
+                 {4.2, 8}});
   };
   path();
   setLinear(cr, 0, 1, 0, 15,

@@ -126,11 +126,10 @@ void road(Canvas& canvas) {
       const double halfW0 = 3.2 * t0, halfW1 = 3.2 * t1;
       auto px = [&](double t) { return kVanishX + (bottomX[i] - kVanishX) * t; };
       auto py = [&](double t) { return kHorizon + (kWindowH - kHorizon) * t; };
-      cairo_move_to(cr, px(t0) - halfW0, py(t0));
-      cairo_line_to(cr, px(t0) + halfW0, py(t0));
-      cairo_line_to(cr, px(t1) + halfW1, py(t1));
-      cairo_line_to(cr, px(t1) - halfW1, py(t1));
-      cairo_close_path(cr);
+      polygon(cr, {{px(t0) - halfW0, py(t0)},
+                   {px(t0) + halfW0, py(t0)},
+                   {px(t1) + halfW1, py(t1)},
+                   {px(t1) - halfW1, py(t1)}});
     }
     cairo_set_source_rgba(cr, 0.85, 0.82, 0.7, edge ? 0.22 : 0.3);
     cairo_fill(cr);
@@ -422,17 +421,12 @@ void bezel(cairo_t* cr) {
   const double x = kTma.x, y = kTma.y, b = kTma.bottom();
   cairo_save(cr);
   cairo_set_line_width(cr, 4);
-  cairo_move_to(cr, kWindowW, y - 2);
-  cairo_line_to(cr, x - 2, y - 2);
-  cairo_line_to(cr, x - 2, b + 2);
-  cairo_line_to(cr, kWindowW, b + 2);
+  polygon(cr, {{kWindowW, y - 2}, {x - 2, y - 2}, {x - 2, b + 2}, {kWindowW, b + 2}}, false);
   cairo_set_source_rgb(cr, 0.01, 0.015, 0.03);
   cairo_stroke(cr);
   cairo_set_line_width(cr, 1);
-  cairo_move_to(cr, kWindowW, y - 2.5);
-  cairo_line_to(cr, x - 2.5, y - 2.5);
-  cairo_line_to(cr, x - 2.5, b + 2.5);
-  cairo_line_to(cr, kWindowW, b + 2.5);
+  polygon(cr, {{kWindowW, y - 2.5}, {x - 2.5, y - 2.5}, {x - 2.5, b + 2.5}, {kWindowW, b + 2.5}},
+          false);
   setLinear(cr, 0, y, 0, b,
             {{0, kCyan, 0.8}, {0.5, {150, 110, 255}, 0.45}, {1, {255, 120, 70}, 0.7}});
   cairo_stroke(cr);
@@ -507,14 +501,7 @@ std::vector<Image> drawBackButtonFrames(const Image& background) {
     cairo_stroke(cr);
     // The arrow: a head and a shaft.
     auto arrowPath = [&] {
-      cairo_move_to(cr, 13, 8.5);
-      cairo_line_to(cr, 25, 2.5);
-      cairo_line_to(cr, 25, 6.3);
-      cairo_line_to(cr, 60, 6.3);
-      cairo_line_to(cr, 60, 10.7);
-      cairo_line_to(cr, 25, 10.7);
-      cairo_line_to(cr, 25, 14.5);
-      cairo_close_path(cr);
+      polygon(cr, {{13, 8.5}, {25, 2.5}, {25, 6.3}, {60, 6.3}, {60, 10.7}, {25, 10.7}, {25, 14.5}});
     };
     arrowPath();
     setLinear(cr, 0, 2, 0, 15, {{0, {230, 240, 255}}, {1, {140, 170, 210}}});

@@ -23,14 +23,13 @@ void outline(cairo_t* cr, double width = 0.06) {
 // All icons are drawn in a unit box: x and y from -0.5 to 0.5.
 void arrow(cairo_t* cr, bool up) {
   const double d = up ? -1 : 1;
-  cairo_move_to(cr, 0, 0.38 * d);
-  cairo_line_to(cr, 0.5, -0.22 * d);
-  cairo_line_to(cr, 0.18, -0.22 * d);
-  cairo_line_to(cr, 0.18, -0.42 * d);
-  cairo_line_to(cr, -0.18, -0.42 * d);
-  cairo_line_to(cr, -0.18, -0.22 * d);
-  cairo_line_to(cr, -0.5, -0.22 * d);
-  cairo_close_path(cr);
+  polygon(cr, {{0, 0.38 * d},
+               {0.5, -0.22 * d},
+               {0.18, -0.22 * d},
+               {0.18, -0.42 * d},
+               {-0.18, -0.42 * d},
+               {-0.18, -0.22 * d},
+               {-0.5, -0.22 * d}});
   fillVertical(cr, -0.4, 0.4, {255, 236, 150}, {255, 170, 40});
   outline(cr);
 }
@@ -104,23 +103,18 @@ void monitor(cairo_t* cr) {
   cairo_rectangle(cr, -0.4, -0.33, 0.8, 0.48);
   fillVertical(cr, -0.33, 0.15, {110, 200, 255}, {30, 80, 170});
   cairo_new_path(cr);
-  cairo_move_to(cr, -0.1, 0.22);
-  cairo_line_to(cr, 0.1, 0.22);
-  cairo_line_to(cr, 0.16, 0.4);
-  cairo_line_to(cr, -0.16, 0.4);
-  cairo_close_path(cr);
+  polygon(cr, {{-0.1, 0.22}, {0.1, 0.22}, {0.16, 0.4}, {-0.16, 0.4}});
   fillVertical(cr, 0.22, 0.4, {120, 130, 150}, {60, 66, 80});
   cairo_new_path(cr);
 }
 
 void speaker(cairo_t* cr) {
-  cairo_move_to(cr, -0.46, -0.14);
-  cairo_line_to(cr, -0.28, -0.14);
-  cairo_line_to(cr, -0.04, -0.36);
-  cairo_line_to(cr, -0.04, 0.36);
-  cairo_line_to(cr, -0.28, 0.14);
-  cairo_line_to(cr, -0.46, 0.14);
-  cairo_close_path(cr);
+  polygon(cr, {{-0.46, -0.14},
+               {-0.28, -0.14},
+               {-0.04, -0.36},
+               {-0.04, 0.36},
+               {-0.28, 0.14},
+               {-0.46, 0.14}});
   fillVertical(cr, -0.36, 0.36, {230, 236, 248}, {130, 140, 160});
   outline(cr);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -310,11 +304,7 @@ void chequered(cairo_t* cr) {
 }
 
 void road(cairo_t* cr) {
-  cairo_move_to(cr, -0.12, -0.44);
-  cairo_line_to(cr, 0.12, -0.44);
-  cairo_line_to(cr, 0.48, 0.44);
-  cairo_line_to(cr, -0.48, 0.44);
-  cairo_close_path(cr);
+  polygon(cr, {{-0.12, -0.44}, {0.12, -0.44}, {0.48, 0.44}, {-0.48, 0.44}});
   fillVertical(cr, -0.44, 0.44, {90, 96, 110}, {50, 54, 64});
   outline(cr, 0.04);
   cairo_set_source_rgb(cr, 1, 0.86, 0.3);
@@ -329,18 +319,10 @@ void cone(cairo_t* cr) {
   cairo_rectangle(cr, -0.4, 0.32, 0.8, 0.12);
   fillVertical(cr, 0.32, 0.44, {255, 120, 30}, {190, 70, 10});
   cairo_new_path(cr);
-  cairo_move_to(cr, -0.08, -0.46);
-  cairo_line_to(cr, 0.08, -0.46);
-  cairo_line_to(cr, 0.28, 0.32);
-  cairo_line_to(cr, -0.28, 0.32);
-  cairo_close_path(cr);
+  polygon(cr, {{-0.08, -0.46}, {0.08, -0.46}, {0.28, 0.32}, {-0.28, 0.32}});
   setLinear(cr, -0.28, 0, 0.28, 0, {{0, {210, 80, 10}}, {0.4, {255, 160, 60}}, {1, {200, 70, 10}}});
   cairo_fill(cr);
-  cairo_move_to(cr, -0.16, -0.08);
-  cairo_line_to(cr, 0.16, -0.08);
-  cairo_line_to(cr, 0.2, 0.08);
-  cairo_line_to(cr, -0.2, 0.08);
-  cairo_close_path(cr);
+  polygon(cr, {{-0.16, -0.08}, {0.16, -0.08}, {0.2, 0.08}, {-0.2, 0.08}});
   cairo_set_source_rgb(cr, 0.97, 0.97, 0.97);
   cairo_fill(cr);
 }

@@ -259,11 +259,10 @@ void drawPadlock(cairo_t* cr, double cx, double cy, double height) {
   // Keyhole.
   const double kr = bodyH * 0.16;
   cairo_arc(cr, cx, bodyTop + bodyH * 0.42, kr, 0, 2 * M_PI);
-  cairo_move_to(cr, cx - kr * 0.55, bodyTop + bodyH * 0.45);
-  cairo_line_to(cr, cx + kr * 0.55, bodyTop + bodyH * 0.45);
-  cairo_line_to(cr, cx + kr * 0.3, bodyTop + bodyH * 0.78);
-  cairo_line_to(cr, cx - kr * 0.3, bodyTop + bodyH * 0.78);
-  cairo_close_path(cr);
+  polygon(cr, {{cx - kr * 0.55, bodyTop + bodyH * 0.45},
+               {cx + kr * 0.55, bodyTop + bodyH * 0.45},
+               {cx + kr * 0.3, bodyTop + bodyH * 0.78},
+               {cx - kr * 0.3, bodyTop + bodyH * 0.78}});
   cairo_set_source_rgba(cr, 0.18, 0.1, 0.02, 1);
   cairo_fill(cr);
   cairo_restore(cr);

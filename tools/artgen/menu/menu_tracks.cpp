@@ -403,11 +403,7 @@ void circuit(Canvas& canvas, Rect r) {
   source(cr, {72, 134, 60});
   cairo_paint(cr);
   for (double s = -h; s < w; s += 10) {
-    cairo_move_to(cr, s, 0);
-    cairo_line_to(cr, s + 5, 0);
-    cairo_line_to(cr, s + 5 + h * 0.5, h);
-    cairo_line_to(cr, s + h * 0.5, h);
-    cairo_close_path(cr);
+    polygon(cr, {{s, 0}, {s + 5, 0}, {s + 5 + h * 0.5, h}, {s + h * 0.5, h}});
   }
   source(cr, {86, 150, 70});
   cairo_fill(cr);

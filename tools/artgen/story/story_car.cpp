@@ -133,11 +133,7 @@ void paintCar(cairo_t* cr, const Placement& at, const CarLook& look) {
   cairo_close_path(cr);
   setLinear(cr, 0.05, -w, 0.2, w, {{0, {70, 96, 124}}, {0.45, {22, 30, 42}}, {1, {12, 16, 24}}});
   cairo_fill(cr);
-  cairo_move_to(cr, 0.09, -w * 0.62);
-  cairo_line_to(cr, 0.15, -w * 0.58);
-  cairo_line_to(cr, 0.11, -w * 0.05);
-  cairo_line_to(cr, 0.075, -w * 0.1);
-  cairo_close_path(cr);
+  polygon(cr, {{0.09, -w * 0.62}, {0.15, -w * 0.58}, {0.11, -w * 0.05}, {0.075, -w * 0.1}});
   cairo_set_source_rgba(cr, 1, 1, 1, 0.28);
   cairo_fill(cr);
 

@@ -116,14 +116,7 @@ class Page {
       cairo_save(cr_);
       cairo_translate(cr_, x + w / 2, top + 7);
       cairo_rotate(cr_, dir * M_PI);
-      cairo_move_to(cr_, 4.5, 0);
-      cairo_line_to(cr_, 0.5, -4);
-      cairo_line_to(cr_, 0.5, -1.3);
-      cairo_line_to(cr_, -4, -1.3);
-      cairo_line_to(cr_, -4, 1.3);
-      cairo_line_to(cr_, 0.5, 1.3);
-      cairo_line_to(cr_, 0.5, 4);
-      cairo_close_path(cr_);
+      polygon(cr_, {{4.5, 0}, {0.5, -4}, {0.5, -1.3}, {-4, -1.3}, {-4, 1.3}, {0.5, 1.3}, {0.5, 4}});
       source(cr_, {28, 32, 48});
       cairo_fill(cr_);
       cairo_restore(cr_);

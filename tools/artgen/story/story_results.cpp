@@ -94,14 +94,13 @@ void emblem(cairo_t* cr, Emblem e, double cx, double cy) {
     }
     case Emblem::SilverMedal: {
       // Ribbon, then the disc with a "2".
-      cairo_move_to(cr, cx - 9, cy - 19);
-      cairo_line_to(cr, cx - 2, cy - 4);
-      cairo_line_to(cr, cx + 2, cy - 4);
-      cairo_line_to(cr, cx + 9, cy - 19);
-      cairo_line_to(cr, cx + 4, cy - 19);
-      cairo_line_to(cr, cx, cy - 10);
-      cairo_line_to(cr, cx - 4, cy - 19);
-      cairo_close_path(cr);
+      polygon(cr, {{cx - 9, cy - 19},
+                   {cx - 2, cy - 4},
+                   {cx + 2, cy - 4},
+                   {cx + 9, cy - 19},
+                   {cx + 4, cy - 19},
+                   {cx, cy - 10},
+                   {cx - 4, cy - 19}});
       source(cr, {50, 90, 170});
       cairo_fill(cr);
       cairo_arc(cr, cx, cy + 3, 12, 0, 2 * M_PI);

@@ -20,11 +20,7 @@ void backdrop(cairo_t* cr) {
   cairo_paint(cr);
   // The spotlight's cone from above.
   setLinear(cr, 0, 0, 0, 220, {{0, {255, 240, 200}, 0.32}, {1, {255, 240, 200}, 0.02}});
-  cairo_move_to(cr, kCx - 14, -2);
-  cairo_line_to(cr, kCx + 14, -2);
-  cairo_line_to(cr, kCx + 84, 215);
-  cairo_line_to(cr, kCx - 84, 215);
-  cairo_close_path(cr);
+  polygon(cr, {{kCx - 14, -2}, {kCx + 14, -2}, {kCx + 84, 215}, {kCx - 84, 215}});
   cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
   cairo_fill(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
@@ -63,11 +59,7 @@ void flag(cairo_t* cr, double poleX, double poleTop, double dir) {
   for (int i = 0; i < cols; ++i)
     for (int j = 0; j < rows; ++j) {
       const Vec a = point(i, j), b = point(i + 1, j), c = point(i + 1, j + 1), d = point(i, j + 1);
-      cairo_move_to(cr, a.x, a.y);
-      cairo_line_to(cr, b.x, b.y);
-      cairo_line_to(cr, c.x, c.y);
-      cairo_line_to(cr, d.x, d.y);
-      cairo_close_path(cr);
+      polygon(cr, {{a.x, a.y}, {b.x, b.y}, {c.x, c.y}, {d.x, d.y}});
       const double light = 0.75 + 0.25 * std::cos((i + 0.5) * sq * 0.11 + 0.6);
       const double v = ((i + j) % 2 ? 0.1 : 0.92) * light;
       cairo_set_source_rgb(cr, v, v, v * 0.97);
@@ -83,11 +75,7 @@ void podium(cairo_t* cr) {
   setLinear(cr, 28, 0, kW - 28, 0, {{0, {24, 28, 48}}, {0.45, {70, 78, 116}}, {1, {20, 22, 40}}});
   cairo_fill(cr);
   // Top face, in perspective, lit by the spotlight.
-  cairo_move_to(cr, 28, 218);
-  cairo_line_to(cr, 44, 204);
-  cairo_line_to(cr, kW - 44, 204);
-  cairo_line_to(cr, kW - 28, 218);
-  cairo_close_path(cr);
+  polygon(cr, {{28, 218}, {44, 204}, {kW - 44, 204}, {kW - 28, 218}});
   setRadial(cr, kCx, 210, 4, kCx, 210, 80, {{0, {190, 196, 220}}, {1, {70, 76, 110}}});
   cairo_fill(cr);
   cairo_rectangle(cr, 28, 218, kW - 56, 1.5);

@@ -75,11 +75,7 @@ Vec lift(double x, double y, double h) {
 
 void wall(cairo_t* cr, Vec a, Vec b, double h, Rgb colour, Rng& rng) {
   const Vec ta = lift(a.x, a.y, h), tb = lift(b.x, b.y, h);
-  cairo_move_to(cr, a.x, a.y);
-  cairo_line_to(cr, b.x, b.y);
-  cairo_line_to(cr, tb.x, tb.y);
-  cairo_line_to(cr, ta.x, ta.y);
-  cairo_close_path(cr);
+  polygon(cr, {{a.x, a.y}, {b.x, b.y}, {tb.x, tb.y}, {ta.x, ta.y}});
   setLinear(cr, a.x, a.y, ta.x, ta.y, {{0, shade(colour, 0.55)}, {1, colour}});
   cairo_fill(cr);
   // Windows: a grid on the wall, some lit warm, a few cold.
@@ -92,11 +88,7 @@ void wall(cairo_t* cr, Vec a, Vec b, double h, Rgb colour, Rng& rng) {
         return lift(a.x + (b.x - a.x) * u, a.y + (b.y - a.y) * u, v);
       };
       const Vec p0 = at(u0, v0), p1 = at(u1, v0), p2 = at(u1, v1), p3 = at(u0, v1);
-      cairo_move_to(cr, p0.x, p0.y);
-      cairo_line_to(cr, p1.x, p1.y);
-      cairo_line_to(cr, p2.x, p2.y);
-      cairo_line_to(cr, p3.x, p3.y);
-      cairo_close_path(cr);
+      polygon(cr, {{p0.x, p0.y}, {p1.x, p1.y}, {p2.x, p2.y}, {p3.x, p3.y}});
       const double r = rng.uniform();
       if (r < 0.45)
         source(cr, {255, 206, 120}, 0.55 + 0.45 * rng.uniform());

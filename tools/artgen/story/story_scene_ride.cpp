@@ -224,11 +224,10 @@ void road(cairo_t* cr) {
     const double t0 = 1.0 / (1 + d0 * 0.35), t1 = 1.0 / (1 + d1 * 0.35);
     if (t1 < 0.04) break;
     const double w0 = 0.2 + 1.6 * t0 * t0, w1 = 0.2 + 1.6 * t1 * t1;
-    cairo_move_to(cr, roadX(t0) - w0, roadY(t0));
-    cairo_line_to(cr, roadX(t0) + w0, roadY(t0));
-    cairo_line_to(cr, roadX(t1) + w1, roadY(t1));
-    cairo_line_to(cr, roadX(t1) - w1, roadY(t1));
-    cairo_close_path(cr);
+    polygon(cr, {{roadX(t0) - w0, roadY(t0)},
+                 {roadX(t0) + w0, roadY(t0)},
+                 {roadX(t1) + w1, roadY(t1)},
+                 {roadX(t1) - w1, roadY(t1)}});
     cairo_set_source_rgba(cr, 1, 0.95, 0.85, 0.85);
     cairo_fill(cr);
   }
@@ -304,11 +303,10 @@ void car(cairo_t* cr, double t) {
             {{0, {230, 120, 90}}, {0.35, {150, 26, 30}}, {0.55, {110, 16, 22}}, {1, {50, 8, 12}}});
   cairo_fill(cr);
   // Rear window reflecting the sunset.
-  cairo_move_to(cr, x - w * 0.32, y - 19.5);
-  cairo_line_to(cr, x - w * 0.25, top + 3.5);
-  cairo_line_to(cr, x + w * 0.25, top + 3.5);
-  cairo_line_to(cr, x + w * 0.32, y - 19.5);
-  cairo_close_path(cr);
+  polygon(cr, {{x - w * 0.32, y - 19.5},
+               {x - w * 0.25, top + 3.5},
+               {x + w * 0.25, top + 3.5},
+               {x + w * 0.32, y - 19.5}});
   setLinear(cr, 0, top, 0, y - 19,
             {{0, {255, 190, 130}}, {0.5, {130, 70, 100}}, {1, {30, 20, 40}}});
   cairo_fill(cr);

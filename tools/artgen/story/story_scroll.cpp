@@ -25,11 +25,7 @@ void divider(cairo_t* cr, double y) {
   cairo_move_to(cr, kLeft + 10, y + 0.5);
   cairo_line_to(cr, kRight - 10, y + 0.5);
   cairo_stroke(cr);
-  cairo_move_to(cr, mid, y - 3.5);
-  cairo_line_to(cr, mid + 4, y + 0.5);
-  cairo_line_to(cr, mid, y + 4.5);
-  cairo_line_to(cr, mid - 4, y + 0.5);
-  cairo_close_path(cr);
+  polygon(cr, {{mid, y - 3.5}, {mid + 4, y + 0.5}, {mid, y + 4.5}, {mid - 4, y + 0.5}});
   source(cr, {0, 0, 0});
   cairo_fill_preserve(cr);
   source(cr, kAmber);

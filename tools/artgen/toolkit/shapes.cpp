@@ -26,6 +26,12 @@ void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) 
   cairo_close_path(cr);
 }
 
+void polygon(cairo_t* cr, const std::vector<Vec>& pts, bool close) {
+  for (std::size_t i = 0; i < pts.size(); ++i)
+    i ? cairo_line_to(cr, pts[i].x, pts[i].y) : cairo_move_to(cr, pts[i].x, pts[i].y);
+  if (close) cairo_close_path(cr);
+}
+
 void smoothClosed(cairo_t* cr, const Vec* pts, int n) {
   auto p = [&](int i) { return pts[((i % n) + n) % n]; };
   cairo_move_to(cr, p(0).x, p(0).y);

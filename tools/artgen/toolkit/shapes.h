@@ -14,6 +14,9 @@ namespace art {
 // Rounded rectangle path (a new sub-path); the radius never exceeds half a side.
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
 
+// A polygon path through the points (a new sub-path), closed unless told not to.
+void polygon(cairo_t* cr, const std::vector<Vec>& pts, bool close = true);
+
 // A smooth closed curve through the points (Catmull-Rom turned into Bezier segments).
 void smoothClosed(cairo_t* cr, const Vec* pts, int n);
 inline void smoothClosed(cairo_t* cr, const std::vector<Vec>& pts) {

@@ -6,6 +6,8 @@
 #include <numbers>
 #include <stdexcept>
 
+#include "toolkit/shapes.h"
+
 namespace art::tracks {
 
 double Station::heading() const {
@@ -178,11 +180,7 @@ void Centreline::band(cairo_t* cr, Stretch r, double extra) const {
     const std::size_t i = wrap(std::ptrdiff_t(r.first + k)), j = wrap(std::ptrdiff_t(i) + 1);
     const Vec a = at(i, st_[i].hw + extra), b = at(j, st_[j].hw + extra);
     const Vec c = at(j, -st_[j].hw - extra), d = at(i, -st_[i].hw - extra);
-    cairo_move_to(cr, a.x, a.y);
-    cairo_line_to(cr, b.x, b.y);
-    cairo_line_to(cr, c.x, c.y);
-    cairo_line_to(cr, d.x, d.y);
-    cairo_close_path(cr);
+    polygon(cr, {{a.x, a.y}, {b.x, b.y}, {c.x, c.y}, {d.x, d.y}});
   }
 }
 
@@ -194,11 +192,7 @@ void Centreline::strip(cairo_t* cr, Stretch r, double a, double b, double edgeFa
     const std::size_t i = wrap(std::ptrdiff_t(r.first + k)), j = wrap(std::ptrdiff_t(i) + 1);
     const double ei = edgeFactor * st_[i].hw, ej = edgeFactor * st_[j].hw;
     const Vec p = at(i, a + ei), q = at(j, a + ej), u = at(j, b + ej), v = at(i, b + ei);
-    cairo_move_to(cr, p.x, p.y);
-    cairo_line_to(cr, q.x, q.y);
-    cairo_line_to(cr, u.x, u.y);
-    cairo_line_to(cr, v.x, v.y);
-    cairo_close_path(cr);
+    polygon(cr, {{p.x, p.y}, {q.x, q.y}, {u.x, u.y}, {v.x, v.y}});
   }
 }
 

@@ -45,10 +45,4 @@ void Raster::paintImage(const Image& image, int x0, int y0) {
   dirty();
 }
 
-void pathPolygon(cairo_t* cr, const Polyline& points, bool close) {
-  for (std::size_t i = 0; i < points.size(); ++i)
-    i ? cairo_line_to(cr, points[i].x, points[i].y) : cairo_move_to(cr, points[i].x, points[i].y);
-  if (close) cairo_close_path(cr);
-}
-
 }  // namespace art::city

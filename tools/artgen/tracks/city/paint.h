@@ -42,7 +42,4 @@ class Raster : public Canvas {
   unsigned char* data_;
 };
 
-// Cairo path helpers.
-void pathPolygon(cairo_t* cr, const Polyline& points, bool close = true);
-
 }  // namespace art::city

@@ -49,17 +49,9 @@ void parkedCar(cairo_t* cr, const ParkedCar& c) {
   cairo_stroke(cr);
   // Glass: windscreen at the front (+x), rear window, side windows.
   source(cr, {36, 44, 54});
-  cairo_move_to(cr, 10, -11);
-  cairo_line_to(cr, 16, -8);
-  cairo_line_to(cr, 16, 8);
-  cairo_line_to(cr, 10, 11);
-  cairo_close_path(cr);
+  polygon(cr, {{10, -11}, {16, -8}, {16, 8}, {10, 11}});
   cairo_fill(cr);
-  cairo_move_to(cr, -14, -10);
-  cairo_line_to(cr, -19, -7);
-  cairo_line_to(cr, -19, 7);
-  cairo_line_to(cr, -14, 10);
-  cairo_close_path(cr);
+  polygon(cr, {{-14, -10}, {-19, -7}, {-19, 7}, {-14, 10}});
   cairo_fill(cr);
   // The roof, with a highlight.
   source(cr, shade(paint, 1.12));
@@ -138,7 +130,7 @@ void parkPaths(cairo_t* cr) {
     source(cr, pass ? Rgb{204, 188, 150} : Rgb{150, 136, 104});
     cairo_set_line_width(cr, pass ? 10 : 13);
     for (const Polyline& p : paths) {
-      pathPolygon(cr, p, false);
+      polygon(cr, p, false);
       cairo_stroke(cr);
     }
     const Vec pond = toMap({835, 430});

@@ -232,11 +232,7 @@ void paintShadows(Raster& r, const Layout& L, const View& v) {
     cairo_new_path(cr);
     for (int i = 0; i < 4; ++i) {
       const Vec p = b.corners[std::size_t(i)], q = b.corners[std::size_t((i + 1) % 4)];
-      cairo_move_to(cr, p.x, p.y);
-      cairo_line_to(cr, q.x, q.y);
-      cairo_line_to(cr, q.x + off.x, q.y + off.y);
-      cairo_line_to(cr, p.x + off.x, p.y + off.y);
-      cairo_close_path(cr);
+      polygon(cr, {{p.x, p.y}, {q.x, q.y}, {q.x + off.x, q.y + off.y}, {p.x + off.x, p.y + off.y}});
     }
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
     cairo_fill(cr);

@@ -106,11 +106,7 @@ Image drawTunnel() {
     const double y = north ? 0 : h - 5;
     for (double x = kTownWall; x < w - kEastWall; x += 8) {
       source(cr, int((x - kTownWall) / 8) % 2 ? Rgb{30, 30, 30} : Rgb{236, 190, 40});
-      cairo_move_to(cr, x, y);
-      cairo_line_to(cr, x + 8, y);
-      cairo_line_to(cr, x + 5, y + 5);
-      cairo_line_to(cr, x - 3, y + 5);
-      cairo_close_path(cr);
+      polygon(cr, {{x, y}, {x + 8, y}, {x + 5, y + 5}, {x - 3, y + 5}});
       cairo_fill(cr);
     }
     cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);

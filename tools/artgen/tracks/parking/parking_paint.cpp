@@ -63,10 +63,7 @@ void bayLines(Picture& pic, const Bay& b) {
     } else {
       // Perpendicular bays: both sides and the back, open towards the aisle (+u).
       const Vec a = at(hl, -hw), bb = at(-hl, -hw), c2 = at(-hl, hw), d = at(hl, hw);
-      cairo_move_to(cr, a.x, a.y);
-      cairo_line_to(cr, bb.x, bb.y);
-      cairo_line_to(cr, c2.x, c2.y);
-      cairo_line_to(cr, d.x, d.y);
+      polygon(cr, {{a.x, a.y}, {bb.x, bb.y}, {c2.x, c2.y}, {d.x, d.y}}, false);
     }
     cairo_stroke(cr);
   });
@@ -93,10 +90,7 @@ void bayLines(Picture& pic, const Bay& b) {
       cairo_set_line_width(cr, 2.6);
       cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
       cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-      cairo_move_to(cr, 0, -6);
-      cairo_line_to(cr, 0, 2);
-      cairo_line_to(cr, 7, 2);
-      cairo_line_to(cr, 9, 9);
+      polygon(cr, {{0, -6}, {0, 2}, {7, 2}, {9, 9}}, false);
       cairo_move_to(cr, 0, -3);
       cairo_line_to(cr, 6, -3);
       cairo_stroke(cr);
@@ -112,14 +106,7 @@ void arrow(Picture& pic, Vec at, double angle) {
   const Coverage c = cover(kMapSize, kMapSize, kMapSpace, [&](cairo_t* cr) {
     cairo_translate(cr, at.x, at.y);
     cairo_rotate(cr, angle);
-    cairo_move_to(cr, -34, -5);
-    cairo_line_to(cr, 8, -5);
-    cairo_line_to(cr, 8, -14);
-    cairo_line_to(cr, 34, 0);
-    cairo_line_to(cr, 8, 14);
-    cairo_line_to(cr, 8, 5);
-    cairo_line_to(cr, -34, 5);
-    cairo_close_path(cr);
+    polygon(cr, {{-34, -5}, {8, -5}, {8, -14}, {34, 0}, {8, 14}, {8, 5}, {-34, 5}});
     cairo_fill(cr);
   });
   pic.paint(c, paintWorn);
@@ -198,11 +185,7 @@ Image paintGround(const Layout& L) {
     const Coverage h = cover(kMapSize, kMapSize, kMapSpace, [&](cairo_t* cr) {
       cairo_rectangle(cr, 700, 250, 276, 3);
       for (double x = 700; x < 976; x += 18) {
-        cairo_move_to(cr, x, 253);
-        cairo_line_to(cr, x + 10, 253);
-        cairo_line_to(cr, x + 2, 263);
-        cairo_line_to(cr, x - 8, 263);
-        cairo_close_path(cr);
+        polygon(cr, {{x, 253}, {x + 10, 253}, {x + 2, 263}, {x - 8, 263}});
       }
       cairo_fill(cr);
     });

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "toolkit/noise.h"
+#include "toolkit/shapes.h"
 #include "tracks/track_objects.h"
 #include "tracks/track_textures.h"
 #include "tracks/village/village_masks.h"
@@ -156,10 +157,12 @@ void paintRoad(Picture& map, const Layout& L) {
   for (const Vec car : {kPlayerStart, kOpponentStart}) {
     const Coverage box = cover(n, n, kMapSpace, [&](cairo_t* cr) {
       cairo_set_line_width(cr, 3);
-      cairo_move_to(cr, car.x + 36, car.y - 19);
-      cairo_line_to(cr, car.x - 38, car.y - 19);
-      cairo_line_to(cr, car.x - 38, car.y + 19);
-      cairo_line_to(cr, car.x + 36, car.y + 19);
+      polygon(cr,
+              {{car.x + 36, car.y - 19},
+               {car.x - 38, car.y - 19},
+               {car.x - 38, car.y + 19},
+               {car.x + 36, car.y + 19}},
+              false);
       cairo_move_to(cr, car.x + 36, car.y - 23);
       cairo_line_to(cr, car.x + 36, car.y + 23);
       cairo_stroke(cr);
