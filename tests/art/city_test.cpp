@@ -10,15 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "checks.h"
-#include "signs.h"
+#include "cars/keyed.h"
+#include "tracks/city/checks.h"
+#include "tracks/city/signs.h"
 
 namespace {
 
 using art::Image;
+using art::Vec;
 using art::city::Keys;
 using art::city::LapEvent;
-using art::city::Vec;
 using svc::rgb;
 
 constexpr svc::Colour kRoad = rgb(128, 128, 128), kOff = rgb(0, 140, 0), kWall = rgb(140, 0, 0),
@@ -225,14 +226,14 @@ TEST(CityChecks, TheCircuitIsClosedAndItsPictureMatches) {
 TEST(CityChecks, MaskPairs) {
   Image mask(4, 3, rgb(255, 255, 255)), image(4, 3, 0);
   mask.at(1, 1) = 0, image.at(1, 1) = rgb(40, 90, 30);
-  EXPECT_NO_THROW(art::city::checkMaskPair(mask, image, "pair"));
+  EXPECT_NO_THROW(art::cars::checkMaskPair(mask, image, "pair"));
   Image leaking = image;
   leaking.at(0, 0) = rgb(3, 3, 3);
-  EXPECT_THROW(art::city::checkMaskPair(mask, leaking, "pair"), std::runtime_error);
+  EXPECT_THROW(art::cars::checkMaskPair(mask, leaking, "pair"), std::runtime_error);
   Image grey = mask;
   grey.at(2, 2) = rgb(128, 128, 128);
-  EXPECT_THROW(art::city::checkMaskPair(grey, image, "pair"), std::runtime_error);
-  EXPECT_THROW(art::city::checkMaskPair(Image(4, 3, rgb(255, 255, 255)), Image(4, 3, 0), "pair"),
+  EXPECT_THROW(art::cars::checkMaskPair(grey, image, "pair"), std::runtime_error);
+  EXPECT_THROW(art::cars::checkMaskPair(Image(4, 3, rgb(255, 255, 255)), Image(4, 3, 0), "pair"),
                std::runtime_error);
 }
 

@@ -46,8 +46,8 @@ struct Ring {
     for (int i = 0; i < 2; ++i)
       if (s < 0 || s == i) kon[i].at(x, y) = c;
   }
-  std::vector<Point> path(int laps) const {
-    std::vector<Point> pts;
+  std::vector<art::Vec> path(int laps) const {
+    std::vector<art::Vec> pts;
     auto add = [&](int x, int y) { pts.push_back({x * 5.0 + 2.5 - 1000, y * 5.0 + 2.5 - 1000}); };
     for (int x = 14; x < 30; ++x) add(x, 10);
     for (int lap = 0; lap <= laps; ++lap) {
@@ -60,7 +60,7 @@ struct Ring {
   }
   std::vector<Event> drive(int laps) const {
     PlayerRun run({{&kon[0], &kon[1]}, 5}, 1, 1, false);
-    for (const Point& p : path(laps)) run.step(p);
+    for (const art::Vec& p : path(laps)) run.step(p);
     return run.events();
   }
 };
@@ -109,8 +109,8 @@ TEST(TrackChecks, LapRulesOnARing) {
 TEST(TrackChecks, RunFollowsTheGameSections) {
   Ring ring;
   PlayerRun run({{&ring.kon[0], &ring.kon[1]}, 5}, 1, 1, false);
-  const std::vector<Point> pts = ring.path(0);
-  for (const Point& p : pts) run.step(p);
+  const std::vector<art::Vec> pts = ring.path(0);
+  for (const art::Vec& p : pts) run.step(p);
   // Round once: section 1 -> 0 at the KON(1) line, 0 -> 1 at the KON(0) line.
   EXPECT_EQ(run.section(), 1);
   int switches = 0, rearms = 0;
@@ -124,7 +124,7 @@ TEST(TrackChecks, RunFollowsTheGameSections) {
 
 TEST(TrackChecks, OpponentFiguresCountWallsAndGrass) {
   Ring ring;
-  const std::vector<Point> pts = ring.path(0);
+  const std::vector<art::Vec> pts = ring.path(0);
   const Masks m{{&ring.kon[0], &ring.kon[1]}, 5};
   EXPECT_DOUBLE_EQ(opponentOnRoad(m, pts).percent(), 100.0);
   ring.put(-1, 30, 20, ring.keys.wall);
@@ -132,6 +132,12 @@ TEST(TrackChecks, OpponentFiguresCountWallsAndGrass) {
   const OpponentFigures f = opponentOnRoad(m, pts);
   EXPECT_EQ(f.frames - f.onRoad, 2u);
   EXPECT_EQ(f.misses.size(), 2u);
+  // Beyond the edge of the mask there is no road either.
+  std::vector<art::Vec> leaving = pts;
+  leaving.push_back({-1010, -900});
+  leaving.push_back({-900, -700});
+  const OpponentFigures out = opponentOnRoad(m, leaving);
+  EXPECT_EQ(out.frames - out.onRoad, 4u);
 }
 
 TEST(TrackChecks, LegendNeedsEveryKeyOnceInItsPixel) {
@@ -171,7 +177,7 @@ TEST(TrackChecks, VillageMasksPassAndSpoiledOnesFail) {
   static const VillageFixture fx;
   EXPECT_NO_THROW(village::checkMasks(fx.L, fx.masks, fx.keys));
   const Keys& k = fx.keys;
-  auto near = [](art::tracks::Point p) {
+  auto near = [](art::Vec p) {
     return [p](int x, int y) {
       return std::abs(x * 5 - 1000 - p.x) < 80 && std::abs(y * 5 - 1000 - p.y) < 80;
     };

@@ -4,10 +4,11 @@
 
 namespace art {
 
-Canvas::Canvas(int width, int height)
+Canvas::Canvas(int width, int height, bool opaque)
     : width_(width),
       height_(height),
-      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
+      surface_(cairo_image_surface_create(opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32, width,
+                                          height)),
       cr_(cairo_create(surface_)) {
   if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS)
     throw std::runtime_error("cannot create a drawing surface");

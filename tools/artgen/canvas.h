@@ -10,7 +10,8 @@ namespace art {
 
 class Canvas {
  public:
-  Canvas(int width, int height);
+  // An opaque canvas has no alpha: for pictures also painted pixel by pixel.
+  Canvas(int width, int height, bool opaque = false);
   ~Canvas();
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
@@ -23,6 +24,9 @@ class Canvas {
   Image toImage() const;
   // Draws an Image onto the canvas at (x, y) (1:1, no filtering).
   void drawImage(const Image& image, double x, double y);
+
+ protected:
+  cairo_surface_t* surface() const { return surface_; }
 
  private:
   int width_, height_;

@@ -4,42 +4,21 @@
 
 namespace art::cars {
 
-namespace {
-struct Pt {
-  double x, y;
-};
-}  // namespace
-
 void outlinePath(cairo_t* cr, const std::vector<Station>& s) {
   // Left side rear to front, then the right side back: a closed Catmull-Rom curve through them.
-  std::vector<Pt> p;
+  std::vector<Vec> p;
   for (const auto& st : s) p.push_back({st.x, -st.hw});
   for (auto it = s.rbegin(); it != s.rend(); ++it) p.push_back({it->x, it->hw});
-  const std::size_t n = p.size();
   cairo_new_path(cr);
-  cairo_move_to(cr, p[0].x, p[0].y);
-  for (std::size_t i = 0; i < n; ++i) {
-    const Pt& a = p[(i + n - 1) % n];
-    const Pt& b = p[i];
-    const Pt& c = p[(i + 1) % n];
-    const Pt& d = p[(i + 2) % n];
-    cairo_curve_to(cr, b.x + (c.x - a.x) / 6, b.y + (c.y - a.y) / 6, c.x - (d.x - b.x) / 6,
-                   c.y - (d.y - b.y) / 6, c.x, c.y);
-  }
-  cairo_close_path(cr);
+  smoothClosed(cr, p);
 }
 
 void roundRect(cairo_t* cr, double x0, double y0, double x1, double y1, double r) {
-  r = std::min(r, std::min(x1 - x0, y1 - y0) / 2);
   cairo_new_path(cr);
-  cairo_arc(cr, x1 - r, y0 + r, r, -kPi / 2, 0);
-  cairo_arc(cr, x1 - r, y1 - r, r, 0, kPi / 2);
-  cairo_arc(cr, x0 + r, y1 - r, r, kPi / 2, kPi);
-  cairo_arc(cr, x0 + r, y0 + r, r, kPi, 3 * kPi / 2);
-  cairo_close_path(cr);
+  roundedRect(cr, x0, y0, x1 - x0, y1 - y0, r);
 }
 
-void shadeBody(cairo_t* cr, const std::vector<Station>& outline, Tone shadow, double halfLength,
+void shadeBody(cairo_t* cr, const std::vector<Station>& outline, Rgb shadow, double halfLength,
                double halfWidth) {
   outlinePath(cr, outline);
   cairo_save(cr);
@@ -58,20 +37,18 @@ void shadeBody(cairo_t* cr, const std::vector<Station>& outline, Tone shadow, do
   cairo_paint(cr);
   cairo_pattern_destroy(round);
   // Flanks: a crisp fall-off across the width, the lit (upper) side a little brighter.
-  cairo_pattern_t* flank = cairo_pattern_create_linear(0, -halfWidth, 0, halfWidth);
-  addStop(flank, 0.0, shadow, 0.45);
-  addStop(flank, 0.12, shadow, 0.0);
-  addStop(flank, 0.22, kWhite, 0.10);
-  addStop(flank, 0.40, kWhite, 0.0);
-  addStop(flank, 0.80, shadow, 0.0);
-  addStop(flank, 1.0, shadow, 0.6);
-  cairo_set_source(cr, flank);
+  setLinear(cr, 0, -halfWidth, 0, halfWidth,
+            {{0.0, shadow, 0.45},
+             {0.12, shadow, 0.0},
+             {0.22, kWhite, 0.10},
+             {0.40, kWhite, 0.0},
+             {0.80, shadow, 0.0},
+             {1.0, shadow, 0.6}});
   cairo_paint(cr);
-  cairo_pattern_destroy(flank);
   cairo_restore(cr);
 }
 
-void edgeBody(cairo_t* cr, const std::vector<Station>& outline, Tone edge) {
+void edgeBody(cairo_t* cr, const std::vector<Station>& outline, Rgb edge) {
   outlinePath(cr, outline);
   source(cr, edge);
   cairo_set_line_width(cr, 0.9);
@@ -81,22 +58,17 @@ void edgeBody(cairo_t* cr, const std::vector<Station>& outline, Tone edge) {
 void glass(cairo_t* cr, double x0, double x1, double halfWidth) {
   cairo_save(cr);
   cairo_clip_preserve(cr);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, -halfWidth, 0, halfWidth);
-  addStop(g, 0.0, {18, 24, 34});
-  addStop(g, 0.35, {70, 88, 112});
-  addStop(g, 0.65, {50, 64, 84});
-  addStop(g, 1.0, {14, 18, 28});
-  cairo_set_source(cr, g);
+  setLinear(
+      cr, 0, -halfWidth, 0, halfWidth,
+      {{0.0, {18, 24, 34}}, {0.35, {70, 88, 112}}, {0.65, {50, 64, 84}}, {1.0, {14, 18, 28}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
   // A slanted streak of sky across the glass.
   const double mid = (x0 + x1) / 2, span = std::abs(x1 - x0);
   cairo_new_path(cr);
-  cairo_move_to(cr, mid - span * 0.05, -halfWidth);
-  cairo_line_to(cr, mid + span * 0.25, -halfWidth);
-  cairo_line_to(cr, mid - span * 0.05, halfWidth * 0.2);
-  cairo_line_to(cr, mid - span * 0.30, halfWidth * 0.2);
-  cairo_close_path(cr);
+  polygon(cr, {{mid - span * 0.05, -halfWidth},
+               {mid + span * 0.25, -halfWidth},
+               {mid - span * 0.05, halfWidth * 0.2},
+               {mid - span * 0.30, halfWidth * 0.2}});
   cairo_set_source_rgba(cr, 0.85, 0.92, 1.0, 0.22);
   cairo_fill(cr);
   cairo_restore(cr);
@@ -104,23 +76,15 @@ void glass(cairo_t* cr, double x0, double x1, double halfWidth) {
 
 void wheel(cairo_t* cr, double cx, double cy, double length, double width) {
   roundRect(cr, cx - length / 2, cy - width / 2, cx + length / 2, cy + width / 2, 1.0);
-  cairo_pattern_t* g = cairo_pattern_create_linear(cx - length / 2, 0, cx + length / 2, 0);
-  addStop(g, 0.0, {14, 14, 16});
-  addStop(g, 0.5, {58, 58, 62});
-  addStop(g, 1.0, {14, 14, 16});
-  cairo_set_source(cr, g);
+  setLinear(cr, cx - length / 2, 0, cx + length / 2, 0,
+            {{0.0, {14, 14, 16}}, {0.5, {58, 58, 62}}, {1.0, {14, 14, 16}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
 }
 
 namespace {
-void bloom(cairo_t* cr, double cx, double cy, double radius, Tone colour, double alpha) {
-  cairo_pattern_t* g = cairo_pattern_create_radial(cx, cy, 0, cx, cy, radius);
-  addStop(g, 0.0, colour, alpha);
-  addStop(g, 1.0, colour, 0.0);
-  cairo_set_source(cr, g);
+void bloom(cairo_t* cr, double cx, double cy, double radius, Rgb colour, double alpha) {
+  setGlow(cr, cx, cy, 0, radius, colour, alpha);
   cairo_paint(cr);
-  cairo_pattern_destroy(g);
 }
 }  // namespace
 
@@ -131,12 +95,8 @@ void headLamp(cairo_t* cr, double x0, double y0, double x1, double y1, double r,
   if (lit) {
     source(cr, {255, 251, 228});
   } else {
-    cairo_pattern_t* g = cairo_pattern_create_linear(x0, 0, x1, 0);
-    addStop(g, 0.0, {120, 128, 138});
-    addStop(g, 1.0, {214, 220, 226});
-    cairo_set_source(cr, g);
+    setLinear(cr, x0, 0, x1, 0, {{0.0, {120, 128, 138}}, {1.0, {214, 220, 226}}});
     cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
     source(cr, {60, 64, 70});
     cairo_set_line_width(cr, 0.45);
     cairo_stroke(cr);
@@ -149,12 +109,12 @@ void tailLamp(cairo_t* cr, double x0, double y0, double x1, double y1, double r,
   const double cx = (x0 + x1) / 2, cy = (y0 + y1) / 2;
   if (glow == Glow::Bright) bloom(cr, cx, cy, 6.5, {255, 120, 80}, 0.8);
   roundRect(cr, x0, y0, x1, y1, r);
-  const Tone colour = glow == Glow::Bright ? Tone{255, 84, 64}
-                      : glow == Glow::Dim  ? Tone{214, 30, 28}
-                                           : Tone{150, 20, 24};
+  const Rgb colour = glow == Glow::Bright ? Rgb{255, 84, 64}
+                     : glow == Glow::Dim  ? Rgb{214, 30, 28}
+                                          : Rgb{150, 20, 24};
   source(cr, colour);
   cairo_fill_preserve(cr);
-  source(cr, glow == Glow::Bright ? Tone{255, 226, 210} : shade(colour, 1.3), 0.9);
+  source(cr, glow == Glow::Bright ? Rgb{255, 226, 210} : shade(colour, 1.3), 0.9);
   cairo_set_line_width(cr, glow == Glow::Bright ? 1.0 : 0.5);
   cairo_save(cr);
   cairo_clip(cr);
@@ -168,7 +128,7 @@ void reverseLamp(cairo_t* cr, double x0, double y0, double x1, double y1, double
   const double cx = (x0 + x1) / 2, cy = (y0 + y1) / 2;
   if (lit) bloom(cr, cx, cy, 4.5, {255, 255, 240}, 0.6);
   roundRect(cr, x0, y0, x1, y1, r);
-  source(cr, lit ? Tone{255, 255, 250} : Tone{150, 150, 156});
+  source(cr, lit ? Rgb{255, 255, 250} : Rgb{150, 150, 156});
   cairo_fill(cr);
 }
 

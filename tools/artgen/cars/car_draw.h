@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "tone.h"
+#include "cars/cars_paint.h"
 
 namespace art::cars {
 
@@ -19,9 +19,9 @@ void roundRect(cairo_t* cr, double x0, double y0, double x1, double y1, double r
 
 // Shading over a painted body (rounded top lit, flanks and ends falling into the shadow tone),
 // and its crisp dark edge.
-void shadeBody(cairo_t* cr, const std::vector<Station>& outline, Tone shadow, double halfLength,
+void shadeBody(cairo_t* cr, const std::vector<Station>& outline, Rgb shadow, double halfLength,
                double halfWidth);
-void edgeBody(cairo_t* cr, const std::vector<Station>& outline, Tone edge);
+void edgeBody(cairo_t* cr, const std::vector<Station>& outline, Rgb edge);
 
 // Tinted glass filling the current path, darker at the sides, with a sky reflection.
 void glass(cairo_t* cr, double x0, double x1, double halfWidth);

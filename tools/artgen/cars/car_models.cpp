@@ -11,7 +11,7 @@ namespace {
 
 using Outline = std::vector<Station>;
 
-Tone edgeTone(const Paint& p) {
+Rgb edgeTone(const Paint& p) {
   return shade(p.shadow, 0.55);
 }
 
@@ -19,21 +19,19 @@ Glow tailGlow(const Lamps& l) {
   return l.brake ? Glow::Bright : l.tail ? Glow::Dim : Glow::Off;
 }
 
-void fillPaint(cairo_t* cr, Tone t) {
+void fillPaint(cairo_t* cr, Rgb t) {
   source(cr, t);
   cairo_fill(cr);
 }
 
 // A painted panel (roof, spoiler) slightly lighter in the middle than at its edges.
 void panel(cairo_t* cr, const Paint& p, double halfWidth, double lift) {
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, -halfWidth, 0, halfWidth);
-  addStop(g, 0.0, p.dark(0.45));
-  addStop(g, 0.3, shade(p.body, 1.0 + lift));
-  addStop(g, 0.7, shade(p.body, 1.0 + lift * 0.4));
-  addStop(g, 1.0, p.dark(0.55));
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, -halfWidth, 0, halfWidth,
+            {{0.0, p.dark(0.45)},
+             {0.3, shade(p.body, 1.0 + lift)},
+             {0.7, shade(p.body, 1.0 + lift * 0.4)},
+             {1.0, p.dark(0.55)}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(g);
   source(cr, edgeTone(p));
   cairo_set_line_width(cr, 0.5);
   cairo_stroke(cr);
@@ -41,7 +39,7 @@ void panel(cairo_t* cr, const Paint& p, double halfWidth, double lift) {
 
 // Straight details: seams, louvres, vents. The cars' pixel centres lie on whole numbers of
 // their frame (the truck's on halves), so a line of width 1 there is one crisp pixel wide.
-void line(cairo_t* cr, double x0, double y0, double x1, double y1, Tone t, double alpha,
+void line(cairo_t* cr, double x0, double y0, double x1, double y1, Rgb t, double alpha,
           double w = 1.0) {
   cairo_move_to(cr, x0, y0);
   cairo_line_to(cr, x1, y1);
@@ -49,7 +47,7 @@ void line(cairo_t* cr, double x0, double y0, double x1, double y1, Tone t, doubl
   cairo_set_line_width(cr, w);
   cairo_stroke(cr);
 }
-void box(cairo_t* cr, double x0, double y0, double x1, double y1, Tone t, double alpha = 1.0) {
+void box(cairo_t* cr, double x0, double y0, double x1, double y1, Rgb t, double alpha = 1.0) {
   cairo_rectangle(cr, x0, y0, x1 - x0, y1 - y0);
   source(cr, t, alpha);
   cairo_fill(cr);
@@ -195,7 +193,7 @@ void drawPorsche(cairo_t* cr, const Paint& p, const Lamps& l) {
     sp = side(s, 2, 4.5);
     reverseLamp(cr, -30.7, sp.y0, -29, sp.y1, 0.4, l.reverse);
   }
-  box(cr, -30.7, -2, -29, 2, l.tail || l.brake ? Tone{160, 20, 22} : Tone{96, 12, 16});
+  box(cr, -30.7, -2, -29, 2, l.tail || l.brake ? Rgb{160, 20, 22} : Rgb{96, 12, 16});
   cairo_restore(cr);
 }
 
@@ -280,7 +278,7 @@ void drawTruck(cairo_t* cr, const Paint& p, const Lamps& l) {
   roundRect(cr, 19, -12, 28, 12, 2);
   panel(cr, p, 12, 0.15);
   for (double y : {-6.5, -2.5, 2.5, 6.5})
-    box(cr, 26, y - 0.5, 27, y + 0.5, l.head ? Tone{255, 200, 70} : Tone{214, 140, 30});
+    box(cr, 26, y - 0.5, 27, y + 0.5, l.head ? Rgb{255, 200, 70} : Rgb{214, 140, 30});
   edgeBody(cr, cab, edgeTone(p));
   cairo_save(cr);
   clipTo(cr, cab);
@@ -305,16 +303,14 @@ void drawTruck(cairo_t* cr, const Paint& p, const Lamps& l) {
     line(cr, x, -16, x, 16, kBlack, 0.28);
     line(cr, x + 1, -16, x + 1, 16, kWhite, 0.14);
   }
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, -16, 0, 16);
-  addStop(g, 0.0, p.shadow, 0.5);
-  addStop(g, 0.1, p.shadow, 0.0);
-  addStop(g, 0.3, kWhite, 0.12);
-  addStop(g, 0.5, kWhite, 0.0);
-  addStop(g, 0.9, p.shadow, 0.0);
-  addStop(g, 1.0, p.shadow, 0.6);
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, -16, 0, 16,
+            {{0.0, p.shadow, 0.5},
+             {0.1, p.shadow, 0.0},
+             {0.3, kWhite, 0.12},
+             {0.5, kWhite, 0.0},
+             {0.9, p.shadow, 0.0},
+             {1.0, p.shadow, 0.6}});
   cairo_paint(cr);
-  cairo_pattern_destroy(g);
   for (double s : {-1.0, 1.0}) {
     Span sp = side(s, 12, 15.5);
     tailLamp(cr, -40.5, sp.y0, -38, sp.y1, 0.6, tailGlow(l));

@@ -2,18 +2,18 @@
 #pragma once
 #include <cairo.h>
 
-#include "tone.h"
+#include "cars/cars_paint.h"
 
 namespace art::cars {
 
 enum class Model { Viper, Porsche, Ferari, Truck };
 
 struct Paint {
-  Tone body;
-  Tone stripe;  // racing stripes and the truck's livery
-  Tone shadow;  // what the body colour turns to where it falls away from the light
+  Rgb body;
+  Rgb stripe;  // racing stripes and the truck's livery
+  Rgb shadow;  // what the body colour turns to where it falls away from the light
   // The body colour part way (0..1) into its shadow.
-  Tone dark(double t) const { return mix(body, shadow, t); }
+  Rgb dark(double t) const { return mix(body, shadow, t); }
 };
 
 // Which lamps burn: the lit set ("lights") has the head lamps on and the tail lamps glowing.

@@ -35,7 +35,7 @@ constexpr int kBayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15,
 // (+1 ahead, -1 behind), falling off over length pixels and spreading sideways. The pixels keep
 // the colour of lit asphalt, from nearColour at the lamps to farColour where the light ends.
 void throwLight(Image& img, double x0, int dir, const double lampsY[2], double length,
-                double spread, Tone nearColour, Tone farColour) {
+                double spread, Rgb nearColour, Rgb farColour) {
   for (int y = 0; y < img.height; ++y)
     for (int x = 0; x < img.width; ++x) {
       if (img.at(x, y) != svc::kMagenta) continue;
@@ -77,7 +77,7 @@ Image carSprite(const CarSet& set, const Paint& paint, const Lamps& lamps) {
 
 // The menu's swatch: the car facing north, shrunk into 14 x 30 on the colour page's panel colour.
 // Its outermost pixels are exactly the panel colour, so it sits seamlessly in the page's slot.
-constexpr Tone kPanel{22, 26, 40};
+constexpr Rgb kPanel{22, 26, 40};
 constexpr int kSwatchW = 14, kSwatchH = 30;
 
 Image swatch(const CarSet& set, const Paint& paint) {

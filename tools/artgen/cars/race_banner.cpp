@@ -3,7 +3,7 @@
 #include <string>
 
 #include "canvas.h"
-#include "tone.h"
+#include "cars/cars_paint.h"
 
 namespace art::cars {
 
@@ -13,7 +13,7 @@ constexpr int kBannerH = 17;
 
 struct Sponsor {
   const char* name;
-  Tone colour;
+  Rgb colour;
 };
 constexpr Sponsor kSponsors[] = {
     {"DROVANTA", {255, 196, 64}},          {"Pneu Kolder", {120, 220, 255}},
@@ -47,12 +47,8 @@ void writeBanner(const Context& ctx) {
   const int width = int(drawStrip(probe.cr(), true));
   Canvas c(width, kBannerH);
   cairo_t* cr = c.cr();
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, kBannerH);
-  addStop(g, 0.0, {30, 34, 48});
-  addStop(g, 1.0, {10, 12, 18});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, 0, 0, kBannerH, {{0.0, {30, 34, 48}}, {1.0, {10, 12, 18}}});
   cairo_paint(cr);
-  cairo_pattern_destroy(g);
   drawStrip(cr, false);
   cairo_move_to(cr, 0, 0.5);
   cairo_line_to(cr, width, 0.5);

@@ -6,9 +6,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "cars/cars_paint.h"
 #include "keyed.h"
 #include "services/rotate.h"
-#include "tone.h"
 
 namespace art::cars {
 

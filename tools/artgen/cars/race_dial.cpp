@@ -10,8 +10,8 @@
 #include <string>
 
 #include "canvas.h"
+#include "cars/cars_paint.h"
 #include "keyed.h"
-#include "tone.h"
 
 namespace art::cars {
 
@@ -40,7 +40,7 @@ void at(const Gauge& g, double a, double r, double* x, double* y) {
   *y = g.cy - r * std::sin(rad);
 }
 
-void tick(cairo_t* cr, const Gauge& g, double a, double r0, double r1, double width, Tone t) {
+void tick(cairo_t* cr, const Gauge& g, double a, double r0, double r1, double width, Rgb t) {
   double x0, y0, x1, y1;
   at(g, a, r0, &x0, &y0);
   at(g, a, r1, &x1, &y1);
@@ -52,7 +52,7 @@ void tick(cairo_t* cr, const Gauge& g, double a, double r0, double r1, double wi
 }
 
 // A band along the scale between two needle angles.
-void band(cairo_t* cr, const Gauge& g, double a0, double a1, double r0, double r1, Tone t,
+void band(cairo_t* cr, const Gauge& g, double a0, double a1, double r0, double r1, Rgb t,
           double alpha) {
   // Needle angle a points at screen angle 180 + a (cairo's angles grow clockwise too).
   cairo_new_path(cr);
@@ -75,25 +75,17 @@ void label(cairo_t* cr, const Gauge& g, double a, double r, const std::string& t
 
 void face(cairo_t* cr, const Gauge& g) {
   // Chrome ring lit from the top, then the dark face with a faint glass sheen.
-  cairo_pattern_t* ring = cairo_pattern_create_linear(0, g.cy - g.bezel, 0, g.cy + g.bezel);
-  addStop(ring, 0.0, {196, 200, 208});
-  addStop(ring, 0.45, {70, 74, 82});
-  addStop(ring, 1.0, {150, 154, 162});
-  cairo_set_source(cr, ring);
+  setLinear(cr, 0, g.cy - g.bezel, 0, g.cy + g.bezel,
+            {{0.0, {196, 200, 208}}, {0.45, {70, 74, 82}}, {1.0, {150, 154, 162}}});
   cairo_arc(cr, g.cx, g.cy, g.bezel, 0, 2 * kPi);
   cairo_fill(cr);
-  cairo_pattern_destroy(ring);
   cairo_arc(cr, g.cx, g.cy, g.face + 0.6, 0, 2 * kPi);
   source(cr, {8, 9, 12});
   cairo_fill(cr);
-  cairo_pattern_t* f =
-      cairo_pattern_create_radial(g.cx, g.cy - g.face * 0.3, 1, g.cx, g.cy, g.face);
-  addStop(f, 0.0, {42, 48, 62});
-  addStop(f, 1.0, {12, 14, 20});
-  cairo_set_source(cr, f);
+  setRadial(cr, g.cx, g.cy - g.face * 0.3, 1, g.cx, g.cy, g.face,
+            {{0.0, {42, 48, 62}}, {1.0, {12, 14, 20}}});
   cairo_arc(cr, g.cx, g.cy, g.face, 0, 2 * kPi);
   cairo_fill(cr);
-  cairo_pattern_destroy(f);
 }
 
 void sheenAndHub(cairo_t* cr, const Gauge& g) {
@@ -109,18 +101,15 @@ void sheenAndHub(cairo_t* cr, const Gauge& g) {
   cairo_pattern_destroy(s);
   cairo_restore(cr);
   // The hub the needle turns on.
-  cairo_pattern_t* hub = cairo_pattern_create_radial(g.cx - 1, g.cy - 1, 0.3, g.cx, g.cy, 3.5);
-  addStop(hub, 0.0, {210, 214, 220});
-  addStop(hub, 1.0, {40, 42, 48});
-  cairo_set_source(cr, hub);
+  setRadial(cr, g.cx - 1, g.cy - 1, 0.3, g.cx, g.cy, 3.5,
+            {{0.0, {210, 214, 220}}, {1.0, {40, 42, 48}}});
   cairo_arc(cr, g.cx, g.cy, 3.5, 0, 2 * kPi);
   cairo_fill(cr);
-  cairo_pattern_destroy(hub);
 }
 
 void speedScale(cairo_t* cr) {
   const Gauge& g = kSpeed;
-  constexpr Tone kTick{236, 238, 242};
+  constexpr Rgb kTick{236, 238, 242};
   band(cr, g, 150 / kKmhPerDegree, 180 / kKmhPerDegree, 30.5, 32.5, {255, 150, 30}, 0.9);
   for (int kmh = 0; kmh <= 180; kmh += 10) {
     const double a = kmh / kKmhPerDegree;
@@ -142,7 +131,7 @@ void speedScale(cairo_t* cr) {
 
 void revScale(cairo_t* cr) {
   const Gauge& g = kRevs;
-  constexpr Tone kTick{236, 238, 242};
+  constexpr Rgb kTick{236, 238, 242};
   band(cr, g, 8.5 * kRevDegreesPerUnit, 10.5 * kRevDegreesPerUnit, 19.5, 24.5, {230, 30, 30}, 0.95);
   for (int half = 0; half <= 20; ++half) {
     const double a = half * 0.5 * kRevDegreesPerUnit;
@@ -238,12 +227,8 @@ MaskPair lapPanel() {
   source(cr, {150, 104, 24});
   cairo_fill(cr);
   shape(1.5);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, kTimeH);
-  addStop(g, 0.0, {34, 40, 58});
-  addStop(g, 1.0, {14, 17, 26});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, 0, 0, kTimeH, {{0.0, {34, 40, 58}}, {1.0, {14, 17, 26}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
   // A fine carbon weave and a lit top edge, so the plate is not a flat fill.
   cairo_save(cr);
   shape(1.5);

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "canvas.h"
+#include "cars/cars_paint.h"
 #include "keyed.h"
-#include "tone.h"
 
 namespace art::cars {
 
@@ -17,19 +17,14 @@ constexpr double kRedY = 24, kGreenY = 50;
 constexpr double kLampR = 10;
 
 struct LampColours {
-  Tone hot, lit, rim, dark;
+  Rgb hot, lit, rim, dark;
 };
 constexpr LampColours kRed{{255, 236, 214}, {255, 44, 30}, {150, 8, 8}, {58, 12, 12}};
 constexpr LampColours kGreen{{232, 255, 226}, {46, 232, 84}, {8, 120, 40}, {10, 46, 22}};
 
 void housing(cairo_t* cr) {
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, kHeight);
-  addStop(g, 0.0, {62, 65, 72});
-  addStop(g, 0.5, {38, 40, 46});
-  addStop(g, 1.0, {22, 23, 27});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, 0, 0, kHeight, {{0.0, {62, 65, 72}}, {0.5, {38, 40, 46}}, {1.0, {22, 23, 27}}});
   cairo_paint(cr);
-  cairo_pattern_destroy(g);
   // Hazard band along the top.
   cairo_save(cr);
   cairo_rectangle(cr, 0, 0, kWidth, 8);
@@ -38,11 +33,7 @@ void housing(cairo_t* cr) {
   cairo_paint(cr);
   source(cr, {24, 24, 26});
   for (double x = -10; x < kWidth + 10; x += 12) {
-    cairo_move_to(cr, x, 8);
-    cairo_line_to(cr, x + 6, 8);
-    cairo_line_to(cr, x + 14, 0);
-    cairo_line_to(cr, x + 8, 0);
-    cairo_close_path(cr);
+    polygon(cr, {{x, 8}, {x + 6, 8}, {x + 14, 0}, {x + 8, 0}});
   }
   cairo_fill(cr);
   cairo_restore(cr);
@@ -85,38 +76,25 @@ void housing(cairo_t* cr) {
 void lamp(cairo_t* cr, double cx, double cy, const LampColours& c, bool lit) {
   // Glow spilling over the housing first, then the deep bezel, then the glass.
   if (lit) {
-    cairo_pattern_t* glow = cairo_pattern_create_radial(cx, cy, kLampR, cx, cy, kLampR + 9);
-    addStop(glow, 0.0, c.lit, 0.55);
-    addStop(glow, 1.0, c.lit, 0.0);
-    cairo_set_source(cr, glow);
-    cairo_arc(cr, cx, cy, kLampR + 9, 0, 2 * kPi);
-    cairo_fill(cr);
-    cairo_pattern_destroy(glow);
+    glow(cr, cx, cy, kLampR, kLampR + 9, c.lit, 0.55);
   }
-  cairo_pattern_t* bezel = cairo_pattern_create_linear(cx, cy - kLampR - 3, cx, cy + kLampR + 3);
-  addStop(bezel, 0.0, {12, 12, 14});
-  addStop(bezel, 1.0, {120, 124, 132});
-  cairo_set_source(cr, bezel);
+  setLinear(cr, cx, cy - kLampR - 3, cx, cy + kLampR + 3,
+            {{0.0, {12, 12, 14}}, {1.0, {120, 124, 132}}});
   cairo_arc(cr, cx, cy, kLampR + 2.5, 0, 2 * kPi);
   cairo_fill(cr);
-  cairo_pattern_destroy(bezel);
   cairo_arc(cr, cx, cy, kLampR + 0.8, 0, 2 * kPi);
   source(cr, {6, 6, 8});
   cairo_fill(cr);
 
-  cairo_pattern_t* g = cairo_pattern_create_radial(cx - 2, cy - 2.5, 0.5, cx, cy, kLampR);
-  if (lit) {
-    addStop(g, 0.0, c.hot);
-    addStop(g, 0.35, c.lit);
-    addStop(g, 1.0, c.rim);
-  } else {
-    addStop(g, 0.0, shade(c.dark, 1.6));
-    addStop(g, 1.0, shade(c.dark, 0.45));
-  }
-  cairo_set_source(cr, g);
+  // The lens, lit from the top left.
+  if (lit)
+    setRadial(cr, cx - 2, cy - 2.5, 0.5, cx, cy, kLampR,
+              {{0.0, c.hot}, {0.35, c.lit}, {1.0, c.rim}});
+  else
+    setRadial(cr, cx - 2, cy - 2.5, 0.5, cx, cy, kLampR,
+              {{0.0, shade(c.dark, 1.6)}, {1.0, shade(c.dark, 0.45)}});
   cairo_arc(cr, cx, cy, kLampR, 0, 2 * kPi);
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
   // Fresnel rings in the glass and a highlight at the top left.
   cairo_set_line_width(cr, 0.6);
   for (double r : {3.5, 6.5}) {

@@ -6,37 +6,32 @@
 #include <string>
 
 #include "canvas.h"
+#include "cars/cars_paint.h"
 #include "keyed.h"
-#include "tone.h"
 
 namespace art::cars {
 
 namespace {
 
 // Arrow facing east: a swallow-tailed shaft and a broad head, lit from the top.
-Image arrow(Tone colour) {
+Image arrow(Rgb colour) {
   Canvas c(30, 16);
   cairo_t* cr = c.cr();
   auto path = [&] {
     cairo_new_path(cr);
-    cairo_move_to(cr, 0.8, 4.5);
-    cairo_line_to(cr, 15.5, 4.5);
-    cairo_line_to(cr, 15.5, 0.8);
-    cairo_line_to(cr, 29.3, 8);
-    cairo_line_to(cr, 15.5, 15.2);
-    cairo_line_to(cr, 15.5, 11.5);
-    cairo_line_to(cr, 0.8, 11.5);
-    cairo_line_to(cr, 4.2, 8);
-    cairo_close_path(cr);
+    polygon(cr, {{0.8, 4.5},
+                 {15.5, 4.5},
+                 {15.5, 0.8},
+                 {29.3, 8},
+                 {15.5, 15.2},
+                 {15.5, 11.5},
+                 {0.8, 11.5},
+                 {4.2, 8}});
   };
   path();
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 1, 0, 15);
-  addStop(g, 0.0, shade(colour, 1.45));
-  addStop(g, 0.45, colour);
-  addStop(g, 1.0, shade(colour, 0.55));
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, 1, 0, 15,
+            {{0.0, shade(colour, 1.45)}, {0.45, colour}, {1.0, shade(colour, 0.55)}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(g);
   source(cr, shade(colour, 0.25));
   cairo_set_line_width(cr, 1.2);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
@@ -52,24 +47,8 @@ Image arrow(Tone colour) {
   return keyOut(c);
 }
 
-// A small xorshift generator, so the marks are the same on every build.
-class Rng {
- public:
-  explicit Rng(std::uint32_t seed) : s_(seed) {}
-  std::uint32_t next() {
-    s_ ^= s_ << 13;
-    s_ ^= s_ >> 17;
-    s_ ^= s_ << 5;
-    return s_;
-  }
-  double unit() { return (next() >> 8) * (1.0 / 16777216.0); }  // [0, 1)
-
- private:
-  std::uint32_t s_;
-};
-
 struct Ground {
-  Tone core, edge, fleck;  // the tread's middle, its frayed edges, odd specks torn loose
+  Rgb core, edge, fleck;  // the tread's middle, its frayed edges, odd specks torn loose
   double fleckChance;
   double edgeDensity;  // share of the edge pixels drawn
   int width;           // rows per track: 3 on the road, 4 where the turf is torn up
@@ -83,12 +62,12 @@ Image skid(const Ground& g, std::uint32_t seed) {
   for (int track : {0, 11 - g.width})
     for (int row = 0; row < g.width; ++row) {
       const bool core = row > 0 && row < g.width - 1;
-      const double streak = rng.unit() * 0.5 + 0.75;  // one shade per row reads as a streak
+      const double streak = rng.uniform() * 0.5 + 0.75;  // one shade per row reads as a streak
       for (int x = 0; x < 6; ++x) {
-        if (rng.unit() > (core ? 0.95 : g.edgeDensity)) continue;
-        Tone t = core ? g.core : g.edge;
-        if (rng.unit() < g.fleckChance) t = g.fleck;
-        const double jitter = 0.9 + rng.unit() * 0.2;
+        if (rng.uniform() > (core ? 0.95 : g.edgeDensity)) continue;
+        Rgb t = core ? g.core : g.edge;
+        if (rng.uniform() < g.fleckChance) t = g.fleck;
+        const double jitter = 0.9 + rng.uniform() * 0.2;
         img.at(x, track + row) = toColour(shade(t, std::min(1.0, streak * jitter)));
       }
     }
@@ -99,7 +78,7 @@ void writeMarks(const Context& ctx) {
   const std::string dir = "/gfx/builtin/Form1/";
   struct Arrow {
     const char* name;
-    Tone colour;
+    Rgb colour;
   };
   // The player's arrow cool cyan, the opponent's hot orange: never mistaken for each other.
   for (const Arrow& a : {Arrow{"sipka1", {40, 190, 255}}, Arrow{"sipka2", {255, 96, 30}}}) {

@@ -4,23 +4,19 @@
 #include <string>
 
 #include "canvas.h"
+#include "cars/cars_paint.h"
 #include "keyed.h"
-#include "tone.h"
 
 namespace art::cars {
 
 namespace {
 
 constexpr int kWidth = 300, kHeight = 90;
-constexpr Tone kAmber{255, 164, 36};
+constexpr Rgb kAmber{255, 164, 36};
 
 void plate(cairo_t* cr) {
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, kHeight);
-  addStop(g, 0.0, {32, 38, 58});
-  addStop(g, 1.0, {12, 14, 22});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, 0, 0, kHeight, {{0.0, {32, 38, 58}}, {1.0, {12, 14, 22}}});
   cairo_paint(cr);
-  cairo_pattern_destroy(g);
   // Speed lines drifting across the right-hand side.
   cairo_save(cr);
   cairo_set_line_width(cr, 1);
@@ -62,12 +58,8 @@ void title(cairo_t* cr, const std::string& word) {
     cairo_set_source_rgba(cr, 0, 0, 0, 0.55);
     cairo_fill(cr);
     cairo_rectangle(cr, x, base - 28, 8, 28);
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, base - 28, 0, base);
-    addStop(g, 0.0, shade(kAmber, 1.3));
-    addStop(g, 1.0, shade(kAmber, 0.8));
-    cairo_set_source(cr, g);
+    setLinear(cr, 0, base - 28, 0, base, {{0.0, shade(kAmber, 1.3)}, {1.0, shade(kAmber, 0.8)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(g);
   }
   const double tx = left + icon + gap;
   cairo_move_to(cr, tx + 2, base + 2);
@@ -76,12 +68,8 @@ void title(cairo_t* cr, const std::string& word) {
   cairo_fill(cr);
   cairo_move_to(cr, tx, base);
   cairo_text_path(cr, word.c_str());
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, base - 28, 0, base);
-  addStop(g, 0.0, {255, 255, 255});
-  addStop(g, 1.0, {196, 206, 228});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, base - 28, 0, base, {{0.0, {255, 255, 255}}, {1.0, {196, 206, 228}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
 }
 
 // "Esc" on a key cap, then the rest of the help line.
@@ -94,7 +82,7 @@ void help(cairo_t* cr, const std::string& rest) {
   cairo_text_extents(cr, rest.c_str(), &tail);
   const double capW = key.x_advance + 10, capH = 17, gap = 7;
   const double left = (kWidth - (capW + gap + tail.x_advance)) / 2, top = 60, base = top + 12.5;
-  auto cap = [&](double dy, Tone t) {
+  auto cap = [&](double dy, Rgb t) {
     const double r = 3, x0 = left, y0 = top + dy, x1 = left + capW, y1 = top + capH + dy;
     cairo_new_path(cr);
     cairo_arc(cr, x1 - r, y0 + r, r, -kPi / 2, 0);

@@ -10,21 +10,16 @@ namespace {
 
 constexpr double kHorizon = 322;
 constexpr double kVanishX = 360;
-constexpr unsigned kSeed = 97;
+constexpr unsigned kSeed = 102;
 
 double rnd(int i, unsigned salt) {
-  return (noise(i, 13 * i + 5, kSeed + salt) + 1) / 2;
+  return hash01(i, 13 * i + 5, kSeed + salt);
 }
 
 void sky(cairo_t* cr) {
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, kHorizon + 30);
-  addStop(g, 0, {4, 6, 13});
-  addStop(g, 0.45, {10, 12, 28});
-  addStop(g, 0.85, {30, 22, 56});
-  addStop(g, 1, {52, 30, 60});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, 0, 0, kHorizon + 30,
+            {{0, {4, 6, 13}}, {0.45, {10, 12, 28}}, {0.85, {30, 22, 56}}, {1, {52, 30, 60}}});
   cairo_paint(cr);
-  cairo_pattern_destroy(g);
 }
 
 void cityGlow(cairo_t* cr) {
@@ -32,25 +27,17 @@ void cityGlow(cairo_t* cr) {
   cairo_save(cr);
   cairo_translate(cr, 430, kHorizon);
   cairo_scale(cr, 320, 150);
-  cairo_pattern_t* r = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-  addStop(r, 0, {255, 120, 60}, 0.30);
-  addStop(r, 0.45, {150, 50, 140}, 0.16);
-  addStop(r, 1, {60, 20, 90}, 0);
-  cairo_set_source(cr, r);
+  setRadial(cr, 0, 0, 0, 0, 0, 1,
+            {{0, {255, 120, 60}, 0.30}, {0.45, {150, 50, 140}, 0.16}, {1, {60, 20, 90}, 0}});
   cairo_paint(cr);
-  cairo_pattern_destroy(r);
   cairo_restore(cr);
   // Soft cloud bands.
   for (int i = 0; i < 7; ++i) {
     cairo_save(cr);
     cairo_translate(cr, 220 + rnd(i, 1) * 420, 150 + rnd(i, 2) * 110);
     cairo_scale(cr, 70 + rnd(i, 3) * 90, 7 + rnd(i, 4) * 9);
-    cairo_pattern_t* c = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-    addStop(c, 0, {120, 70, 150}, 0.10);
-    addStop(c, 1, {120, 70, 150}, 0);
-    cairo_set_source(cr, c);
+    setGlow(cr, 0, 0, 0, 1, {120, 70, 150}, 0.10);
     cairo_paint(cr);
-    cairo_pattern_destroy(c);
     cairo_restore(cr);
   }
 }
@@ -86,18 +73,15 @@ std::vector<Building> skyline(cairo_t* cr, double from, double to, double minH, 
   for (std::size_t b = 0; b < out.size(); ++b) {
     const Building& bd = out[b];
     cairo_rectangle(cr, bd.x, bd.top, bd.w, kHorizon - bd.top + 1);
-    cairo_pattern_t* g = cairo_pattern_create_linear(bd.x, 0, bd.x + bd.w, 0);
-    addStop(g, 0, mix(body, kWhite, 0.05));
-    addStop(g, 1, mix(body, {0, 0, 0}, 0.25));
-    cairo_set_source(cr, g);
+    setLinear(cr, bd.x, 0, bd.x + bd.w, 0,
+              {{0, mix(body, kWhite, 0.05)}, {1, mix(body, {0, 0, 0}, 0.25)}});
     cairo_fill(cr);
-    cairo_pattern_destroy(g);
     // Windows in rows; about a third of them lit.
     for (double wy = bd.top + 4; wy < kHorizon - 3; wy += 4)
       for (double wx = bd.x + 2; wx < bd.x + bd.w - 2; wx += 3) {
         const int k = int(wx * 7 + wy * 131);
-        if (noise(k, int(b), salt + 7) < 1 - 2 * lit) continue;
-        const double t = (noise(k, int(b), salt + 8) + 1) / 2;
+        if (hash01(k, int(b), salt + 7) < 1 - lit) continue;
+        const double t = hash01(k, int(b), salt + 8);
         const Rgb c = t < 0.6    ? Rgb{255, 200, 120}
                       : t < 0.85 ? Rgb{255, 236, 190}
                                  : Rgb{140, 210, 255};
@@ -107,13 +91,8 @@ std::vector<Building> skyline(cairo_t* cr, double from, double to, double minH, 
       }
     // A red warning lamp on the tallest roofs.
     if (kHorizon - bd.top > 110) {
-      cairo_pattern_t* l = cairo_pattern_create_radial(bd.x + bd.w / 2, bd.top - 2, 0,
-                                                       bd.x + bd.w / 2, bd.top - 2, 5);
-      addStop(l, 0, {255, 60, 50}, 0.9);
-      addStop(l, 1, {255, 60, 50}, 0);
-      cairo_set_source(cr, l);
+      setGlow(cr, bd.x + bd.w / 2, bd.top - 2, 0, 5, {255, 60, 50}, 0.9);
       cairo_paint(cr);
-      cairo_pattern_destroy(l);
       cairo_rectangle(cr, bd.x + bd.w / 2 - 0.5, bd.top - 6, 1, 6);
       source(cr, body);
       cairo_fill(cr);
@@ -125,25 +104,17 @@ std::vector<Building> skyline(cairo_t* cr, double from, double to, double minH, 
 void road(Canvas& canvas) {
   cairo_t* cr = canvas.cr();
   cairo_rectangle(cr, 0, kHorizon, kWindowW, kWindowH - kHorizon);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, kHorizon, 0, kWindowH);
-  addStop(g, 0, {34, 26, 48});
-  addStop(g, 0.12, {16, 16, 26});
-  addStop(g, 1, {10, 11, 17});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, kHorizon, 0, kWindowH,
+            {{0, {34, 26, 48}}, {0.12, {16, 16, 26}}, {1, {10, 11, 17}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
   // The glow of the city mirrored in the wet asphalt.
   cairo_save(cr);
   cairo_rectangle(cr, 0, kHorizon, kWindowW, kWindowH - kHorizon);
   cairo_clip(cr);
   cairo_translate(cr, 430, kHorizon);
   cairo_scale(cr, 240, 70);
-  cairo_pattern_t* r = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-  addStop(r, 0, {255, 120, 70}, 0.18);
-  addStop(r, 1, {120, 40, 110}, 0);
-  cairo_set_source(cr, r);
+  setRadial(cr, 0, 0, 0, 0, 0, 1, {{0, {255, 120, 70}, 0.18}, {1, {120, 40, 110}, 0}});
   cairo_paint(cr);
-  cairo_pattern_destroy(r);
   cairo_restore(cr);
   // Lane lines converging on the vanishing point: solid edges, dashed middles.
   const double bottomX[] = {-260, 110, 470, 860};
@@ -155,11 +126,10 @@ void road(Canvas& canvas) {
       const double halfW0 = 3.2 * t0, halfW1 = 3.2 * t1;
       auto px = [&](double t) { return kVanishX + (bottomX[i] - kVanishX) * t; };
       auto py = [&](double t) { return kHorizon + (kWindowH - kHorizon) * t; };
-      cairo_move_to(cr, px(t0) - halfW0, py(t0));
-      cairo_line_to(cr, px(t0) + halfW0, py(t0));
-      cairo_line_to(cr, px(t1) + halfW1, py(t1));
-      cairo_line_to(cr, px(t1) - halfW1, py(t1));
-      cairo_close_path(cr);
+      polygon(cr, {{px(t0) - halfW0, py(t0)},
+                   {px(t0) + halfW0, py(t0)},
+                   {px(t1) + halfW1, py(t1)},
+                   {px(t1) - halfW1, py(t1)}});
     }
     cairo_set_source_rgba(cr, 0.85, 0.82, 0.7, edge ? 0.22 : 0.3);
     cairo_fill(cr);
@@ -266,35 +236,21 @@ void car(cairo_t* cr, double cx) {
   cairo_curve_to(cr, -97, 410, -97, 420, -93, 432);
   cairo_curve_to(cr, -90, 444, -80, 446, -62, 446);
   cairo_close_path(cr);
-  cairo_pattern_t* body = cairo_pattern_create_linear(0, 367, 0, 446);
-  addStop(body, 0, {30, 34, 52});
-  addStop(body, 0.35, {12, 13, 20});
-  addStop(body, 1, {6, 6, 10});
-  cairo_set_source(cr, body);
+  setLinear(cr, 0, 367, 0, 446, {{0, {30, 34, 52}}, {0.35, {12, 13, 20}}, {1, {6, 6, 10}}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(body);
   // Rim light from the city along the roof and shoulders.
   cairo_set_line_width(cr, 1.2);
-  cairo_pattern_t* rim = cairo_pattern_create_linear(0, 367, 0, 420);
-  addStop(rim, 0, {140, 200, 255}, 0.75);
-  addStop(rim, 0.5, {200, 120, 255}, 0.35);
-  addStop(rim, 1, {200, 120, 255}, 0);
-  cairo_set_source(cr, rim);
+  setLinear(cr, 0, 367, 0, 420,
+            {{0, {140, 200, 255}, 0.75}, {0.5, {200, 120, 255}, 0.35}, {1, {200, 120, 255}, 0}});
   cairo_stroke(cr);
-  cairo_pattern_destroy(rim);
   // Rear window with a cold reflection.
   cairo_move_to(cr, -44, 393);
   cairo_curve_to(cr, -38, 383, -32, 375, -26, 373);
   cairo_line_to(cr, 26, 373);
   cairo_curve_to(cr, 32, 375, 38, 383, 44, 393);
   cairo_close_path(cr);
-  cairo_pattern_t* glass = cairo_pattern_create_linear(-40, 373, 30, 393);
-  addStop(glass, 0, {70, 90, 140});
-  addStop(glass, 0.4, {20, 24, 40});
-  addStop(glass, 1, {8, 9, 16});
-  cairo_set_source(cr, glass);
+  setLinear(cr, -40, 373, 30, 393, {{0, {70, 90, 140}}, {0.4, {20, 24, 40}}, {1, {8, 9, 16}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(glass);
   // Spoiler.
   roundedRect(cr, -84, 392, 168, 4, 2);
   cairo_set_source_rgb(cr, 0.02, 0.02, 0.04);
@@ -309,12 +265,8 @@ void car(cairo_t* cr, double cx) {
     cairo_save(cr);
     cairo_translate(cr, 72 * s, 408);
     cairo_scale(cr, 40, 14);
-    cairo_pattern_t* glow = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-    addStop(glow, 0, {255, 40, 30}, 0.55);
-    addStop(glow, 1, {255, 40, 30}, 0);
-    cairo_set_source(cr, glow);
+    setGlow(cr, 0, 0, 0, 1, {255, 40, 30}, 0.55);
     cairo_paint(cr);
-    cairo_pattern_destroy(glow);
     cairo_restore(cr);
   }
   cairo_restore(cr);
@@ -323,15 +275,13 @@ void car(cairo_t* cr, double cx) {
   cairo_line_to(cr, 89, 410);
   cairo_curve_to(cr, 60, 413, -60, 413, -89, 410);
   cairo_close_path(cr);
-  cairo_pattern_t* lamp = cairo_pattern_create_linear(-90, 0, 90, 0);
-  addStop(lamp, 0, {255, 120, 110});
-  addStop(lamp, 0.15, {255, 30, 30});
-  addStop(lamp, 0.5, {170, 10, 20});
-  addStop(lamp, 0.85, {255, 30, 30});
-  addStop(lamp, 1, {255, 120, 110});
-  cairo_set_source(cr, lamp);
+  setLinear(cr, -90, 0, 90, 0,
+            {{0, {255, 120, 110}},
+             {0.15, {255, 30, 30}},
+             {0.5, {170, 10, 20}},
+             {0.85, {255, 30, 30}},
+             {1, {255, 120, 110}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(lamp);
   // Blank number plate and twin exhausts.
   roundedRect(cr, -20, 418, 40, 10, 1.5);
   cairo_set_source_rgb(cr, 0.16, 0.17, 0.2);
@@ -354,12 +304,8 @@ void car(cairo_t* cr, double cx) {
     cairo_save(cr);
     cairo_translate(cr, 72 * s, 451);
     cairo_scale(cr, 10, 30);
-    cairo_pattern_t* r = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-    addStop(r, 0, {255, 40, 30}, 0.4);
-    addStop(r, 1, {255, 40, 30}, 0);
-    cairo_set_source(cr, r);
+    setGlow(cr, 0, 0, 0, 1, {255, 40, 30}, 0.4);
     cairo_paint(cr);
-    cairo_pattern_destroy(r);
     cairo_restore(cr);
   }
   cairo_restore(cr);
@@ -401,16 +347,14 @@ void title(cairo_t* cr) {
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   cairo_set_source_rgb(cr, 0.01, 0.01, 0.03);
   cairo_stroke_preserve(cr);
-  cairo_pattern_t* chrome = cairo_pattern_create_linear(0, y - 41, 0, y);
-  addStop(chrome, 0, {255, 255, 255});
-  addStop(chrome, 0.45, {176, 204, 240});
-  addStop(chrome, 0.53, {255, 255, 255});
-  addStop(chrome, 0.56, {58, 72, 120});
-  addStop(chrome, 0.8, {120, 150, 210});
-  addStop(chrome, 1, {255, 190, 120});
-  cairo_set_source(cr, chrome);
+  setLinear(cr, 0, y - 41, 0, y,
+            {{0, {255, 255, 255}},
+             {0.45, {176, 204, 240}},
+             {0.53, {255, 255, 255}},
+             {0.56, {58, 72, 120}},
+             {0.8, {120, 150, 210}},
+             {1, {255, 190, 120}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(chrome);
   // A thin top highlight on every letter.
   cairo_new_path(cr);
   cairo_append_path(cr, path);
@@ -465,13 +409,9 @@ double calmness(int x, int y) {
 Image calmPanel() {
   Canvas canvas(kWindowW, kWindowH);
   cairo_t* cr = canvas.cr();
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, kCalmCorner.bottom());
-  addStop(g, 0, {5, 7, 14});
-  addStop(g, 0.6, {10, 12, 26});
-  addStop(g, 1, {15, 14, 30});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, 0, 0, kCalmCorner.bottom(),
+            {{0, {5, 7, 14}}, {0.6, {10, 12, 26}}, {1, {15, 14, 30}}});
   cairo_paint(cr);
-  cairo_pattern_destroy(g);
   addGrain(canvas, {0, 0, kWindowW, kWindowH}, 1.5, kSeed + 60);
   return canvas.toImage();
 }
@@ -481,24 +421,15 @@ void bezel(cairo_t* cr) {
   const double x = kTma.x, y = kTma.y, b = kTma.bottom();
   cairo_save(cr);
   cairo_set_line_width(cr, 4);
-  cairo_move_to(cr, kWindowW, y - 2);
-  cairo_line_to(cr, x - 2, y - 2);
-  cairo_line_to(cr, x - 2, b + 2);
-  cairo_line_to(cr, kWindowW, b + 2);
+  polygon(cr, {{kWindowW, y - 2}, {x - 2, y - 2}, {x - 2, b + 2}, {kWindowW, b + 2}}, false);
   cairo_set_source_rgb(cr, 0.01, 0.015, 0.03);
   cairo_stroke(cr);
   cairo_set_line_width(cr, 1);
-  cairo_move_to(cr, kWindowW, y - 2.5);
-  cairo_line_to(cr, x - 2.5, y - 2.5);
-  cairo_line_to(cr, x - 2.5, b + 2.5);
-  cairo_line_to(cr, kWindowW, b + 2.5);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, b);
-  addStop(g, 0, kCyan, 0.8);
-  addStop(g, 0.5, {150, 110, 255}, 0.45);
-  addStop(g, 1, {255, 120, 70}, 0.7);
-  cairo_set_source(cr, g);
+  polygon(cr, {{kWindowW, y - 2.5}, {x - 2.5, y - 2.5}, {x - 2.5, b + 2.5}, {kWindowW, b + 2.5}},
+          false);
+  setLinear(cr, 0, y, 0, b,
+            {{0, kCyan, 0.8}, {0.5, {150, 110, 255}, 0.45}, {1, {255, 120, 70}, 0.7}});
   cairo_stroke(cr);
-  cairo_pattern_destroy(g);
   cairo_restore(cr);
 }
 
@@ -525,12 +456,8 @@ Image drawBackground() {
   trails(cr);
   car(cr, 322);
   // Vignette.
-  cairo_pattern_t* v = cairo_pattern_create_radial(360, 300, 120, 360, 280, 470);
-  addStop(v, 0, {0, 0, 0}, 0);
-  addStop(v, 1, {0, 0, 0}, 0.55);
-  cairo_set_source(cr, v);
+  setRadial(cr, 360, 300, 120, 360, 280, 470, {{0, {0, 0, 0}, 0}, {1, {0, 0, 0}, 0.55}});
   cairo_paint(cr);
-  cairo_pattern_destroy(v);
 
   // Blend the calm corner in, then draw what must stay sharp on top.
   Image scene = canvas.toImage();
@@ -566,57 +493,34 @@ std::vector<Image> drawBackButtonFrames(const Image& background) {
     cairo_t* cr = canvas.cr();
     canvas.drawImage(under, 0, 0);
     roundedRect(cr, 0.5, 0.5, b.w - 1, b.h - 1, 8);
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, b.h);
-    addStop(g, 0, {44, 54, 84}, 0.95);
-    addStop(g, 0.5, {22, 27, 44}, 0.95);
-    addStop(g, 1, {12, 14, 24}, 0.95);
-    cairo_set_source(cr, g);
+    setLinear(cr, 0, 0, 0, b.h,
+              {{0, {44, 54, 84}, 0.95}, {0.5, {22, 27, 44}, 0.95}, {1, {12, 14, 24}, 0.95}});
     cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
     cairo_set_line_width(cr, 1);
     source(cr, kCyan, f == 3 ? 0.55 : 0.75);
     cairo_stroke(cr);
     // The arrow: a head and a shaft.
     auto arrowPath = [&] {
-      cairo_move_to(cr, 13, 8.5);
-      cairo_line_to(cr, 25, 2.5);
-      cairo_line_to(cr, 25, 6.3);
-      cairo_line_to(cr, 60, 6.3);
-      cairo_line_to(cr, 60, 10.7);
-      cairo_line_to(cr, 25, 10.7);
-      cairo_line_to(cr, 25, 14.5);
-      cairo_close_path(cr);
+      polygon(cr, {{13, 8.5}, {25, 2.5}, {25, 6.3}, {60, 6.3}, {60, 10.7}, {25, 10.7}, {25, 14.5}});
     };
     arrowPath();
-    cairo_pattern_t* a = cairo_pattern_create_linear(0, 2, 0, 15);
-    addStop(a, 0, {230, 240, 255});
-    addStop(a, 1, {140, 170, 210});
-    cairo_set_source(cr, a);
+    setLinear(cr, 0, 2, 0, 15, {{0, {230, 240, 255}}, {1, {140, 170, 210}}});
     cairo_fill(cr);
-    cairo_pattern_destroy(a);
     if (sweep[f] > 0) {
       cairo_save(cr);
       arrowPath();
       cairo_clip(cr);
-      cairo_pattern_t* s = cairo_pattern_create_linear(sweep[f] - 9, 0, sweep[f] + 9, 0);
-      addStop(s, 0, kYellow, 0);
-      addStop(s, 0.5, {255, 250, 220}, 1);
-      addStop(s, 1, kYellow, 0);
-      cairo_set_source(cr, s);
+      setLinear(cr, sweep[f] - 9, 0, sweep[f] + 9, 0,
+                {{0, kYellow, 0}, {0.5, {255, 250, 220}}, {1, kYellow, 0}});
       cairo_paint(cr);
-      cairo_pattern_destroy(s);
       cairo_restore(cr);
       // The light spills onto the button around the arrow.
       cairo_save(cr);
       cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
       roundedRect(cr, 1, 1, b.w - 2, b.h - 2, 7.5);
       cairo_clip(cr);
-      cairo_pattern_t* spill = cairo_pattern_create_radial(sweep[f], 8.5, 0, sweep[f], 8.5, 14);
-      addStop(spill, 0, kYellow, 0.3);
-      addStop(spill, 1, kYellow, 0);
-      cairo_set_source(cr, spill);
+      setGlow(cr, sweep[f], 8.5, 0, 14, kYellow, 0.3);
       cairo_paint(cr);
-      cairo_pattern_destroy(spill);
       cairo_restore(cr);
     }
     frames.push_back(canvas.toImage());

@@ -19,29 +19,15 @@ double smooth(double t) {
 // The emblem of the logo: a loop of track seen from above with a car leaning into the bend.
 void emblem(cairo_t* cr, double cx, double cy, double r) {
   cairo_new_path(cr);
-  cairo_pattern_t* glow = cairo_pattern_create_radial(cx, cy, r * 0.6, cx, cy, r * 1.35);
-  addStop(glow, 0, {60, 140, 255}, 0.35);
-  addStop(glow, 1, {60, 140, 255}, 0);
-  cairo_set_source(cr, glow);
-  cairo_arc(cr, cx, cy, r * 1.35, 0, 2 * M_PI);
-  cairo_fill(cr);
-  cairo_pattern_destroy(glow);
+  glow(cr, cx, cy, r * 0.6, r * 1.35, {60, 140, 255}, 0.35);
   // Steel ring.
   cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
-  cairo_pattern_t* ring = cairo_pattern_create_linear(0, cy - r, 0, cy + r);
-  addStop(ring, 0, {230, 238, 250});
-  addStop(ring, 0.5, {90, 104, 130});
-  addStop(ring, 1, {200, 214, 236});
-  cairo_set_source(cr, ring);
+  setLinear(cr, 0, cy - r, 0, cy + r,
+            {{0, {230, 238, 250}}, {0.5, {90, 104, 130}}, {1, {200, 214, 236}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(ring);
   cairo_arc(cr, cx, cy, r - 4, 0, 2 * M_PI);
-  cairo_pattern_t* inner = cairo_pattern_create_radial(cx, cy - r * 0.4, 0, cx, cy, r);
-  addStop(inner, 0, {40, 60, 100});
-  addStop(inner, 1, {8, 12, 26});
-  cairo_set_source(cr, inner);
+  setRadial(cr, cx, cy - r * 0.4, 0, cx, cy, r, {{0, {40, 60, 100}}, {1, {8, 12, 26}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(inner);
   // The track loop with kerbs.
   cairo_save(cr);
   cairo_arc(cr, cx, cy, r - 4, 0, 2 * M_PI);
@@ -104,14 +90,10 @@ void chromeWord(cairo_t* cr, const char* text, double cx, double y, double size)
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   cairo_set_source_rgba(cr, 0.2, 0.5, 1, 0.45);
   cairo_stroke_preserve(cr);
-  cairo_pattern_t* chrome = cairo_pattern_create_linear(0, y - size * 0.73, 0, y);
-  addStop(chrome, 0, {255, 255, 255});
-  addStop(chrome, 0.46, {176, 204, 240});
-  addStop(chrome, 0.54, {60, 76, 124});
-  addStop(chrome, 1, {255, 196, 120});
-  cairo_set_source(cr, chrome);
+  setLinear(
+      cr, 0, y - size * 0.73, 0, y,
+      {{0, {255, 255, 255}}, {0.46, {176, 204, 240}}, {0.54, {60, 76, 124}}, {1, {255, 196, 120}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(chrome);
   cairo_restore(cr);
 }
 
@@ -163,13 +145,8 @@ Image drawLogo(Lang lang) {
 Image drawInfoPlaceholder() {
   Canvas canvas(155, 800);
   cairo_t* cr = canvas.cr();
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 800);
-  addStop(g, 0, {28, 33, 50});
-  addStop(g, 0.2, kPanelRgb);
-  addStop(g, 1, {14, 16, 26});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, 0, 0, 800, {{0, {28, 33, 50}}, {0.2, kPanelRgb}, {1, {14, 16, 26}}});
   cairo_paint(cr);
-  cairo_pattern_destroy(g);
   // A large faint "i" in the first view, and the word.
   drawDecor(cr, {Icon::Info, 77.5, 62, 70});
   textFont(cr, 16, true);

@@ -10,12 +10,8 @@ namespace {
 
 // Fills the current path with a vertical gradient from top to bottom of the icon box.
 void fillVertical(cairo_t* cr, double y0, double y1, Rgb top, Rgb bottom) {
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y1);
-  addStop(g, 0, top);
-  addStop(g, 1, bottom);
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, y0, 0, y1, {{0, top}, {1, bottom}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(g);
 }
 
 void outline(cairo_t* cr, double width = 0.06) {
@@ -27,14 +23,13 @@ void outline(cairo_t* cr, double width = 0.06) {
 // All icons are drawn in a unit box: x and y from -0.5 to 0.5.
 void arrow(cairo_t* cr, bool up) {
   const double d = up ? -1 : 1;
-  cairo_move_to(cr, 0, 0.38 * d);
-  cairo_line_to(cr, 0.5, -0.22 * d);
-  cairo_line_to(cr, 0.18, -0.22 * d);
-  cairo_line_to(cr, 0.18, -0.42 * d);
-  cairo_line_to(cr, -0.18, -0.42 * d);
-  cairo_line_to(cr, -0.18, -0.22 * d);
-  cairo_line_to(cr, -0.5, -0.22 * d);
-  cairo_close_path(cr);
+  polygon(cr, {{0, 0.38 * d},
+               {0.5, -0.22 * d},
+               {0.18, -0.22 * d},
+               {0.18, -0.42 * d},
+               {-0.18, -0.42 * d},
+               {-0.18, -0.22 * d},
+               {-0.5, -0.22 * d}});
   fillVertical(cr, -0.4, 0.4, {255, 236, 150}, {255, 170, 40});
   outline(cr);
 }
@@ -108,23 +103,18 @@ void monitor(cairo_t* cr) {
   cairo_rectangle(cr, -0.4, -0.33, 0.8, 0.48);
   fillVertical(cr, -0.33, 0.15, {110, 200, 255}, {30, 80, 170});
   cairo_new_path(cr);
-  cairo_move_to(cr, -0.1, 0.22);
-  cairo_line_to(cr, 0.1, 0.22);
-  cairo_line_to(cr, 0.16, 0.4);
-  cairo_line_to(cr, -0.16, 0.4);
-  cairo_close_path(cr);
+  polygon(cr, {{-0.1, 0.22}, {0.1, 0.22}, {0.16, 0.4}, {-0.16, 0.4}});
   fillVertical(cr, 0.22, 0.4, {120, 130, 150}, {60, 66, 80});
   cairo_new_path(cr);
 }
 
 void speaker(cairo_t* cr) {
-  cairo_move_to(cr, -0.46, -0.14);
-  cairo_line_to(cr, -0.28, -0.14);
-  cairo_line_to(cr, -0.04, -0.36);
-  cairo_line_to(cr, -0.04, 0.36);
-  cairo_line_to(cr, -0.28, 0.14);
-  cairo_line_to(cr, -0.46, 0.14);
-  cairo_close_path(cr);
+  polygon(cr, {{-0.46, -0.14},
+               {-0.28, -0.14},
+               {-0.04, -0.36},
+               {-0.04, 0.36},
+               {-0.28, 0.14},
+               {-0.46, 0.14}});
   fillVertical(cr, -0.36, 0.36, {230, 236, 248}, {130, 140, 160});
   outline(cr);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -270,25 +260,15 @@ void trophy(cairo_t* cr) {
   cairo_line_to(cr, -0.06, 0.1);
   cairo_curve_to(cr, -0.12, 0.08, -0.3, -0.02, -0.3, -0.42);
   cairo_close_path(cr);
-  cairo_pattern_t* g = cairo_pattern_create_linear(-0.3, 0, 0.3, 0);
-  addStop(g, 0, {200, 130, 20});
-  addStop(g, 0.35, {255, 236, 140});
-  addStop(g, 1, {180, 110, 10});
-  cairo_set_source(cr, g);
+  setLinear(cr, -0.3, 0, 0.3, 0,
+            {{0, {200, 130, 20}}, {0.35, {255, 236, 140}}, {1, {180, 110, 10}}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(g);
   outline(cr, 0.04);
 }
 
 void crate(cairo_t* cr) {
   // A glowing parcel, as the Kolder Run's pick-ups.
-  cairo_pattern_t* glow = cairo_pattern_create_radial(0, 0, 0.1, 0, 0, 0.6);
-  addStop(glow, 0, {255, 200, 60}, 0.6);
-  addStop(glow, 1, {255, 200, 60}, 0);
-  cairo_set_source(cr, glow);
-  cairo_arc(cr, 0, 0, 0.6, 0, 2 * M_PI);
-  cairo_fill(cr);
-  cairo_pattern_destroy(glow);
+  glow(cr, 0, 0, 0.1, 0.6, {255, 200, 60}, 0.6);
   cairo_rectangle(cr, -0.36, -0.32, 0.72, 0.64);
   fillVertical(cr, -0.32, 0.32, {214, 150, 80}, {140, 84, 34});
   outline(cr, 0.05);
@@ -324,11 +304,7 @@ void chequered(cairo_t* cr) {
 }
 
 void road(cairo_t* cr) {
-  cairo_move_to(cr, -0.12, -0.44);
-  cairo_line_to(cr, 0.12, -0.44);
-  cairo_line_to(cr, 0.48, 0.44);
-  cairo_line_to(cr, -0.48, 0.44);
-  cairo_close_path(cr);
+  polygon(cr, {{-0.12, -0.44}, {0.12, -0.44}, {0.48, 0.44}, {-0.48, 0.44}});
   fillVertical(cr, -0.44, 0.44, {90, 96, 110}, {50, 54, 64});
   outline(cr, 0.04);
   cairo_set_source_rgb(cr, 1, 0.86, 0.3);
@@ -343,23 +319,10 @@ void cone(cairo_t* cr) {
   cairo_rectangle(cr, -0.4, 0.32, 0.8, 0.12);
   fillVertical(cr, 0.32, 0.44, {255, 120, 30}, {190, 70, 10});
   cairo_new_path(cr);
-  cairo_move_to(cr, -0.08, -0.46);
-  cairo_line_to(cr, 0.08, -0.46);
-  cairo_line_to(cr, 0.28, 0.32);
-  cairo_line_to(cr, -0.28, 0.32);
-  cairo_close_path(cr);
-  cairo_pattern_t* g = cairo_pattern_create_linear(-0.28, 0, 0.28, 0);
-  addStop(g, 0, {210, 80, 10});
-  addStop(g, 0.4, {255, 160, 60});
-  addStop(g, 1, {200, 70, 10});
-  cairo_set_source(cr, g);
+  polygon(cr, {{-0.08, -0.46}, {0.08, -0.46}, {0.28, 0.32}, {-0.28, 0.32}});
+  setLinear(cr, -0.28, 0, 0.28, 0, {{0, {210, 80, 10}}, {0.4, {255, 160, 60}}, {1, {200, 70, 10}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
-  cairo_move_to(cr, -0.16, -0.08);
-  cairo_line_to(cr, 0.16, -0.08);
-  cairo_line_to(cr, 0.2, 0.08);
-  cairo_line_to(cr, -0.2, 0.08);
-  cairo_close_path(cr);
+  polygon(cr, {{-0.16, -0.08}, {0.16, -0.08}, {0.2, 0.08}, {-0.2, 0.08}});
   cairo_set_source_rgb(cr, 0.97, 0.97, 0.97);
   cairo_fill(cr);
 }
@@ -386,13 +349,7 @@ void startLight(cairo_t* cr) {
   for (int i = 0; i < 3; ++i) {
     const double y = -0.3 + i * 0.3;
     if (i == 2) {
-      cairo_pattern_t* glow = cairo_pattern_create_radial(0, y, 0.05, 0, y, 0.4);
-      addStop(glow, 0, lamp[2], 0.7);
-      addStop(glow, 1, lamp[2], 0);
-      cairo_set_source(cr, glow);
-      cairo_arc(cr, 0, y, 0.4, 0, 2 * M_PI);
-      cairo_fill(cr);
-      cairo_pattern_destroy(glow);
+      glow(cr, 0, y, 0.05, 0.4, lamp[2], 0.7);
     }
     cairo_arc(cr, 0, y, 0.11, 0, 2 * M_PI);
     source(cr, lamp[i]);
@@ -403,10 +360,7 @@ void startLight(cairo_t* cr) {
 void wheel(cairo_t* cr) {
   cairo_set_line_width(cr, 0.1);
   cairo_arc(cr, 0, 0, 0.42, 0, 2 * M_PI);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, -0.45, 0, 0.45);
-  addStop(g, 0, {200, 210, 230});
-  addStop(g, 1, {90, 100, 120});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, -0.45, 0, 0.45, {{0, {200, 210, 230}}, {1, {90, 100, 120}}});
   cairo_stroke(cr);
   cairo_set_line_width(cr, 0.09);
   cairo_move_to(cr, -0.4, -0.04);
@@ -415,7 +369,6 @@ void wheel(cairo_t* cr) {
   cairo_move_to(cr, 0, 0.02);
   cairo_line_to(cr, 0, 0.4);
   cairo_stroke(cr);
-  cairo_pattern_destroy(g);
   cairo_arc(cr, 0, 0.04, 0.11, 0, 2 * M_PI);
   source(cr, kYellow);
   cairo_fill(cr);
@@ -451,13 +404,9 @@ void drawTopCar(cairo_t* cr, double cx, double cy, double length, double width, 
     for (double y : {-0.5, 0.36}) cairo_rectangle(cr, x, y, 0.16, 0.14);
   cairo_fill(cr);
   roundedRect(cr, -0.5, -0.44, 1.0, 0.88, 0.22);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, -0.44, 0, 0.44);
-  addStop(g, 0, mix(paint, kWhite, 0.35));
-  addStop(g, 0.5, paint);
-  addStop(g, 1, mix(paint, {0, 0, 0}, 0.45));
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, -0.44, 0, 0.44,
+            {{0, mix(paint, kWhite, 0.35)}, {0.5, paint}, {1, mix(paint, {0, 0, 0}, 0.45)}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(g);
   cairo_set_source_rgba(cr, 0, 0, 0, 0.7);
   cairo_set_line_width(cr, 0.05);
   cairo_stroke(cr);

@@ -56,13 +56,9 @@ void drawChosen(cairo_t* cr, Rect r) {
   cairo_new_path(cr);
   roundedRect(cr, r.x + 1, r.y + 1, r.w - 2, r.h - 2, 2.5);
   cairo_clip(cr);
-  cairo_pattern_t* warm = cairo_pattern_create_linear(r.x, 0, r.right(), 0);
-  addStop(warm, 0, kYellow, 0.30);
-  addStop(warm, 0.55, kYellow, 0.10);
-  addStop(warm, 1, kYellow, 0.22);
-  cairo_set_source(cr, warm);
+  setLinear(cr, r.x, 0, r.right(), 0,
+            {{0, kYellow, 0.30}, {0.55, kYellow, 0.10}, {1, kYellow, 0.22}});
   cairo_paint(cr);
-  cairo_pattern_destroy(warm);
   cairo_restore(cr);
   cairo_save(cr);
   cairo_set_line_width(cr, 1.5);
@@ -135,13 +131,9 @@ void drawVolume(cairo_t* cr, const PageSpec& page, const Area& a, const PageStat
   source(cr, mix(c, kPanelRgb, 0.78));
   cairo_fill(cr);
   cairo_rectangle(cr, bar.x, bar.y, bar.w, bar.h);
-  cairo_pattern_t* g = cairo_pattern_create_linear(bar.x, 0, bar.right(), 0);
-  addStop(g, 0, mix(c, kWhite, 0.35));
-  addStop(g, 0.5, c);
-  addStop(g, 1, mix(c, {0, 0, 0}, 0.3));
-  cairo_set_source(cr, g);
+  setLinear(cr, bar.x, 0, bar.right(), 0,
+            {{0, mix(c, kWhite, 0.35)}, {0.5, c}, {1, mix(c, {0, 0, 0}, 0.3)}});
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
   cairo_rectangle(cr, bar.x, bar.y, bar.w, 1);
   source(cr, kWhite, 0.6);
   cairo_fill(cr);
@@ -197,13 +189,9 @@ void drawTrackArea(Canvas& canvas, const Area& a, Lang lang, bool labels, int pa
   // Vignette and bevel, so the picture sits in the page like a framed photograph.
   cairo_rectangle(cr, r.x + 1, r.y + 1, r.w - 2, r.h - 2);
   cairo_clip(cr);
-  cairo_pattern_t* v = cairo_pattern_create_radial(r.x + r.w / 2.0, r.y + r.h / 2.0, r.h * 0.3,
-                                                   r.x + r.w / 2.0, r.y + r.h / 2.0, r.w * 0.62);
-  addStop(v, 0, {0, 0, 0}, 0);
-  addStop(v, 1, {0, 0, 10}, 0.5);
-  cairo_set_source(cr, v);
+  setRadial(cr, r.x + r.w / 2.0, r.y + r.h / 2.0, r.h * 0.3, r.x + r.w / 2.0, r.y + r.h / 2.0,
+            r.w * 0.62, {{0, {0, 0, 0}, 0}, {1, {0, 0, 10}, 0.5}});
   cairo_paint(cr);
-  cairo_pattern_destroy(v);
   cairo_restore(cr);
   cairo_set_line_width(cr, 1);
   cairo_rectangle(cr, r.x + 0.5, r.y + 0.5, r.w - 1, r.h - 1);

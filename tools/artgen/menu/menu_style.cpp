@@ -8,45 +8,6 @@
 
 namespace art::menu {
 
-Rgb mix(Rgb a, Rgb b, double t) {
-  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
-
-svc::Colour toColour(Rgb c) {
-  auto v = [](double x) { return unsigned(std::clamp(std::lround(x), 0L, 255L)); };
-  return svc::rgb(v(c.r), v(c.g), v(c.b));
-}
-
-Rgb fromColour(svc::Colour c) {
-  return {double(svc::red(c)), double(svc::green(c)), double(svc::blue(c))};
-}
-
-void source(cairo_t* cr, Rgb c, double alpha) {
-  cairo_set_source_rgba(cr, c.r / 255, c.g / 255, c.b / 255, alpha);
-}
-
-void addStop(cairo_pattern_t* p, double offset, Rgb c, double alpha) {
-  cairo_pattern_add_color_stop_rgba(p, offset, c.r / 255, c.g / 255, c.b / 255, alpha);
-}
-
-double noise(int x, int y, unsigned seed) {
-  std::uint32_t h = std::uint32_t(x) * 374761393u + std::uint32_t(y) * 668265263u +
-                    seed * 2246822519u + 0x9E3779B9u;
-  h = (h ^ (h >> 13)) * 1274126177u;
-  h ^= h >> 16;
-  return (h & 0xFFFFu) / 32767.5 - 1.0;
-}
-
-void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
-  r = std::min({r, w / 2, h / 2});
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
-  cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
-  cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
-  cairo_arc(cr, x + r, y + r, r, M_PI, 3 * M_PI / 2);
-  cairo_close_path(cr);
-}
-
 void addGrain(Canvas& canvas, Rect rect, double amplitude, unsigned seed) {
   cairo_surface_t* s = cairo_get_target(canvas.cr());
   cairo_surface_flush(s);
@@ -57,7 +18,7 @@ void addGrain(Canvas& canvas, Rect rect, double amplitude, unsigned seed) {
   for (int y = y0; y < y1; ++y) {
     auto* row = reinterpret_cast<std::uint32_t*>(data + y * stride);
     for (int x = x0; x < x1; ++x) {
-      const double n = noise(x, y, seed) * amplitude;
+      const double n = (hash01(x, y, seed) * 2 - 1) * amplitude;
       const std::uint32_t p = row[x];
       auto ch = [&](int shift) {
         const int v = int(std::lround(((p >> shift) & 0xFF) + n));
@@ -72,13 +33,8 @@ void addGrain(Canvas& canvas, Rect rect, double amplitude, unsigned seed) {
 void drawPagePanel(Canvas& canvas) {
   cairo_t* cr = canvas.cr();
   const double w = canvas.width(), h = canvas.height();
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, h);
-  addStop(g, 0, {30, 35, 54});
-  addStop(g, 0.45, kPanelRgb);
-  addStop(g, 1, {16, 19, 30});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, 0, 0, h, {{0, {30, 35, 54}}, {0.45, kPanelRgb}, {1, {16, 19, 30}}});
   cairo_paint(cr);
-  cairo_pattern_destroy(g);
   // A faint diagonal weave, like brushed carbon under lacquer.
   cairo_save(cr);
   cairo_set_line_width(cr, 1);
@@ -90,12 +46,8 @@ void drawPagePanel(Canvas& canvas) {
   cairo_stroke(cr);
   cairo_restore(cr);
   // A soft light from the top left, as if the page were a glass card.
-  cairo_pattern_t* r = cairo_pattern_create_radial(w * 0.2, 0, 0, w * 0.2, 0, w * 1.1);
-  cairo_pattern_add_color_stop_rgba(r, 0, 0.55, 0.7, 1, 0.07);
-  cairo_pattern_add_color_stop_rgba(r, 1, 0.55, 0.7, 1, 0);
-  cairo_set_source(cr, r);
+  setGlow(cr, w * 0.2, 0, 0, w * 1.1, {140.25, 178.5, 255}, 0.07);
   cairo_paint(cr);
-  cairo_pattern_destroy(r);
   addGrain(canvas, {0, 0, canvas.width(), canvas.height()}, 2.0, 11);
 }
 
@@ -184,12 +136,8 @@ void drawButtonBody(cairo_t* cr, Rect r) {
   cairo_save(cr);
   cairo_translate(cr, x + w / 2, y + h);
   cairo_scale(cr, w * 0.62, h * 0.75);
-  cairo_pattern_t* pool = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-  addStop(pool, 0, kCyan, 0.34);
-  addStop(pool, 1, kCyan, 0);
-  cairo_set_source(cr, pool);
+  setGlow(cr, 0, 0, 0, 1, kCyan, 0.34);
   cairo_paint(cr);
-  cairo_pattern_destroy(pool);
   cairo_restore(cr);
 
   // Gloss on the upper half.
@@ -271,21 +219,12 @@ void drawInsetField(cairo_t* cr, Rect r, bool white) {
   cairo_fill(cr);
   cairo_rectangle(cr, x, y, w, h);
   if (white) {
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, y + h);
-    addStop(g, 0, {214, 220, 230});
-    addStop(g, 0.25, {248, 249, 252});
-    addStop(g, 1, {255, 255, 255});
-    cairo_set_source(cr, g);
+    setLinear(cr, 0, y, 0, y + h,
+              {{0, {214, 220, 230}}, {0.25, {248, 249, 252}}, {1, {255, 255, 255}}});
     cairo_fill(cr);
-    cairo_pattern_destroy(g);
   } else {
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, y + h);
-    addStop(g, 0, {6, 7, 12});
-    addStop(g, 0.35, {11, 13, 21});
-    addStop(g, 1, {14, 17, 27});
-    cairo_set_source(cr, g);
+    setLinear(cr, 0, y, 0, y + h, {{0, {6, 7, 12}}, {0.35, {11, 13, 21}}, {1, {14, 17, 27}}});
     cairo_fill(cr);
-    cairo_pattern_destroy(g);
   }
   cairo_restore(cr);
 }
@@ -306,33 +245,24 @@ void drawPadlock(cairo_t* cr, double cx, double cy, double height) {
   cairo_move_to(cr, cx - shackleR, bodyTop + 1);
   cairo_arc(cr, cx, bodyTop - height * 0.42 + shackleR + 1, shackleR, M_PI, 2 * M_PI);
   cairo_line_to(cr, cx + shackleR, bodyTop + 1);
-  cairo_pattern_t* st = cairo_pattern_create_linear(cx - shackleR, 0, cx + shackleR, 0);
-  addStop(st, 0, {120, 128, 140});
-  addStop(st, 0.35, {235, 240, 248});
-  addStop(st, 1, {110, 116, 128});
-  cairo_set_source(cr, st);
+  setLinear(cr, cx - shackleR, 0, cx + shackleR, 0,
+            {{0, {120, 128, 140}}, {0.35, {235, 240, 248}}, {1, {110, 116, 128}}});
   cairo_stroke(cr);
-  cairo_pattern_destroy(st);
   // Body: warm brass.
   roundedRect(cr, cx - bodyW / 2, bodyTop, bodyW, bodyH, height * 0.1);
-  cairo_pattern_t* b = cairo_pattern_create_linear(0, bodyTop, 0, bodyTop + bodyH);
-  addStop(b, 0, {255, 226, 120});
-  addStop(b, 0.5, {226, 168, 46});
-  addStop(b, 1, {150, 96, 20});
-  cairo_set_source(cr, b);
+  setLinear(cr, 0, bodyTop, 0, bodyTop + bodyH,
+            {{0, {255, 226, 120}}, {0.5, {226, 168, 46}}, {1, {150, 96, 20}}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(b);
   cairo_set_source_rgba(cr, 0.25, 0.14, 0.02, 0.9);
   cairo_set_line_width(cr, 0.8);
   cairo_stroke(cr);
   // Keyhole.
   const double kr = bodyH * 0.16;
   cairo_arc(cr, cx, bodyTop + bodyH * 0.42, kr, 0, 2 * M_PI);
-  cairo_move_to(cr, cx - kr * 0.55, bodyTop + bodyH * 0.45);
-  cairo_line_to(cr, cx + kr * 0.55, bodyTop + bodyH * 0.45);
-  cairo_line_to(cr, cx + kr * 0.3, bodyTop + bodyH * 0.78);
-  cairo_line_to(cr, cx - kr * 0.3, bodyTop + bodyH * 0.78);
-  cairo_close_path(cr);
+  polygon(cr, {{cx - kr * 0.55, bodyTop + bodyH * 0.45},
+               {cx + kr * 0.55, bodyTop + bodyH * 0.45},
+               {cx + kr * 0.3, bodyTop + bodyH * 0.78},
+               {cx - kr * 0.3, bodyTop + bodyH * 0.78}});
   cairo_set_source_rgba(cr, 0.18, 0.1, 0.02, 1);
   cairo_fill(cr);
   cairo_restore(cr);

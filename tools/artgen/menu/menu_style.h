@@ -7,6 +7,9 @@
 
 #include "art.h"
 #include "canvas.h"
+#include "toolkit/colour.h"
+#include "toolkit/noise.h"
+#include "toolkit/shapes.h"
 
 namespace art::menu {
 
@@ -19,16 +22,6 @@ struct Rect {
   }
 };
 
-// A colour with components 0..255 as doubles, so shades mix without rounding.
-struct Rgb {
-  double r, g, b;
-};
-Rgb mix(Rgb a, Rgb b, double t);
-svc::Colour toColour(Rgb c);
-Rgb fromColour(svc::Colour c);
-void source(cairo_t* cr, Rgb c, double alpha = 1.0);
-void addStop(cairo_pattern_t* p, double offset, Rgb c, double alpha = 1.0);
-
 // The window's dark frame: the outer ring of the background and of every page, and so the
 // colour of page 0's pixel (0, 0), which the game takes as the window's background colour.
 constexpr svc::Colour kFrame = svc::rgb(9, 11, 19);
@@ -36,16 +29,9 @@ constexpr Rgb kFrameRgb{9, 11, 19};
 // The page panel; the colour page's slots hold exactly this colour behind the car swatches.
 constexpr svc::Colour kPanel = svc::rgb(22, 26, 40);
 constexpr Rgb kPanelRgb{22, 26, 40};
-constexpr Rgb kWhite{255, 255, 255};
 constexpr Rgb kYellow{255, 204, 70};
 constexpr Rgb kCyan{96, 190, 255};
 constexpr Rgb kInk{232, 238, 250};  // caption text
-
-// Hash noise in -1..1, the same for a pixel and seed whichever picture it is drawn into.
-double noise(int x, int y, unsigned seed);
-
-// Rounded rectangle path.
-void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
 
 // Adds grain of the given amplitude (colour units) to the canvas inside rect.
 void addGrain(Canvas& canvas, Rect rect, double amplitude, unsigned seed);

@@ -11,21 +11,19 @@ namespace {
 
 // A fixed pseudo-random value in 0..1 for the i-th choice of a picture.
 double rnd(int i, unsigned seed) {
-  return (noise(i, 7 * i + 3, seed) + 1) / 2;
+  return hash01(i, 7 * i + 3, seed);
 }
 
 void tree(cairo_t* cr, double x, double y, double r, double shade) {
   cairo_arc(cr, x + r * 0.5, y + r * 0.6, r, 0, 2 * M_PI);
   cairo_set_source_rgba(cr, 0, 0.05, 0, 0.35);
   cairo_fill(cr);
-  cairo_pattern_t* g = cairo_pattern_create_radial(x - r * 0.35, y - r * 0.4, r * 0.1, x, y, r);
-  addStop(g, 0, mix({110, 170, 70}, {150, 200, 90}, shade));
-  addStop(g, 0.6, mix({40, 95, 40}, {60, 115, 45}, shade));
-  addStop(g, 1, {22, 60, 28});
+  setRadial(cr, x - r * 0.35, y - r * 0.4, r * 0.1, x, y, r,
+            {{0, mix({110, 170, 70}, {150, 200, 90}, shade)},
+             {0.6, mix({40, 95, 40}, {60, 115, 45}, shade)},
+             {1, {22, 60, 28}}});
   cairo_arc(cr, x, y, r, 0, 2 * M_PI);
-  cairo_set_source(cr, g);
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
 }
 
 void house(cairo_t* cr, double x, double y, double w, double h, double angle, Rgb roof) {
@@ -217,13 +215,8 @@ void village(Canvas& canvas, Rect r, bool championship) {
         cairo_fill(cr);
       }
     cairo_restore(cr);
-    cairo_pattern_t* glow =
-        cairo_pattern_create_radial(w * 0.52, h * 0.42, 1, w * 0.52, h * 0.42, h * 0.36);
-    addStop(glow, 0, {255, 220, 120}, 0.75);
-    addStop(glow, 1, {255, 220, 120}, 0);
-    cairo_set_source(cr, glow);
+    setGlow(cr, w * 0.52, h * 0.42, 1, h * 0.36, {255, 220, 120}, 0.75);
     cairo_paint(cr);
-    cairo_pattern_destroy(glow);
     drawIcon(cr, Icon::Trophy, w * 0.52, h * 0.42, h * 0.42);
   }
   addGrain(canvas, r, 5, seed);
@@ -382,12 +375,8 @@ void parking(Canvas& canvas, Rect r) {
   // Lamp posts throwing pools of light.
   for (double lx : {w * 0.15, w * 0.5, w * 0.85}) {
     const double ly = h * 0.5 + 4;
-    cairo_pattern_t* g = cairo_pattern_create_radial(lx, ly, 0.5, lx, ly, 16);
-    addStop(g, 0, {255, 230, 160}, 0.35);
-    addStop(g, 1, {255, 230, 160}, 0);
-    cairo_set_source(cr, g);
+    setGlow(cr, lx, ly, 0.5, 16, {255, 230, 160}, 0.35);
     cairo_paint(cr);
-    cairo_pattern_destroy(g);
     cairo_arc(cr, lx, ly, 1.4, 0, 2 * M_PI);
     cairo_set_source_rgb(cr, 1, 0.96, 0.8);
     cairo_fill(cr);
@@ -414,11 +403,7 @@ void circuit(Canvas& canvas, Rect r) {
   source(cr, {72, 134, 60});
   cairo_paint(cr);
   for (double s = -h; s < w; s += 10) {
-    cairo_move_to(cr, s, 0);
-    cairo_line_to(cr, s + 5, 0);
-    cairo_line_to(cr, s + 5 + h * 0.5, h);
-    cairo_line_to(cr, s + h * 0.5, h);
-    cairo_close_path(cr);
+    polygon(cr, {{s, 0}, {s + 5, 0}, {s + 5 + h * 0.5, h}, {s + h * 0.5, h}});
   }
   source(cr, {86, 150, 70});
   cairo_fill(cr);

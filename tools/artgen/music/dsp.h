@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 
+#include "toolkit/random.h"
+
 namespace art::music {
 
 constexpr int kRate = 44100;
@@ -11,23 +13,6 @@ constexpr double kPi = 3.14159265358979323846;
 double midiHz(double note);
 double dbToGain(double db);
 double gainToDb(double gain);
-
-// xorshift64*: the same numbers with every compiler and standard library.
-class Rng {
- public:
-  explicit Rng(std::uint64_t seed) : s_(seed * 0x9E3779B97F4A7C15ull | 1) {}
-  std::uint64_t next() {
-    s_ ^= s_ >> 12;
-    s_ ^= s_ << 25;
-    s_ ^= s_ >> 27;
-    return s_ * 0x2545F4914F6CDD1Dull;
-  }
-  double uniform() { return double(next() >> 11) * (1.0 / 9007199254740992.0); }  // [0, 1)
-  double bipolar() { return 2 * uniform() - 1; }                                  // [-1, 1)
-
- private:
-  std::uint64_t s_;
-};
 
 enum class Wave { kSine, kTriangle, kSaw, kSquare };
 

@@ -53,14 +53,12 @@ Image button(const ButtonSpec& b) {
   source(cr, {8, 10, 16});
   cairo_paint(cr);
   roundedRect(cr, 1, 1, w - 2, h - 2, 2);
-  cairo_pattern_t* face = cairo_pattern_create_linear(0, 1, 0, h - 1);
-  stop(face, 0, mix({96, 106, 136}, a, 0.45));
-  stop(face, 0.5, mix({46, 52, 74}, a, 0.4));
-  stop(face, 0.52, mix({34, 38, 56}, a, 0.35));
-  stop(face, 1, mix({22, 26, 40}, a, 0.3));
-  cairo_set_source(cr, face);
+  setLinear(cr, 0, 1, 0, h - 1,
+            {{0, mix({96, 106, 136}, a, 0.45)},
+             {0.5, mix({46, 52, 74}, a, 0.4)},
+             {0.52, mix({34, 38, 56}, a, 0.35)},
+             {1, mix({22, 26, 40}, a, 0.3)}});
   cairo_fill(cr);
-  cairo_pattern_destroy(face);
   cairo_set_line_width(cr, 1);
   cairo_move_to(cr, 2, 1.5);
   cairo_line_to(cr, w - 2, 1.5);

@@ -19,11 +19,11 @@ void enter(cairo_t* cr, const Placement& at) {
 // The body outline in units of the length, nose towards +x: the arches are the widest parts.
 void bodyPath(cairo_t* cr) {
   const double w = kHalfWidth;
-  const Pt half[] = {{-0.50, -0.55}, {-0.47, -0.88}, {-0.32, -1.0}, {-0.12, -0.93},
-                     {0.16, -0.94},  {0.32, -1.0},   {0.45, -0.86}, {0.505, -0.45}};
-  Pt pts[18];
+  const Vec half[] = {{-0.50, -0.55}, {-0.47, -0.88}, {-0.32, -1.0}, {-0.12, -0.93},
+                      {0.16, -0.94},  {0.32, -1.0},   {0.45, -0.86}, {0.505, -0.45}};
+  Vec pts[18];
   int n = 0;
-  for (const Pt& p : half) pts[n++] = {p.x, p.y * w};
+  for (const Vec& p : half) pts[n++] = {p.x, p.y * w};
   pts[n++] = {0.515, 0};
   for (int i = 7; i >= 0; --i) pts[n++] = {half[i].x, -half[i].y * w};
   pts[n++] = {-0.505, 0};
@@ -40,14 +40,9 @@ void lamp(cairo_t* cr, double x, double y, double rx, double ry, Rgb core, Rgb r
   cairo_save(cr);
   cairo_translate(cr, x, y);
   cairo_scale(cr, rx, ry);
-  cairo_pattern_t* p = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-  stop(p, 0, lit ? Rgb{255, 255, 255} : core);
-  stop(p, 0.6, core);
-  stop(p, 1, rim);
-  cairo_set_source(cr, p);
+  setRadial(cr, 0, 0, 0, 0, 0, 1, {{0, lit ? Rgb{255, 255, 255} : core}, {0.6, core}, {1, rim}});
   cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
   cairo_fill(cr);
-  cairo_pattern_destroy(p);
   cairo_restore(cr);
 }
 
@@ -77,25 +72,19 @@ void paintCar(cairo_t* cr, const Placement& at, const CarLook& look) {
 
   // Body: darker towards the sides, a soft highlight on the side facing the light.
   bodyPath(cr);
-  cairo_pattern_t* side = cairo_pattern_create_linear(0, -w, 0, w);
-  stop(side, 0, scale(b, 0.45));
-  stop(side, 0.12, scale(b, 0.95));
-  stop(side, 0.3, scale(b, 1.28));
-  stop(side, 0.55, b);
-  stop(side, 0.88, scale(b, 0.72));
-  stop(side, 1, scale(b, 0.38));
-  cairo_set_source(cr, side);
+  setLinear(cr, 0, -w, 0, w,
+            {{0, shade(b, 0.45)},
+             {0.12, shade(b, 0.95)},
+             {0.3, shade(b, 1.28)},
+             {0.55, b},
+             {0.88, shade(b, 0.72)},
+             {1, shade(b, 0.38)}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(side);
-  cairo_pattern_t* ends = cairo_pattern_create_linear(-0.5, 0, 0.5, 0);
-  stop(ends, 0, {0, 0, 0}, 0.35);
-  stop(ends, 0.12, {0, 0, 0}, 0);
-  stop(ends, 0.85, {0, 0, 0}, 0);
-  stop(ends, 1, {0, 0, 0}, 0.3);
-  cairo_set_source(cr, ends);
+  setLinear(
+      cr, -0.5, 0, 0.5, 0,
+      {{0, {0, 0, 0}, 0.35}, {0.12, {0, 0, 0}, 0}, {0.85, {0, 0, 0}, 0}, {1, {0, 0, 0}, 0.3}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(ends);
-  source(cr, scale(b, 0.3), 0.9);
+  source(cr, shade(b, 0.3), 0.9);
   cairo_stroke(cr);
 
   // Bonnet creases and a glint.
@@ -103,15 +92,11 @@ void paintCar(cairo_t* cr, const Placement& at, const CarLook& look) {
     cairo_move_to(cr, 0.22, s * w * 0.55);
     cairo_curve_to(cr, 0.33, s * w * 0.6, 0.42, s * w * 0.55, 0.48, s * w * 0.4);
   }
-  source(cr, scale(b, 0.6), 0.7);
+  source(cr, shade(b, 0.6), 0.7);
   cairo_stroke(cr);
-  cairo_pattern_t* glint = cairo_pattern_create_radial(0.33, -w * 0.35, 0, 0.33, -w * 0.35, 0.12);
-  stop(glint, 0, {255, 255, 255}, 0.55);
-  stop(glint, 1, {255, 255, 255}, 0);
-  cairo_set_source(cr, glint);
+  setGlow(cr, 0.33, -w * 0.35, 0, 0.12, {255, 255, 255}, 0.55);
   bodyPath(cr);
   cairo_fill(cr);
-  cairo_pattern_destroy(glint);
 
   if (look.stripes) {
     cairo_save(cr);
@@ -133,42 +118,29 @@ void paintCar(cairo_t* cr, const Placement& at, const CarLook& look) {
     cairo_scale(cr, 0.035, 0.022);
     cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
     cairo_restore(cr);
-    source(cr, scale(b, 0.8));
+    source(cr, shade(b, 0.8));
     cairo_fill(cr);
   }
 
   // Glasshouse: windscreen, roof, rear window.
-  const Pt screen[] = {{0.05, -w * 0.8}, {0.19, -w * 0.66}, {0.215, 0},
-                       {0.19, w * 0.66}, {0.05, w * 0.8},  {0.07, 0}};
+  const Vec screen[] = {{0.05, -w * 0.8}, {0.19, -w * 0.66}, {0.215, 0},
+                        {0.19, w * 0.66}, {0.05, w * 0.8},   {0.07, 0}};
   cairo_move_to(cr, screen[0].x, screen[0].y);
   cairo_line_to(cr, screen[1].x, screen[1].y);
   cairo_curve_to(cr, 0.215, -w * 0.3, 0.215, w * 0.3, screen[3].x, screen[3].y);
   cairo_line_to(cr, screen[4].x, screen[4].y);
   cairo_curve_to(cr, 0.07, w * 0.3, 0.07, -w * 0.3, screen[0].x, screen[0].y);
   cairo_close_path(cr);
-  cairo_pattern_t* glass = cairo_pattern_create_linear(0.05, -w, 0.2, w);
-  stop(glass, 0, {70, 96, 124});
-  stop(glass, 0.45, {22, 30, 42});
-  stop(glass, 1, {12, 16, 24});
-  cairo_set_source(cr, glass);
+  setLinear(cr, 0.05, -w, 0.2, w, {{0, {70, 96, 124}}, {0.45, {22, 30, 42}}, {1, {12, 16, 24}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(glass);
-  cairo_move_to(cr, 0.09, -w * 0.62);
-  cairo_line_to(cr, 0.15, -w * 0.58);
-  cairo_line_to(cr, 0.11, -w * 0.05);
-  cairo_line_to(cr, 0.075, -w * 0.1);
-  cairo_close_path(cr);
+  polygon(cr, {{0.09, -w * 0.62}, {0.15, -w * 0.58}, {0.11, -w * 0.05}, {0.075, -w * 0.1}});
   cairo_set_source_rgba(cr, 1, 1, 1, 0.28);
   cairo_fill(cr);
 
   roundedRect(cr, -0.2, -w * 0.74, 0.26, w * 1.48, 0.04);
-  cairo_pattern_t* roof = cairo_pattern_create_linear(0, -w * 0.74, 0, w * 0.74);
-  stop(roof, 0, scale(b, 0.7));
-  stop(roof, 0.3, scale(b, 1.18));
-  stop(roof, 1, scale(b, 0.6));
-  cairo_set_source(cr, roof);
+  setLinear(cr, 0, -w * 0.74, 0, w * 0.74,
+            {{0, shade(b, 0.7)}, {0.3, shade(b, 1.18)}, {1, shade(b, 0.6)}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(roof);
   source(cr, {0, 0, 0}, 0.35);
   cairo_stroke(cr);
   if (look.stripes) {
@@ -183,12 +155,8 @@ void paintCar(cairo_t* cr, const Placement& at, const CarLook& look) {
   cairo_curve_to(cr, -0.325, -w * 0.2, -0.325, w * 0.2, -0.31, w * 0.6);
   cairo_line_to(cr, -0.2, w * 0.72);
   cairo_close_path(cr);
-  cairo_pattern_t* rear = cairo_pattern_create_linear(-0.3, -w, -0.2, w);
-  stop(rear, 0, {60, 80, 104});
-  stop(rear, 1, {14, 18, 26});
-  cairo_set_source(cr, rear);
+  setLinear(cr, -0.3, -w, -0.2, w, {{0, {60, 80, 104}}, {1, {14, 18, 26}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(rear);
 
   // Lamps.
   for (double s : {-1.0, 1.0}) {
@@ -227,32 +195,19 @@ void paintTruck(cairo_t* cr, const Placement& at, Rgb cab, bool headlamps) {
 
   // Cab.
   roundedRect(cr, 0.2, -0.18, 0.3, 0.36, 0.07);
-  cairo_pattern_t* body = cairo_pattern_create_linear(0, -0.18, 0, 0.18);
-  stop(body, 0, scale(cab, 0.5));
-  stop(body, 0.3, scale(cab, 1.25));
-  stop(body, 0.6, cab);
-  stop(body, 1, scale(cab, 0.45));
-  cairo_set_source(cr, body);
+  setLinear(cr, 0, -0.18, 0, 0.18,
+            {{0, shade(cab, 0.5)}, {0.3, shade(cab, 1.25)}, {0.6, cab}, {1, shade(cab, 0.45)}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(body);
-  source(cr, scale(cab, 0.3));
+  source(cr, shade(cab, 0.3));
   cairo_stroke(cr);
   // Windscreen across the cab's front and the roof with its sun visor.
   roundedRect(cr, 0.4, -0.15, 0.055, 0.3, 0.02);
-  cairo_pattern_t* glass = cairo_pattern_create_linear(0, -0.15, 0, 0.15);
-  stop(glass, 0, {80, 110, 140});
-  stop(glass, 1, {14, 20, 30});
-  cairo_set_source(cr, glass);
+  setLinear(cr, 0, -0.15, 0, 0.15, {{0, {80, 110, 140}}, {1, {14, 20, 30}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(glass);
   roundedRect(cr, 0.24, -0.14, 0.14, 0.28, 0.04);
-  cairo_pattern_t* roof = cairo_pattern_create_linear(0, -0.14, 0, 0.14);
-  stop(roof, 0, scale(cab, 0.85));
-  stop(roof, 0.35, scale(cab, 1.35));
-  stop(roof, 1, scale(cab, 0.7));
-  cairo_set_source(cr, roof);
+  setLinear(cr, 0, -0.14, 0, 0.14,
+            {{0, shade(cab, 0.85)}, {0.35, shade(cab, 1.35)}, {1, shade(cab, 0.7)}});
   cairo_fill(cr);
-  cairo_pattern_destroy(roof);
   for (double s : {-1.0, 1.0}) {
     roundedRect(cr, 0.4, s * 0.2 - 0.015, 0.04, 0.03, 0.01);
     cairo_set_source_rgb(cr, 0.1, 0.1, 0.12);
@@ -263,14 +218,12 @@ void paintTruck(cairo_t* cr, const Placement& at, Rgb cab, bool headlamps) {
 
   // Cargo box: pale panels with ribs and the firm's stripe.
   roundedRect(cr, -0.5, -0.2, 0.68, 0.4, 0.02);
-  cairo_pattern_t* box = cairo_pattern_create_linear(0, -0.2, 0, 0.2);
-  stop(box, 0, {150, 152, 160});
-  stop(box, 0.25, {240, 240, 236});
-  stop(box, 0.6, {214, 214, 212});
-  stop(box, 1, {120, 122, 130});
-  cairo_set_source(cr, box);
+  setLinear(cr, 0, -0.2, 0, 0.2,
+            {{0, {150, 152, 160}},
+             {0.25, {240, 240, 236}},
+             {0.6, {214, 214, 212}},
+             {1, {120, 122, 130}}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(box);
   cairo_set_source_rgba(cr, 0, 0, 0, 0.5);
   cairo_stroke(cr);
   for (int i = 1; i < 8; ++i) {
@@ -281,7 +234,7 @@ void paintTruck(cairo_t* cr, const Placement& at, Rgb cab, bool headlamps) {
   cairo_set_source_rgba(cr, 0, 0, 0, 0.12);
   cairo_stroke(cr);
   cairo_rectangle(cr, -0.5, -0.05, 0.68, 0.1);
-  source(cr, scale(cab, 0.95));
+  source(cr, shade(cab, 0.95));
   cairo_fill(cr);
   cairo_rectangle(cr, -0.5, -0.05, 0.68, 0.012);
   cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
@@ -309,11 +262,8 @@ void headlightBeams(cairo_t* cr, const Placement& at, double reach, double width
   cairo_translate(cr, at.x, at.y);
   cairo_rotate(cr, at.angle);
   const double front = at.length * 0.48;
-  cairo_pattern_t* p = cairo_pattern_create_radial(front, 0, 0, front, 0, reach);
-  stop(p, 0, colour, alpha);
-  stop(p, 0.5, colour, alpha * 0.35);
-  stop(p, 1, colour, 0);
-  cairo_set_source(cr, p);
+  setRadial(cr, front, 0, 0, front, 0, reach,
+            {{0, colour, alpha}, {0.5, colour, alpha * 0.35}, {1, colour, 0}});
   cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
   const double half = at.length * 0.16;
   cairo_move_to(cr, front, -half);
@@ -323,7 +273,6 @@ void headlightBeams(cairo_t* cr, const Placement& at, double reach, double width
   cairo_line_to(cr, front, half);
   cairo_close_path(cr);
   cairo_fill(cr);
-  cairo_pattern_destroy(p);
   cairo_restore(cr);
 }
 

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "toolkit/shapes.h"
+
 namespace art::story {
 
 namespace {
@@ -60,15 +62,7 @@ void drawIcon(cairo_t* cr, Icon icon, double x, double y, double s) {
       cairo_close_path(cr);
       cairo_rectangle(cr, 7, 0.8, 1.6, 3.4);
       cairo_fill(cr);
-      cairo_move_to(cr, 1.5, 5);
-      cairo_line_to(cr, 8.5, 5);
-      cairo_line_to(cr, 8.5, 10);
-      cairo_line_to(cr, 6, 10);
-      cairo_line_to(cr, 6, 6.5);
-      cairo_line_to(cr, 4, 6.5);
-      cairo_line_to(cr, 4, 10);
-      cairo_line_to(cr, 1.5, 10);
-      cairo_close_path(cr);
+      polygon(cr, {{1.5, 5}, {8.5, 5}, {8.5, 10}, {6, 10}, {6, 6.5}, {4, 6.5}, {4, 10}, {1.5, 10}});
       cairo_fill(cr);
       break;
     case Icon::City:

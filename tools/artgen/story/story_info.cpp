@@ -72,8 +72,8 @@ class Page {
     const double top = y_;
     // A band across the page with an accent at its left end.
     cairo_pattern_t* band = cairo_pattern_create_linear(0, 0, kVisible, 0);
-    stop(band, 0, {60, 70, 104});
-    stop(band, 1, {32, 38, 58}, 0.2);
+    addStop(band, 0, {60, 70, 104});
+    addStop(band, 1, {32, 38, 58}, 0.2);
     cairo_set_source(cr_, band);
     cairo_rectangle(cr_, 0, top, kVisible, 19);
     cairo_fill(cr_);
@@ -98,15 +98,15 @@ class Page {
     cairo_fill(cr_);
     roundedRect(cr_, x + 0.5, top + 0.5, w - 1, h - 2, 3);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, top, 0, top + h);
-    stop(g, 0, {236, 238, 244});
-    stop(g, 1, {150, 156, 172});
+    addStop(g, 0, {236, 238, 244});
+    addStop(g, 1, {150, 156, 172});
     cairo_set_source(cr_, g);
     cairo_fill(cr_);
     cairo_pattern_destroy(g);
     roundedRect(cr_, x + 2.5, top + 1.5, w - 5, h - 6, 2);
     cairo_pattern_t* t = cairo_pattern_create_linear(0, top + 1, 0, top + h - 4);
-    stop(t, 0, {255, 255, 255});
-    stop(t, 1, {206, 210, 222});
+    addStop(t, 0, {255, 255, 255});
+    addStop(t, 1, {206, 210, 222});
     cairo_set_source(cr_, t);
     cairo_fill(cr_);
     cairo_pattern_destroy(t);
@@ -116,14 +116,7 @@ class Page {
       cairo_save(cr_);
       cairo_translate(cr_, x + w / 2, top + 7);
       cairo_rotate(cr_, dir * M_PI);
-      cairo_move_to(cr_, 4.5, 0);
-      cairo_line_to(cr_, 0.5, -4);
-      cairo_line_to(cr_, 0.5, -1.3);
-      cairo_line_to(cr_, -4, -1.3);
-      cairo_line_to(cr_, -4, 1.3);
-      cairo_line_to(cr_, 0.5, 1.3);
-      cairo_line_to(cr_, 0.5, 4);
-      cairo_close_path(cr_);
+      polygon(cr_, {{4.5, 0}, {0.5, -4}, {0.5, -1.3}, {-4, -1.3}, {-4, 1.3}, {0.5, 1.3}, {0.5, 4}});
       source(cr_, {28, 32, 48});
       cairo_fill(cr_);
       cairo_restore(cr_);
@@ -176,8 +169,8 @@ class Page {
     cairo_fill(cr_);
     roundedRect(cr_, x + 0.5, top + 0.5, 41 * fill, 4, 1.5);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, top, 0, top + 5);
-    stop(g, 0, scale(colour, 1.4));
-    stop(g, 1, scale(colour, 0.7));
+    addStop(g, 0, shade(colour, 1.4));
+    addStop(g, 1, shade(colour, 0.7));
     cairo_set_source(cr_, g);
     cairo_fill(cr_);
     cairo_pattern_destroy(g);
@@ -222,8 +215,8 @@ class Page {
     const double top = y_ + 4;
     cairo_arc(cr_, kMargin + 9, top + 9, 9, 0, 2 * M_PI);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, top, 0, top + 18);
-    stop(g, 0, {90, 104, 150});
-    stop(g, 1, {40, 46, 72});
+    addStop(g, 0, {90, 104, 150});
+    addStop(g, 1, {40, 46, 72});
     cairo_set_source(cr_, g);
     cairo_fill(cr_);
     cairo_pattern_destroy(g);
@@ -365,13 +358,9 @@ void content(Page& p, Lang lang) {
 void background(cairo_t* cr, int height) {
   source(cr, kPanel);
   cairo_paint(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, kInfoWidth, 0);
-  stop(p, 0, {255, 255, 255}, 0.03);
-  stop(p, 0.5, {255, 255, 255}, 0);
-  stop(p, 1, {0, 0, 0}, 0.12);
-  cairo_set_source(cr, p);
+  setLinear(cr, 0, 0, kInfoWidth, 0,
+            {{0, {255, 255, 255}, 0.03}, {0.5, {255, 255, 255}, 0}, {1, {0, 0, 0}, 0.12}});
   cairo_paint(cr);
-  cairo_pattern_destroy(p);
   // Faint horizontal scan lines give the panel a surface.
   for (int y = 0; y < height; y += 3) cairo_rectangle(cr, 0, y, kInfoWidth, 1);
   cairo_set_source_rgba(cr, 1, 1, 1, 0.012);

@@ -6,23 +6,6 @@
 
 namespace art::story {
 
-Rgb mix(Rgb a, Rgb b, double t) {
-  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
-
-Rgb scale(Rgb a, double f) {
-  if (f <= 1) return {a.r * f, a.g * f, a.b * f};
-  return mix(a, {255, 255, 255}, std::min(1.0, f - 1));
-}
-
-void source(cairo_t* cr, Rgb c, double alpha) {
-  cairo_set_source_rgba(cr, c.r / 255, c.g / 255, c.b / 255, alpha);
-}
-
-void stop(cairo_pattern_t* p, double offset, Rgb c, double alpha) {
-  cairo_pattern_add_color_stop_rgba(p, offset, c.r / 255, c.g / 255, c.b / 255, alpha);
-}
-
 namespace {
 
 // One box pass along rows (horizontal) or columns over the four bytes of every pixel.
@@ -145,47 +128,16 @@ void vignette(cairo_t* cr, double strength) {
   const double w = cairo_image_surface_get_width(target);
   const double h = cairo_image_surface_get_height(target);
   const double r = std::hypot(w, h) / 2;
-  cairo_pattern_t* p = cairo_pattern_create_radial(w / 2, h / 2, r * 0.45, w / 2, h / 2, r);
-  cairo_pattern_add_color_stop_rgba(p, 0, 0, 0, 0, 0);
-  cairo_pattern_add_color_stop_rgba(p, 1, 0, 0, 0, strength);
   cairo_save(cr);
   cairo_identity_matrix(cr);
-  cairo_set_source(cr, p);
+  setRadial(cr, w / 2, h / 2, r * 0.45, w / 2, h / 2, r, {{0, kBlack, 0}, {1, kBlack, strength}});
   cairo_paint(cr);
   cairo_restore(cr);
-  cairo_pattern_destroy(p);
-}
-
-void smoothClosed(cairo_t* cr, const Pt* pts, int n) {
-  auto p = [&](int i) { return pts[((i % n) + n) % n]; };
-  cairo_move_to(cr, p(0).x, p(0).y);
-  for (int i = 0; i < n; ++i) {
-    const Pt a = p(i - 1), b = p(i), c = p(i + 1), d = p(i + 2);
-    cairo_curve_to(cr, b.x + (c.x - a.x) / 6, b.y + (c.y - a.y) / 6, c.x - (d.x - b.x) / 6,
-                   c.y - (d.y - b.y) / 6, c.x, c.y);
-  }
-  cairo_close_path(cr);
-}
-
-void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
-  r = std::min({r, w / 2, h / 2});
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
-  cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
-  cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
-  cairo_arc(cr, x + r, y + r, r, M_PI, 1.5 * M_PI);
-  cairo_close_path(cr);
 }
 
 void sparkle(cairo_t* cr, double x, double y, double size, Rgb colour, double alpha) {
   cairo_save(cr);
-  cairo_pattern_t* glow = cairo_pattern_create_radial(x, y, 0, x, y, size * 0.6);
-  stop(glow, 0, colour, alpha * 0.8);
-  stop(glow, 1, colour, 0);
-  cairo_set_source(cr, glow);
-  cairo_arc(cr, x, y, size * 0.6, 0, 2 * M_PI);
-  cairo_fill(cr);
-  cairo_pattern_destroy(glow);
+  glow(cr, x, y, 0, size * 0.6, colour, alpha * 0.8);
   const double t = size * 0.12;
   cairo_move_to(cr, x, y - size);
   cairo_curve_to(cr, x + t, y - t, x + t, y - t, x + size, y);

@@ -12,13 +12,9 @@ constexpr Rgb kGlow{255, 176, 48};
 void box(cairo_t* cr, double s) {
   // Cardboard, lit from the upper left.
   roundedRect(cr, -s / 2, -s / 2, s, s, s * 0.06);
-  cairo_pattern_t* p = cairo_pattern_create_linear(-s / 2, -s / 2, s / 2, s / 2);
-  stop(p, 0, {236, 190, 120});
-  stop(p, 0.5, {206, 150, 82});
-  stop(p, 1, {150, 100, 50});
-  cairo_set_source(cr, p);
+  setLinear(cr, -s / 2, -s / 2, s / 2, s / 2,
+            {{0, {236, 190, 120}}, {0.5, {206, 150, 82}}, {1, {150, 100, 50}}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
   cairo_set_line_width(cr, std::max(0.8, s * 0.03));
   source(cr, {100, 62, 26});
   cairo_stroke(cr);
@@ -50,14 +46,10 @@ void glowingParcel(cairo_t* cr, double x, double y, double size, double angle, d
   // Halo on the ground.
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
-  cairo_pattern_t* light = cairo_pattern_create_radial(x, y, size * 0.2, x, y, size * halo);
-  stop(light, 0, kGlow, 0.75);
-  stop(light, 0.45, kGlow, 0.25);
-  stop(light, 1, kGlow, 0);
-  cairo_set_source(cr, light);
+  setRadial(cr, x, y, size * 0.2, x, y, size * halo,
+            {{0, kGlow, 0.75}, {0.45, kGlow, 0.25}, {1, kGlow, 0}});
   cairo_arc(cr, x, y, size * halo, 0, 2 * M_PI);
   cairo_fill(cr);
-  cairo_pattern_destroy(light);
   cairo_restore(cr);
   // Marker ring painted with light, dashed like a target.
   cairo_save(cr);

@@ -42,13 +42,9 @@ struct Result {
 };
 
 void frame(cairo_t* cr, Rgb mood) {
-  cairo_pattern_t* bg = cairo_pattern_create_radial(kCardW / 2.0, 70, 10, kCardW / 2.0, 90, 220);
-  stop(bg, 0, mix({30, 34, 52}, mood, 0.35));
-  stop(bg, 0.55, {20, 23, 36});
-  stop(bg, 1, {10, 11, 18});
-  cairo_set_source(cr, bg);
+  setRadial(cr, kCardW / 2.0, 70, 10, kCardW / 2.0, 90, 220,
+            {{0, mix({30, 34, 52}, mood, 0.35)}, {0.55, {20, 23, 36}}, {1, {10, 11, 18}}});
   cairo_paint(cr);
-  cairo_pattern_destroy(bg);
   // Fine diagonal hatching, like brushed metal behind glass.
   cairo_set_line_width(cr, 1);
   for (int i = -kCardH; i < kCardW; i += 4) {
@@ -64,12 +60,12 @@ void frame(cairo_t* cr, Rgb mood) {
   cairo_stroke(cr);
   cairo_rectangle(cr, 2, 2, kCardW - 4, kCardH - 4);
   cairo_set_line_width(cr, 2);
-  source(cr, scale(mood, 0.8));
+  source(cr, shade(mood, 0.8));
   cairo_stroke(cr);
   cairo_set_line_width(cr, 1);
   cairo_move_to(cr, 3, 3.5);
   cairo_line_to(cr, kCardW - 3, 3.5);
-  source(cr, scale(mood, 1.5), 0.8);
+  source(cr, shade(mood, 1.5), 0.8);
   cairo_stroke(cr);
   cairo_rectangle(cr, 4.5, 4.5, kCardW - 9, kCardH - 9);
   cairo_set_source_rgba(cr, 0, 0, 0, 0.6);
@@ -89,37 +85,28 @@ void emblem(cairo_t* cr, Emblem e, double cx, double cy) {
   }
   switch (e) {
     case Emblem::Cup: {
-      cairo_pattern_t* g = cairo_pattern_create_linear(cx - 14, 0, cx + 14, 0);
-      stop(g, 0, {150, 96, 20});
-      stop(g, 0.3, {255, 236, 150});
-      stop(g, 0.6, {220, 160, 50});
-      stop(g, 1, {120, 76, 16});
-      cairo_set_source(cr, g);
+      setLinear(
+          cr, cx - 14, 0, cx + 14, 0,
+          {{0, {150, 96, 20}}, {0.3, {255, 236, 150}}, {0.6, {220, 160, 50}}, {1, {120, 76, 16}}});
       drawIcon(cr, Icon::Trophy, cx - 16, cy - 18, 32);
-      cairo_pattern_destroy(g);
       sparkle(cr, cx - 8, cy - 12, 6, {255, 240, 200}, 0.9);
       break;
     }
     case Emblem::SilverMedal: {
       // Ribbon, then the disc with a "2".
-      cairo_move_to(cr, cx - 9, cy - 19);
-      cairo_line_to(cr, cx - 2, cy - 4);
-      cairo_line_to(cr, cx + 2, cy - 4);
-      cairo_line_to(cr, cx + 9, cy - 19);
-      cairo_line_to(cr, cx + 4, cy - 19);
-      cairo_line_to(cr, cx, cy - 10);
-      cairo_line_to(cr, cx - 4, cy - 19);
-      cairo_close_path(cr);
+      polygon(cr, {{cx - 9, cy - 19},
+                   {cx - 2, cy - 4},
+                   {cx + 2, cy - 4},
+                   {cx + 9, cy - 19},
+                   {cx + 4, cy - 19},
+                   {cx, cy - 10},
+                   {cx - 4, cy - 19}});
       source(cr, {50, 90, 170});
       cairo_fill(cr);
       cairo_arc(cr, cx, cy + 3, 12, 0, 2 * M_PI);
-      cairo_pattern_t* g = cairo_pattern_create_linear(cx - 12, cy - 9, cx + 12, cy + 15);
-      stop(g, 0, {250, 252, 255});
-      stop(g, 0.45, {170, 178, 192});
-      stop(g, 1, {90, 96, 110});
-      cairo_set_source(cr, g);
+      setLinear(cr, cx - 12, cy - 9, cx + 12, cy + 15,
+                {{0, {250, 252, 255}}, {0.45, {170, 178, 192}}, {1, {90, 96, 110}}});
       cairo_fill_preserve(cr);
-      cairo_pattern_destroy(g);
       cairo_set_line_width(cr, 1.2);
       source(cr, {70, 76, 90});
       cairo_stroke(cr);
@@ -162,13 +149,11 @@ void headline(cairo_t* cr, const std::string& text, double y, Rgb mood) {
   cairo_move_to(cr, x, y);
   cairo_text_path(cr, text.c_str());
   cairo_clip(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, y - size * 0.75, 0, y);
-  stop(p, 0, {255, 255, 255});
-  stop(p, 0.5, mix({255, 255, 255}, mood, 0.25));
-  stop(p, 1, mix({255, 255, 255}, mood, 0.6));
-  cairo_set_source(cr, p);
+  setLinear(cr, 0, y - size * 0.75, 0, y,
+            {{0, {255, 255, 255}},
+             {0.5, mix({255, 255, 255}, mood, 0.25)},
+             {1, mix({255, 255, 255}, mood, 0.6)}});
   cairo_paint(cr);
-  cairo_pattern_destroy(p);
   cairo_restore(cr);
 }
 
@@ -185,12 +170,8 @@ double chipWidth(cairo_t* cr, const Legend& l) {
 double chip(cairo_t* cr, const Legend& l, double x, double y) {
   const double w = chipWidth(cr, l), icon = kChipIcon, pad = kChipPad;
   roundedRect(cr, x + 0.5, y + 0.5, w, 15, 2);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, y + 15);
-  stop(g, 0, {90, 100, 130});
-  stop(g, 1, {30, 34, 50});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, y, 0, y + 15, {{0, {90, 100, 130}}, {1, {30, 34, 50}}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(g);
   cairo_set_line_width(cr, 1);
   source(cr, {8, 10, 16});
   cairo_stroke(cr);
@@ -225,25 +206,17 @@ void legend(cairo_t* cr, const std::vector<Legend>& items) {
     x += widths[i] + 16;
   }
   // A thin rule above the legend.
-  cairo_pattern_t* p = cairo_pattern_create_linear(20, 0, kCardW - 20, 0);
-  stop(p, 0, {255, 255, 255}, 0);
-  stop(p, 0.5, {255, 255, 255}, 0.25);
-  stop(p, 1, {255, 255, 255}, 0);
-  cairo_set_source(cr, p);
+  setLinear(cr, 20, 0, kCardW - 20, 0,
+            {{0, {255, 255, 255}, 0}, {0.5, {255, 255, 255}, 0.25}, {1, {255, 255, 255}, 0}});
   cairo_rectangle(cr, 20, y - 10, kCardW - 40, 1);
   cairo_fill(cr);
-  cairo_pattern_destroy(p);
 }
 
 // The well in which the game writes the Kolder Run's count.
 void countWell(cairo_t* cr) {
   roundedRect(cr, kCountX + 0.5, kCountY + 0.5, kCountW - 1, kCountH - 1, 4);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, kCountY, 0, kCountY + kCountH);
-  stop(g, 0, {4, 6, 12});
-  stop(g, 1, {26, 30, 46});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, kCountY, 0, kCountY + kCountH, {{0, {4, 6, 12}}, {1, {26, 30, 46}}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(g);
   cairo_set_line_width(cr, 1);
   source(cr, {255, 176, 48}, 0.9);
   cairo_stroke(cr);
@@ -325,12 +298,8 @@ std::vector<Result> results(Lang lang) {
 Image pickUp() {
   Canvas c(50, 50);
   cairo_t* cr = c.cr();
-  cairo_pattern_t* p = cairo_pattern_create_radial(25, 25, 4, 25, 25, 36);
-  stop(p, 0, {66, 68, 76});
-  stop(p, 1, {50, 52, 58});
-  cairo_set_source(cr, p);
+  setRadial(cr, 25, 25, 4, 25, 25, 36, {{0, {66, 68, 76}}, {1, {50, 52, 58}}});
   cairo_paint(cr);
-  cairo_pattern_destroy(p);
   grain(cr, 71, 0.08);
   cairo_set_line_width(cr, 2);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);

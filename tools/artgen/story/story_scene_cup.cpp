@@ -15,27 +15,15 @@ constexpr double kW = kSceneWidth, kH = kSceneHeight;
 constexpr double kCx = kW / 2;
 
 void backdrop(cairo_t* cr) {
-  cairo_pattern_t* p = cairo_pattern_create_radial(kCx, 110, 10, kCx, 140, 200);
-  stop(p, 0, {58, 52, 96});
-  stop(p, 0.5, {26, 24, 52});
-  stop(p, 1, {8, 8, 18});
-  cairo_set_source(cr, p);
+  setRadial(cr, kCx, 110, 10, kCx, 140, 200,
+            {{0, {58, 52, 96}}, {0.5, {26, 24, 52}}, {1, {8, 8, 18}}});
   cairo_paint(cr);
-  cairo_pattern_destroy(p);
   // The spotlight's cone from above.
-  cairo_pattern_t* beam = cairo_pattern_create_linear(0, 0, 0, 220);
-  stop(beam, 0, {255, 240, 200}, 0.32);
-  stop(beam, 1, {255, 240, 200}, 0.02);
-  cairo_set_source(cr, beam);
-  cairo_move_to(cr, kCx - 14, -2);
-  cairo_line_to(cr, kCx + 14, -2);
-  cairo_line_to(cr, kCx + 84, 215);
-  cairo_line_to(cr, kCx - 84, 215);
-  cairo_close_path(cr);
+  setLinear(cr, 0, 0, 0, 220, {{0, {255, 240, 200}, 0.32}, {1, {255, 240, 200}, 0.02}});
+  polygon(cr, {{kCx - 14, -2}, {kCx + 14, -2}, {kCx + 84, 215}, {kCx - 84, 215}});
   cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
   cairo_fill(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
-  cairo_pattern_destroy(beam);
   // Dust in the beam.
   Rng rng(5);
   for (int i = 0; i < 70; ++i) {
@@ -66,16 +54,12 @@ void flag(cairo_t* cr, double poleX, double poleTop, double dir) {
   auto point = [&](double i, double j) {
     const double u = i * sq;
     const double wave = std::sin(u * 0.11 + 0.6) * 5 * (u / (cols * sq));
-    return Pt{poleX + dir * u, poleTop + j * sq + wave + u * 0.18};
+    return Vec{poleX + dir * u, poleTop + j * sq + wave + u * 0.18};
   };
   for (int i = 0; i < cols; ++i)
     for (int j = 0; j < rows; ++j) {
-      const Pt a = point(i, j), b = point(i + 1, j), c = point(i + 1, j + 1), d = point(i, j + 1);
-      cairo_move_to(cr, a.x, a.y);
-      cairo_line_to(cr, b.x, b.y);
-      cairo_line_to(cr, c.x, c.y);
-      cairo_line_to(cr, d.x, d.y);
-      cairo_close_path(cr);
+      const Vec a = point(i, j), b = point(i + 1, j), c = point(i + 1, j + 1), d = point(i, j + 1);
+      polygon(cr, {{a.x, a.y}, {b.x, b.y}, {c.x, c.y}, {d.x, d.y}});
       const double light = 0.75 + 0.25 * std::cos((i + 0.5) * sq * 0.11 + 0.6);
       const double v = ((i + j) % 2 ? 0.1 : 0.92) * light;
       cairo_set_source_rgb(cr, v, v, v * 0.97);
@@ -88,25 +72,12 @@ void flag(cairo_t* cr, double poleX, double poleTop, double dir) {
 void podium(cairo_t* cr) {
   // Front face.
   cairo_rectangle(cr, 28, 218, kW - 56, kH - 218);
-  cairo_pattern_t* f = cairo_pattern_create_linear(28, 0, kW - 28, 0);
-  stop(f, 0, {24, 28, 48});
-  stop(f, 0.45, {70, 78, 116});
-  stop(f, 1, {20, 22, 40});
-  cairo_set_source(cr, f);
+  setLinear(cr, 28, 0, kW - 28, 0, {{0, {24, 28, 48}}, {0.45, {70, 78, 116}}, {1, {20, 22, 40}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(f);
   // Top face, in perspective, lit by the spotlight.
-  cairo_move_to(cr, 28, 218);
-  cairo_line_to(cr, 44, 204);
-  cairo_line_to(cr, kW - 44, 204);
-  cairo_line_to(cr, kW - 28, 218);
-  cairo_close_path(cr);
-  cairo_pattern_t* t = cairo_pattern_create_radial(kCx, 210, 4, kCx, 210, 80);
-  stop(t, 0, {190, 196, 220});
-  stop(t, 1, {70, 76, 110});
-  cairo_set_source(cr, t);
+  polygon(cr, {{28, 218}, {44, 204}, {kW - 44, 204}, {kW - 28, 218}});
+  setRadial(cr, kCx, 210, 4, kCx, 210, 80, {{0, {190, 196, 220}}, {1, {70, 76, 110}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(t);
   cairo_rectangle(cr, 28, 218, kW - 56, 1.5);
   cairo_set_source_rgba(cr, 1, 1, 1, 0.5);
   cairo_fill(cr);
@@ -122,26 +93,21 @@ void podium(cairo_t* cr) {
   cairo_fill(cr);
   cairo_move_to(cr, x, y);
   cairo_text_path(cr, "1");
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, y - 30, 0, y);
-  stop(g, 0, {255, 236, 150});
-  stop(g, 0.5, {220, 160, 50});
-  stop(g, 1, {140, 90, 20});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, y - 30, 0, y, {{0, {255, 236, 150}}, {0.5, {220, 160, 50}}, {1, {140, 90, 20}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
 }
 
 // Polished gold across a round body: bands of light and dark from the surroundings.
 cairo_pattern_t* gold(double x0, double x1) {
   cairo_pattern_t* p = cairo_pattern_create_linear(x0, 0, x1, 0);
-  stop(p, 0, {96, 58, 14});
-  stop(p, 0.12, {196, 142, 44});
-  stop(p, 0.26, {255, 244, 178});
-  stop(p, 0.36, {236, 186, 72});
-  stop(p, 0.58, {160, 108, 30});
-  stop(p, 0.78, {214, 160, 58});
-  stop(p, 0.9, {150, 98, 26});
-  stop(p, 1, {70, 42, 10});
+  addStop(p, 0, {96, 58, 14});
+  addStop(p, 0.12, {196, 142, 44});
+  addStop(p, 0.26, {255, 244, 178});
+  addStop(p, 0.36, {236, 186, 72});
+  addStop(p, 0.58, {160, 108, 30});
+  addStop(p, 0.78, {214, 160, 58});
+  addStop(p, 0.9, {150, 98, 26});
+  addStop(p, 1, {70, 42, 10});
   return p;
 }
 
@@ -170,14 +136,9 @@ void cup(cairo_t* cr) {
 
   // Plinth: black lacquer with a gold plaque.
   cairo_rectangle(cr, 66, 182, 66, 24);
-  cairo_pattern_t* pl = cairo_pattern_create_linear(66, 0, 132, 0);
-  stop(pl, 0, {10, 10, 14});
-  stop(pl, 0.3, {70, 70, 84});
-  stop(pl, 0.5, {30, 30, 38});
-  stop(pl, 1, {6, 6, 10});
-  cairo_set_source(cr, pl);
+  setLinear(cr, 66, 0, 132, 0,
+            {{0, {10, 10, 14}}, {0.3, {70, 70, 84}}, {0.5, {30, 30, 38}}, {1, {6, 6, 10}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(pl);
   cairo_rectangle(cr, 66, 182, 66, 1.5);
   cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
   cairo_fill(cr);
@@ -252,13 +213,8 @@ void cup(cairo_t* cr) {
   cairo_set_source_rgba(cr, 1, 0.95, 0.7, 0.5);
   cairo_fill(cr);
   // Darker at the bottom where the bowl turns away from the light.
-  cairo_pattern_t* shade = cairo_pattern_create_linear(0, 64, 0, 140);
-  stop(shade, 0, {0, 0, 0}, 0);
-  stop(shade, 0.6, {0, 0, 0}, 0.05);
-  stop(shade, 1, {0, 0, 0}, 0.4);
-  cairo_set_source(cr, shade);
+  setLinear(cr, 0, 64, 0, 140, {{0, {0, 0, 0}, 0}, {0.6, {0, 0, 0}, 0.05}, {1, {0, 0, 0}, 0.4}});
   cairo_paint(cr);
-  cairo_pattern_destroy(shade);
   cairo_restore(cr);
   const double sx = kCx, sy = 90, r1 = 11, r2 = 4.6;
   for (int pass = 0; pass < 2; ++pass) {
@@ -285,12 +241,8 @@ void cup(cairo_t* cr) {
   cairo_scale(cr, 47, 8);
   cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
   cairo_restore(cr);
-  cairo_pattern_t* in = cairo_pattern_create_linear(0, 56, 0, 72);
-  stop(in, 0, {70, 40, 8});
-  stop(in, 1, {200, 146, 50});
-  cairo_set_source(cr, in);
+  setLinear(cr, 0, 56, 0, 72, {{0, {70, 40, 8}}, {1, {200, 146, 50}}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(in);
   cairo_set_line_width(cr, 2);
   source(cr, {255, 236, 160});
   cairo_stroke(cr);
@@ -316,7 +268,7 @@ void confetti(cairo_t* cr, unsigned seed, int count, double sizeMin, double size
       cairo_rotate(c, a);
       cairo_rectangle(c, -s / 2, -s * 0.3 * flip, s, s * 0.6 * flip);
       cairo_restore(c);
-      if (colourIt) source(c, scale(col, 0.7 + 0.5 * flip));
+      if (colourIt) source(c, shade(col, 0.7 + 0.5 * flip));
       cairo_fill(c);
     }
   };

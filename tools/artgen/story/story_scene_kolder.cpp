@@ -1,8 +1,8 @@
 // The Kolder Run's story picture: the night city from above, its blocks rising towards the eye,
 // the Kolder truck on the main street and parcels glowing at the crossroads.
 #include <algorithm>
-#include <cmath>
 #include <array>
+#include <cmath>
 #include <vector>
 
 #include "canvas.h"
@@ -24,12 +24,8 @@ constexpr double kWalk = 7;
 constexpr double kEyeX = 97, kEyeY = 175, kEyeHeight = 260;
 
 void ground(cairo_t* cr) {
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, kW, kH);
-  stop(p, 0, {30, 33, 44});
-  stop(p, 1, {22, 24, 32});
-  cairo_set_source(cr, p);
+  setLinear(cr, 0, 0, kW, kH, {{0, {30, 33, 44}}, {1, {22, 24, 32}}});
   cairo_paint(cr);
-  cairo_pattern_destroy(p);
   mottle(cr, 31, 30, 7, 0.1);
   grain(cr, 32, 0.08);
   // Pavements around the blocks.
@@ -72,24 +68,16 @@ struct Building {
   Rgb roof;
 };
 
-Pt lift(double x, double y, double h) {
+Vec lift(double x, double y, double h) {
   const double f = kEyeHeight / (kEyeHeight - h);  // nearer the eye looks bigger and outward
   return {kEyeX + (x - kEyeX) * f, kEyeY + (y - kEyeY) * f};
 }
 
-void wall(cairo_t* cr, Pt a, Pt b, double h, Rgb colour, Rng& rng) {
-  const Pt ta = lift(a.x, a.y, h), tb = lift(b.x, b.y, h);
-  cairo_move_to(cr, a.x, a.y);
-  cairo_line_to(cr, b.x, b.y);
-  cairo_line_to(cr, tb.x, tb.y);
-  cairo_line_to(cr, ta.x, ta.y);
-  cairo_close_path(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(a.x, a.y, ta.x, ta.y);
-  stop(p, 0, scale(colour, 0.55));
-  stop(p, 1, colour);
-  cairo_set_source(cr, p);
+void wall(cairo_t* cr, Vec a, Vec b, double h, Rgb colour, Rng& rng) {
+  const Vec ta = lift(a.x, a.y, h), tb = lift(b.x, b.y, h);
+  polygon(cr, {{a.x, a.y}, {b.x, b.y}, {tb.x, tb.y}, {ta.x, ta.y}});
+  setLinear(cr, a.x, a.y, ta.x, ta.y, {{0, shade(colour, 0.55)}, {1, colour}});
   cairo_fill(cr);
-  cairo_pattern_destroy(p);
   // Windows: a grid on the wall, some lit warm, a few cold.
   const int floors = std::max(2, int(h / 9)), cols = std::max(2, int(std::hypot(b.x - a.x, b.y - a.y) / 7));
   for (int f = 0; f < floors; ++f)
@@ -99,12 +87,8 @@ void wall(cairo_t* cr, Pt a, Pt b, double h, Rgb colour, Rng& rng) {
       auto at = [&](double u, double v) {
         return lift(a.x + (b.x - a.x) * u, a.y + (b.y - a.y) * u, v);
       };
-      const Pt p0 = at(u0, v0), p1 = at(u1, v0), p2 = at(u1, v1), p3 = at(u0, v1);
-      cairo_move_to(cr, p0.x, p0.y);
-      cairo_line_to(cr, p1.x, p1.y);
-      cairo_line_to(cr, p2.x, p2.y);
-      cairo_line_to(cr, p3.x, p3.y);
-      cairo_close_path(cr);
+      const Vec p0 = at(u0, v0), p1 = at(u1, v0), p2 = at(u1, v1), p3 = at(u0, v1);
+      polygon(cr, {{p0.x, p0.y}, {p1.x, p1.y}, {p2.x, p2.y}, {p3.x, p3.y}});
       const double r = rng.uniform();
       if (r < 0.45)
         source(cr, {255, 206, 120}, 0.55 + 0.45 * rng.uniform());
@@ -117,7 +101,7 @@ void wall(cairo_t* cr, Pt a, Pt b, double h, Rgb colour, Rng& rng) {
 }
 
 void building(cairo_t* cr, const Building& b, Rng& rng) {
-  const Pt c[4] = {{b.x0, b.y0}, {b.x1, b.y0}, {b.x1, b.y1}, {b.x0, b.y1}};
+  const Vec c[4] = {{b.x0, b.y0}, {b.x1, b.y0}, {b.x1, b.y1}, {b.x0, b.y1}};
   // Contact shadow on the pavement.
   blurred(
       cr,
@@ -129,67 +113,54 @@ void building(cairo_t* cr, const Building& b, Rng& rng) {
   const Rgb wallColour = mix(b.roof, {70, 76, 100}, 0.5);
   // Walls that face the eye are the ones whose outward side points towards it.
   for (int i = 0; i < 4; ++i) {
-    const Pt a = c[i], d = c[(i + 1) % 4];
+    const Vec a = c[i], d = c[(i + 1) % 4];
     const double nx = d.y - a.y, ny = -(d.x - a.x);  // outward for clockwise corners
     const double mx = (a.x + d.x) / 2, my = (a.y + d.y) / 2;
     if (nx * (kEyeX - mx) + ny * (kEyeY - my) > 0)
-      wall(cr, a, d, b.height, scale(wallColour, 0.8 + 0.1 * i), rng);
+      wall(cr, a, d, b.height, shade(wallColour, 0.8 + 0.1 * i), rng);
   }
-  Pt r[4];
+  Vec r[4];
   for (int i = 0; i < 4; ++i) r[i] = lift(c[i].x, c[i].y, b.height);
   cairo_move_to(cr, r[0].x, r[0].y);
   for (int i = 1; i < 4; ++i) cairo_line_to(cr, r[i].x, r[i].y);
   cairo_close_path(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(r[0].x, r[0].y, r[2].x, r[2].y);
-  stop(p, 0, scale(b.roof, 1.25));
-  stop(p, 1, scale(b.roof, 0.8));
-  cairo_set_source(cr, p);
+  setLinear(cr, r[0].x, r[0].y, r[2].x, r[2].y,
+            {{0, shade(b.roof, 1.25)}, {1, shade(b.roof, 0.8)}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
   cairo_set_line_width(cr, 1.2);
-  source(cr, scale(b.roof, 1.6), 0.6);
+  source(cr, shade(b.roof, 1.6), 0.6);
   cairo_stroke(cr);
   // Parapet: a darker inner edge one step inside the roof's rim.
   const double rw = r[1].x - r[0].x, rh = r[3].y - r[0].y;
   cairo_rectangle(cr, r[0].x + 3, r[0].y + 3, rw - 6, rh - 6);
   cairo_set_line_width(cr, 1);
-  source(cr, scale(b.roof, 0.6), 0.8);
+  source(cr, shade(b.roof, 0.6), 0.8);
   cairo_stroke(cr);
   cairo_rectangle(cr, r[0].x + 4, r[0].y + 4, rw - 8, rh - 8);
-  source(cr, scale(b.roof, 1.3), 0.25);
+  source(cr, shade(b.roof, 1.3), 0.25);
   cairo_stroke(cr);
   // Skylights catching the city's glow.
   const int lights = rng.below(3);
   for (int i = 0; i < lights; ++i) {
     const double sx = r[0].x + rw * rng.range(0.15, 0.7), sy = r[0].y + rh * rng.range(0.6, 0.8);
     cairo_rectangle(cr, sx, sy, 6, 4);
-    cairo_pattern_t* g = cairo_pattern_create_linear(sx, sy, sx + 6, sy + 4);
-    stop(g, 0, {150, 170, 210});
-    stop(g, 1, {40, 50, 70});
-    cairo_set_source(cr, g);
+    setLinear(cr, sx, sy, sx + 6, sy + 4, {{0, {150, 170, 210}}, {1, {40, 50, 70}}});
     cairo_fill(cr);
-    cairo_pattern_destroy(g);
   }
   // Roof clutter: an air-conditioning box and a vent.
   const double ux = r[0].x + rw * rng.range(0.2, 0.55), uy = r[0].y + rh * rng.range(0.2, 0.55);
   roundedRect(cr, ux, uy, std::min(10.0, rw * 0.3), std::min(8.0, rh * 0.3), 1);
-  source(cr, scale(b.roof, 1.5));
+  source(cr, shade(b.roof, 1.5));
   cairo_fill(cr);
   cairo_arc(cr, r[0].x + rw * 0.78, r[0].y + rh * 0.75, std::min(3.5, rw * 0.1), 0, 2 * M_PI);
-  source(cr, scale(b.roof, 0.6));
+  source(cr, shade(b.roof, 0.6));
   cairo_fill(cr);
 }
 
 void streetLamp(cairo_t* cr, double x, double y, double lx, double ly) {
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
-  cairo_pattern_t* pool = cairo_pattern_create_radial(lx, ly, 1, lx, ly, 30);
-  stop(pool, 0, {255, 200, 120}, 0.42);
-  stop(pool, 1, {255, 200, 120}, 0);
-  cairo_set_source(cr, pool);
-  cairo_arc(cr, lx, ly, 30, 0, 2 * M_PI);
-  cairo_fill(cr);
-  cairo_pattern_destroy(pool);
+  glow(cr, lx, ly, 1, 30, {255, 200, 120}, 0.42);
   cairo_restore(cr);
   cairo_move_to(cr, x, y);
   cairo_line_to(cr, lx, ly);

@@ -15,12 +15,8 @@ constexpr double kW = kSceneWidth, kH = kSceneHeight;
 constexpr double kRoadL = 22, kRoadR = 176;
 
 void grass(cairo_t* cr) {
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, kH);
-  stop(g, 0, {52, 92, 44});
-  stop(g, 1, {30, 62, 30});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, 0, 0, kH, {{0, {52, 92, 44}}, {1, {30, 62, 30}}});
   cairo_paint(cr);
-  cairo_pattern_destroy(g);
   // Mowing stripes.
   for (int i = 0; i < 12; ++i) {
     cairo_rectangle(cr, 0, i * 24, kW, 12);
@@ -43,14 +39,10 @@ void kerbs(cairo_t* cr) {
       cairo_fill(cr);
     }
     // Rounded top of the kerb: light on the left edge, shade on the right.
-    cairo_pattern_t* p = cairo_pattern_create_linear(x, 0, x + 9, 0);
-    stop(p, 0, {255, 255, 255}, 0.25);
-    stop(p, 0.4, {255, 255, 255}, 0);
-    stop(p, 1, {0, 0, 0}, 0.35);
-    cairo_set_source(cr, p);
+    setLinear(cr, x, 0, x + 9, 0,
+              {{0, {255, 255, 255}, 0.25}, {0.4, {255, 255, 255}, 0}, {1, {0, 0, 0}, 0.35}});
     cairo_rectangle(cr, x, 0, 9, kH);
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
   }
 }
 
@@ -58,23 +50,15 @@ void asphalt(cairo_t* cr) {
   cairo_save(cr);
   cairo_rectangle(cr, kRoadL, 0, kRoadR - kRoadL, kH);
   cairo_clip(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(kRoadL, 0, kRoadR, kH);
-  stop(p, 0, {84, 86, 94});
-  stop(p, 1, {48, 50, 56});
-  cairo_set_source(cr, p);
+  setLinear(cr, kRoadL, 0, kRoadR, kH, {{0, {84, 86, 94}}, {1, {48, 50, 56}}});
   cairo_paint(cr);
-  cairo_pattern_destroy(p);
   mottle(cr, 14, 40, 8, 0.12);
   grain(cr, 12, 0.1);
   // Darker rubbered lines where the cars run.
   for (double x : {72.0, 126.0}) {
-    cairo_pattern_t* r = cairo_pattern_create_linear(x - 22, 0, x + 22, 0);
-    stop(r, 0, {0, 0, 0}, 0);
-    stop(r, 0.5, {0, 0, 0}, 0.18);
-    stop(r, 1, {0, 0, 0}, 0);
-    cairo_set_source(cr, r);
+    setLinear(cr, x - 22, 0, x + 22, 0,
+              {{0, {0, 0, 0}, 0}, {0.5, {0, 0, 0}, 0.18}, {1, {0, 0, 0}, 0}});
     cairo_paint(cr);
-    cairo_pattern_destroy(r);
   }
   // Edge lines.
   for (double x : {kRoadL + 3, kRoadR - 5}) cairo_rectangle(cr, x, 0, 2, kH);
@@ -103,13 +87,8 @@ void gantry(cairo_t* cr) {
       cr, [](cairo_t* lc) { cairo_rectangle(lc, 0, 18, kW, 9); cairo_fill(lc); }, 5, {0, 0, 0},
       0.45, 10, 14);
   cairo_rectangle(cr, 0, 12, kW, 10);
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, 12, 0, 22);
-  stop(p, 0, {150, 156, 168});
-  stop(p, 0.4, {96, 100, 112});
-  stop(p, 1, {40, 42, 50});
-  cairo_set_source(cr, p);
+  setLinear(cr, 0, 12, 0, 22, {{0, {150, 156, 168}}, {0.4, {96, 100, 112}}, {1, {40, 42, 50}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(p);
   // Truss diagonals.
   cairo_set_line_width(cr, 1);
   for (double x = 0; x < kW; x += 10) {
@@ -150,16 +129,14 @@ void speedStreaks(cairo_t* cr) {
   for (int i = 0; i < 26; ++i) {
     const double x = rng.range(kRoadL + 6, kRoadR - 6), y = rng.range(40, kH);
     const double len = rng.range(20, 70);
-    cairo_pattern_t* p = cairo_pattern_create_linear(x, y, x, y + len);
-    stop(p, 0, {255, 255, 255}, 0);
-    stop(p, 0.5, {255, 255, 255}, rng.range(0.08, 0.22));
-    stop(p, 1, {255, 255, 255}, 0);
-    cairo_set_source(cr, p);
+    setLinear(cr, x, y, x, y + len,
+              {{0, {255, 255, 255}, 0},
+               {0.5, {255, 255, 255}, rng.range(0.08, 0.22)},
+               {1, {255, 255, 255}, 0}});
     cairo_set_line_width(cr, rng.range(0.8, 1.6));
     cairo_move_to(cr, x, y);
     cairo_line_to(cr, x, y + len);
     cairo_stroke(cr);
-    cairo_pattern_destroy(p);
   }
 }
 

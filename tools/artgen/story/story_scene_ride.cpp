@@ -22,15 +22,11 @@ double roadX(double t) { return 104 + 26 * std::sin(t * 3.4 - 0.4) * t - 10 * t;
 double roadHalf(double t) { return 1 + 62 * t * t; }
 
 void sky(cairo_t* cr) {
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, kHorizon);
-  stop(p, 0, {34, 28, 82});
-  stop(p, 0.45, {104, 56, 116});
-  stop(p, 0.75, {220, 104, 92});
-  stop(p, 1, {255, 186, 108});
-  cairo_set_source(cr, p);
+  setLinear(
+      cr, 0, 0, 0, kHorizon,
+      {{0, {34, 28, 82}}, {0.45, {104, 56, 116}}, {0.75, {220, 104, 92}}, {1, {255, 186, 108}}});
   cairo_rectangle(cr, 0, 0, kW, kHorizon + 2);
   cairo_fill(cr);
-  cairo_pattern_destroy(p);
   // First stars in the darkest part.
   Rng rng(51);
   for (int i = 0; i < 18; ++i) {
@@ -41,16 +37,16 @@ void sky(cairo_t* cr) {
   }
   // The sun and its glow.
   blurred(
-      cr, [](cairo_t* lc) { cairo_arc(lc, kSunX, kSunY, 30, 0, 2 * M_PI); cairo_fill(lc); }, 30,
-      {255, 190, 110}, 0.8, 0, 0, CAIRO_OPERATOR_ADD);
-  cairo_pattern_t* sun = cairo_pattern_create_radial(kSunX, kSunY, 0, kSunX, kSunY, 13);
-  stop(sun, 0, {255, 252, 230});
-  stop(sun, 0.8, {255, 226, 150});
-  stop(sun, 1, {255, 200, 120});
-  cairo_set_source(cr, sun);
+      cr,
+      [](cairo_t* lc) {
+        cairo_arc(lc, kSunX, kSunY, 30, 0, 2 * M_PI);
+        cairo_fill(lc);
+      },
+      30, {255, 190, 110}, 0.8, 0, 0, CAIRO_OPERATOR_ADD);
+  setRadial(cr, kSunX, kSunY, 0, kSunX, kSunY, 13,
+            {{0, {255, 252, 230}}, {0.8, {255, 226, 150}}, {1, {255, 200, 120}}});
   cairo_arc(cr, kSunX, kSunY, 13, 0, 2 * M_PI);
   cairo_fill(cr);
-  cairo_pattern_destroy(sun);
 }
 
 void clouds(cairo_t* cr) {
@@ -88,12 +84,8 @@ void hills(cairo_t* cr, double base, double height, double phase, Rgb near, Rgb 
   }
   cairo_line_to(cr, kW, kHorizon + 20);
   cairo_close_path(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, base - height, 0, kHorizon);
-  stop(p, 0, near);
-  stop(p, 1, far);
-  cairo_set_source(cr, p);
+  setLinear(cr, 0, base - height, 0, kHorizon, {{0, near}, {1, far}});
   cairo_fill(cr);
-  cairo_pattern_destroy(p);
 }
 
 // The village on the hill: houses, the church and lit windows against the sunset.
@@ -146,13 +138,9 @@ void village(cairo_t* cr) {
 
 void fields(cairo_t* cr) {
   cairo_rectangle(cr, 0, kHorizon, kW, kH - kHorizon);
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, kHorizon, 0, kH);
-  stop(p, 0, {190, 120, 80});
-  stop(p, 0.25, {126, 96, 56});
-  stop(p, 1, {52, 48, 30});
-  cairo_set_source(cr, p);
+  setLinear(cr, 0, kHorizon, 0, kH,
+            {{0, {190, 120, 80}}, {0.25, {126, 96, 56}}, {1, {52, 48, 30}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(p);
   // Furrows fanning out from the vanishing point, alternating crop colours.
   const double vx = roadX(0), vy = kHorizon;
   for (int i = -14; i < 14; ++i) {
@@ -183,13 +171,9 @@ void fields(cairo_t* cr) {
   // The sun's warm light skimming across the near fields.
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
-  cairo_pattern_t* sheen = cairo_pattern_create_radial(kSunX, kHorizon, 2, kSunX, kHorizon, 110);
-  stop(sheen, 0, {255, 160, 90}, 0.45);
-  stop(sheen, 1, {255, 160, 90}, 0);
-  cairo_set_source(cr, sheen);
+  setGlow(cr, kSunX, kHorizon, 2, 110, {255, 160, 90}, 0.45);
   cairo_rectangle(cr, 0, kHorizon, kW, kH - kHorizon);
   cairo_fill(cr);
-  cairo_pattern_destroy(sheen);
   cairo_restore(cr);
   cairo_save(cr);
   cairo_rectangle(cr, 0, kHorizon, kW, kH - kHorizon);
@@ -216,23 +200,14 @@ void road(cairo_t* cr) {
     cairo_line_to(cr, roadX(t) + roadHalf(t), roadY(t));
   }
   cairo_close_path(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, kHorizon, 0, kH);
-  stop(p, 0, {170, 120, 110});
-  stop(p, 0.2, {96, 78, 92});
-  stop(p, 1, {44, 42, 52});
-  cairo_set_source(cr, p);
+  setLinear(cr, 0, kHorizon, 0, kH, {{0, {170, 120, 110}}, {0.2, {96, 78, 92}}, {1, {44, 42, 52}}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
   // The sun's reflection running down the tarmac.
   cairo_save(cr);
   cairo_clip(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
-  cairo_pattern_t* shine = cairo_pattern_create_linear(0, kHorizon, 0, kH);
-  stop(shine, 0, {255, 170, 100}, 0.5);
-  stop(shine, 0.6, {255, 170, 100}, 0.05);
-  cairo_set_source(cr, shine);
+  setLinear(cr, 0, kHorizon, 0, kH, {{0, {255, 170, 100}, 0.5}, {0.6, {255, 170, 100}, 0.05}});
   cairo_paint(cr);
-  cairo_pattern_destroy(shine);
   cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
   grain(cr, 54, 0.1);
   cairo_restore(cr);
@@ -249,11 +224,10 @@ void road(cairo_t* cr) {
     const double t0 = 1.0 / (1 + d0 * 0.35), t1 = 1.0 / (1 + d1 * 0.35);
     if (t1 < 0.04) break;
     const double w0 = 0.2 + 1.6 * t0 * t0, w1 = 0.2 + 1.6 * t1 * t1;
-    cairo_move_to(cr, roadX(t0) - w0, roadY(t0));
-    cairo_line_to(cr, roadX(t0) + w0, roadY(t0));
-    cairo_line_to(cr, roadX(t1) + w1, roadY(t1));
-    cairo_line_to(cr, roadX(t1) - w1, roadY(t1));
-    cairo_close_path(cr);
+    polygon(cr, {{roadX(t0) - w0, roadY(t0)},
+                 {roadX(t0) + w0, roadY(t0)},
+                 {roadX(t1) + w1, roadY(t1)},
+                 {roadX(t1) - w1, roadY(t1)}});
     cairo_set_source_rgba(cr, 1, 0.95, 0.85, 0.85);
     cairo_fill(cr);
   }
@@ -285,9 +259,9 @@ void poplar(cairo_t* cr, double t, double side, double gap) {
   cairo_restore(cr);
   cairo_pattern_t* p = cairo_pattern_create_linear(x - w / 2, 0, x + w / 2, 0);
   const bool sunLeft = kSunX < x;
-  stop(p, 0, sunLeft ? Rgb{150, 90, 50} : Rgb{30, 34, 24});
-  stop(p, 0.35, {54, 56, 32});
-  stop(p, 1, sunLeft ? Rgb{24, 28, 20} : Rgb{150, 90, 50});
+  addStop(p, 0, sunLeft ? Rgb{150, 90, 50} : Rgb{30, 34, 24});
+  addStop(p, 0.35, {54, 56, 32});
+  addStop(p, 1, sunLeft ? Rgb{24, 28, 20} : Rgb{150, 90, 50});
   cairo_set_source(cr, p);
   cairo_fill(cr);
   cairo_pattern_destroy(p);
@@ -325,27 +299,17 @@ void car(cairo_t* cr, double t) {
   cairo_curve_to(cr, x + w * 0.44, y - 19, x + w / 2, y - 18, x + w / 2, y - 14);
   cairo_line_to(cr, x + w / 2, y - 4);
   cairo_close_path(cr);
-  cairo_pattern_t* body = cairo_pattern_create_linear(0, top, 0, y);
-  stop(body, 0, {230, 120, 90});
-  stop(body, 0.35, {150, 26, 30});
-  stop(body, 0.55, {110, 16, 22});
-  stop(body, 1, {50, 8, 12});
-  cairo_set_source(cr, body);
+  setLinear(cr, 0, top, 0, y,
+            {{0, {230, 120, 90}}, {0.35, {150, 26, 30}}, {0.55, {110, 16, 22}}, {1, {50, 8, 12}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(body);
   // Rear window reflecting the sunset.
-  cairo_move_to(cr, x - w * 0.32, y - 19.5);
-  cairo_line_to(cr, x - w * 0.25, top + 3.5);
-  cairo_line_to(cr, x + w * 0.25, top + 3.5);
-  cairo_line_to(cr, x + w * 0.32, y - 19.5);
-  cairo_close_path(cr);
-  cairo_pattern_t* glass = cairo_pattern_create_linear(0, top, 0, y - 19);
-  stop(glass, 0, {255, 190, 130});
-  stop(glass, 0.5, {130, 70, 100});
-  stop(glass, 1, {30, 20, 40});
-  cairo_set_source(cr, glass);
+  polygon(cr, {{x - w * 0.32, y - 19.5},
+               {x - w * 0.25, top + 3.5},
+               {x + w * 0.25, top + 3.5},
+               {x + w * 0.32, y - 19.5}});
+  setLinear(cr, 0, top, 0, y - 19,
+            {{0, {255, 190, 130}}, {0.5, {130, 70, 100}}, {1, {30, 20, 40}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(glass);
   // Bumper, plate and lamps.
   cairo_rectangle(cr, x - w / 2, y - 6, w, 3);
   source(cr, {30, 20, 24});
@@ -380,12 +344,8 @@ void villageSign(cairo_t* cr) {
       cr, [&](cairo_t* lc) { cairo_rectangle(lc, x - 18, y - 6, 36, 14); cairo_fill(lc); }, 3,
       {0, 0, 0}, 0.5, 2, 3);
   cairo_rectangle(cr, x - 18, y - 7, 36, 14);
-  cairo_pattern_t* p = cairo_pattern_create_linear(x - 18, 0, x + 18, 0);
-  stop(p, 0, {200, 196, 200});
-  stop(p, 1, {255, 236, 214});
-  cairo_set_source(cr, p);
+  setLinear(cr, x - 18, 0, x + 18, 0, {{0, {200, 196, 200}}, {1, {255, 236, 214}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(p);
   cairo_rectangle(cr, x - 16.5, y - 5.5, 33, 11);
   cairo_set_line_width(cr, 1);
   source(cr, {20, 20, 24});

@@ -20,12 +20,8 @@ constexpr double kGrassEnd = 34;
 constexpr double kShadowX = 5, kShadowY = 6;
 
 void asphalt(cairo_t* cr) {
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, kW * 0.6, kH);
-  stop(p, 0, {150, 148, 142});
-  stop(p, 1, {104, 104, 106});
-  cairo_set_source(cr, p);
+  setLinear(cr, 0, 0, kW * 0.6, kH, {{0, {150, 148, 142}}, {1, {104, 104, 106}}});
   cairo_paint(cr);
-  cairo_pattern_destroy(p);
   mottle(cr, 41, 50, 9, 0.1);
   // Patched squares and cracks of an old surface.
   Rng rng(42);
@@ -63,12 +59,8 @@ void parkingBays(cairo_t* cr) {
 
 void grassVerge(cairo_t* cr) {
   cairo_rectangle(cr, 0, 0, kW, kGrassEnd);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, kGrassEnd);
-  stop(g, 0, {74, 120, 52});
-  stop(g, 1, {96, 142, 62});
-  cairo_set_source(cr, g);
+  setLinear(cr, 0, 0, 0, kGrassEnd, {{0, {74, 120, 52}}, {1, {96, 142, 62}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
   cairo_save(cr);
   cairo_rectangle(cr, 0, 0, kW, kGrassEnd);
   cairo_clip(cr);
@@ -93,14 +85,10 @@ void tree(cairo_t* cr, double x, double y, double r, unsigned seed) {
   for (int i = 0; i < 7; ++i) {
     const double a = rng.range(0, 2 * M_PI), d = rng.range(0, r * 0.55);
     const double cx = x + std::cos(a) * d, cy = y + std::sin(a) * d, cr2 = r * rng.range(0.45, 0.6);
-    cairo_pattern_t* p = cairo_pattern_create_radial(cx - cr2 * 0.4, cy - cr2 * 0.4, 0, cx, cy, cr2);
-    stop(p, 0, {130, 182, 80});
-    stop(p, 0.7, {58, 112, 44});
-    stop(p, 1, {34, 74, 32});
-    cairo_set_source(cr, p);
+    setRadial(cr, cx - cr2 * 0.4, cy - cr2 * 0.4, 0, cx, cy, cr2,
+              {{0, {130, 182, 80}}, {0.7, {58, 112, 44}}, {1, {34, 74, 32}}});
     cairo_arc(cr, cx, cy, cr2, 0, 2 * M_PI);
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
   }
 }
 
@@ -119,14 +107,10 @@ void cone(cairo_t* cr, double x, double y, double s) {
   roundedRect(cr, x - s * 0.55, y - s * 0.55, s * 1.1, s * 1.1, s * 0.15);
   source(cr, {196, 74, 20});
   cairo_fill(cr);
-  cairo_pattern_t* p = cairo_pattern_create_radial(x - s * 0.15, y - s * 0.15, 0, x, y, s * 0.45);
-  stop(p, 0, {255, 196, 120});
-  stop(p, 0.5, {250, 120, 30});
-  stop(p, 1, {190, 70, 16});
-  cairo_set_source(cr, p);
+  setRadial(cr, x - s * 0.15, y - s * 0.15, 0, x, y, s * 0.45,
+            {{0, {255, 196, 120}}, {0.5, {250, 120, 30}}, {1, {190, 70, 16}}});
   cairo_arc(cr, x, y, s * 0.45, 0, 2 * M_PI);
   cairo_fill(cr);
-  cairo_pattern_destroy(p);
   cairo_arc(cr, x, y, s * 0.28, 0, 2 * M_PI);
   cairo_set_line_width(cr, s * 0.1);
   cairo_set_source_rgba(cr, 1, 1, 1, 0.9);
@@ -141,12 +125,8 @@ void tyreStack(cairo_t* cr, double x, double y) {
       cr, [&](cairo_t* lc) { cairo_arc(lc, x, y, 8, 0, 2 * M_PI); cairo_fill(lc); }, 3, {0, 0, 0},
       0.5, 5, 6);
   cairo_arc(cr, x, y, 8, 0, 2 * M_PI);
-  cairo_pattern_t* p = cairo_pattern_create_radial(x - 3, y - 3, 1, x, y, 8);
-  stop(p, 0, {80, 80, 84});
-  stop(p, 1, {18, 18, 20});
-  cairo_set_source(cr, p);
+  setRadial(cr, x - 3, y - 3, 1, x, y, 8, {{0, {80, 80, 84}}, {1, {18, 18, 20}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(p);
   cairo_arc(cr, x, y, 4, 0, 2 * M_PI);
   source(cr, {10, 10, 12});
   cairo_fill(cr);
@@ -176,7 +156,9 @@ void practiceLoop(cairo_t* cr) {
 }
 
 // The slalom line: a sine wave around the cone column.
-Pt line(double y) { return {140 + 22 * std::sin((y - 60) * M_PI / 46 + M_PI / 2), y}; }
+Vec line(double y) {
+  return {140 + 22 * std::sin((y - 60) * M_PI / 46 + M_PI / 2), y};
+}
 
 void drivingLine(cairo_t* cr) {
   // Old tyre marks along the line, then the painted guide with arrows.
@@ -195,7 +177,7 @@ void drivingLine(cairo_t* cr) {
   cairo_set_source_rgba(cr, 1, 0.86, 0.2, 0.85);
   cairo_stroke(cr);
   cairo_set_dash(cr, nullptr, 0, 0);
-  const Pt tip = line(46), back = line(52);
+  const Vec tip = line(46), back = line(52);
   const double a = std::atan2(tip.y - back.y, tip.x - back.x);
   cairo_move_to(cr, tip.x + 6 * std::cos(a), tip.y + 6 * std::sin(a));
   cairo_line_to(cr, tip.x + 6 * std::cos(a + 2.4), tip.y + 6 * std::sin(a + 2.4));
@@ -244,7 +226,7 @@ Image trainingScene() {
 
   // The car between the second and third cone, heading along the line.
   const double cy = 150;
-  const Pt here = line(cy), ahead = line(cy - 4);
+  const Vec here = line(cy), ahead = line(cy - 4);
   const Placement car{here.x, cy, 46, std::atan2(ahead.y - cy, ahead.x - here.x)};
   carShadow(cr, car, 0.55);
   paintCar(cr, car, {{236, 236, 232}, false, false, true});
@@ -256,12 +238,8 @@ Image trainingScene() {
     tree(cr, x, y, r, unsigned(x));
 
   // Warm afternoon light over everything.
-  cairo_pattern_t* sun = cairo_pattern_create_radial(0, 0, 10, 0, 0, 320);
-  stop(sun, 0, {255, 214, 150}, 0.25);
-  stop(sun, 1, {255, 214, 150}, 0);
-  cairo_set_source(cr, sun);
+  setGlow(cr, 0, 0, 10, 320, {255, 214, 150}, 0.25);
   cairo_paint(cr);
-  cairo_pattern_destroy(sun);
   vignette(cr, 0.45);
   Image img = c.toImage();
   avoidKey(img);

@@ -19,21 +19,13 @@ constexpr Rgb kSoft{164, 180, 214};
 // A thin line fading out at both ends with a small diamond in the middle.
 void divider(cairo_t* cr, double y) {
   const double mid = (kLeft + kRight) / 2;
-  cairo_pattern_t* p = cairo_pattern_create_linear(kLeft + 10, 0, kRight - 10, 0);
-  stop(p, 0, kAmber, 0);
-  stop(p, 0.5, kAmber, 0.75);
-  stop(p, 1, kAmber, 0);
-  cairo_set_source(cr, p);
+  setLinear(cr, kLeft + 10, 0, kRight - 10, 0,
+            {{0, kAmber, 0}, {0.5, kAmber, 0.75}, {1, kAmber, 0}});
   cairo_set_line_width(cr, 1);
   cairo_move_to(cr, kLeft + 10, y + 0.5);
   cairo_line_to(cr, kRight - 10, y + 0.5);
   cairo_stroke(cr);
-  cairo_pattern_destroy(p);
-  cairo_move_to(cr, mid, y - 3.5);
-  cairo_line_to(cr, mid + 4, y + 0.5);
-  cairo_line_to(cr, mid, y + 4.5);
-  cairo_line_to(cr, mid - 4, y + 0.5);
-  cairo_close_path(cr);
+  polygon(cr, {{mid, y - 3.5}, {mid + 4, y + 0.5}, {mid, y + 4.5}, {mid - 4, y + 0.5}});
   source(cr, {0, 0, 0});
   cairo_fill_preserve(cr);
   source(cr, kAmber);
@@ -95,13 +87,9 @@ double setStory(cairo_t* cr, const StoryText& t, bool draw) {
   if (draw) write(cr, t.rulesHeading, kLeft, y, kAmber);
   if (draw) {
     const double x0 = kLeft + advance(cr, t.rulesHeading) + 8;
-    cairo_pattern_t* p = cairo_pattern_create_linear(x0, 0, kRight, 0);
-    stop(p, 0, kAmber, 0.7);
-    stop(p, 1, kAmber, 0);
-    cairo_set_source(cr, p);
+    setLinear(cr, x0, 0, kRight, 0, {{0, kAmber, 0.7}, {1, kAmber, 0}});
     cairo_rectangle(cr, x0, y - 5, kRight - x0, 1);
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
   }
   y += 4;
 

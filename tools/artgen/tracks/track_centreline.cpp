@@ -6,6 +6,8 @@
 #include <numbers>
 #include <stdexcept>
 
+#include "toolkit/shapes.h"
+
 namespace art::tracks {
 
 double Station::heading() const {
@@ -13,25 +15,25 @@ double Station::heading() const {
   return h < 0 ? h + 360 : h;
 }
 
-Centreline::Centreline(const std::vector<Point>& loop, double spacing, double smoothing,
+Centreline::Centreline(const std::vector<Vec>& loop, double spacing, double smoothing,
                        double halfWidth) {
   if (loop.size() < 8) throw std::runtime_error("centreline: path too short");
   // Resample the closed polyline by length.
   std::vector<double> cum(loop.size() + 1, 0);
   for (std::size_t i = 0; i < loop.size(); ++i) {
-    const Point& a = loop[i];
-    const Point& b = loop[(i + 1) % loop.size()];
+    const Vec& a = loop[i];
+    const Vec& b = loop[(i + 1) % loop.size()];
     cum[i + 1] = cum[i] + std::hypot(b.x - a.x, b.y - a.y);
   }
   const double total = cum.back();
   const auto n = std::size_t(std::lround(total / spacing));
-  std::vector<Point> even(n);
+  std::vector<Vec> even(n);
   std::size_t seg = 0;
   for (std::size_t k = 0; k < n; ++k) {
     const double s = total * double(k) / double(n);
     while (cum[seg + 1] < s) ++seg;
-    const Point& a = loop[seg];
-    const Point& b = loop[(seg + 1) % loop.size()];
+    const Vec& a = loop[seg];
+    const Vec& b = loop[(seg + 1) % loop.size()];
     const double t = (s - cum[seg]) / std::max(1e-9, cum[seg + 1] - cum[seg]);
     even[k] = {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
   }
@@ -47,7 +49,7 @@ Centreline::Centreline(const std::vector<Point>& loop, double spacing, double sm
   for (std::size_t k = 0; k < n; ++k) {
     double sx = 0, sy = 0, sw = 0;
     for (int j = -reach; j <= reach; ++j) {
-      const Point& p = even[wrap(std::ptrdiff_t(k) + j)];
+      const Vec& p = even[wrap(std::ptrdiff_t(k) + j)];
       const double w = weights[std::size_t(j + reach)];
       sx += p.x * w;
       sy += p.y * w;
@@ -114,7 +116,7 @@ void Centreline::widen(const std::vector<Bump>& bumps) {
   for (std::size_t i = 0; i < st_.size(); ++i) st_[i].hw += add[i];
 }
 
-std::size_t Centreline::nearest(Point p) const {
+std::size_t Centreline::nearest(Vec p) const {
   std::size_t best = 0;
   double bd = std::numeric_limits<double>::max();
   for (std::size_t i = 0; i < st_.size(); ++i) {
@@ -124,7 +126,7 @@ std::size_t Centreline::nearest(Point p) const {
   return best;
 }
 
-std::size_t Centreline::nearest(Point p, double heading) const {
+std::size_t Centreline::nearest(Vec p, double heading) const {
   std::size_t best = 0;
   double bd = std::numeric_limits<double>::max();
   for (std::size_t i = 0; i < st_.size(); ++i) {
@@ -135,7 +137,7 @@ std::size_t Centreline::nearest(Point p, double heading) const {
   return best;
 }
 
-std::size_t Centreline::nearest(Point p, std::size_t hint, double window) const {
+std::size_t Centreline::nearest(Vec p, std::size_t hint, double window) const {
   const Stretch r = around(hint, window, window);
   std::size_t best = hint;
   double bd = std::numeric_limits<double>::max();
@@ -147,7 +149,7 @@ std::size_t Centreline::nearest(Point p, std::size_t hint, double window) const 
   return best;
 }
 
-double Centreline::lateral(std::size_t i, Point p) const {
+double Centreline::lateral(std::size_t i, Vec p) const {
   const Station& s = st_[i];
   return (p.x - s.x) * s.lx() + (p.y - s.y) * s.ly();
 }
@@ -165,7 +167,7 @@ Stretch Centreline::around(std::size_t i, double before, double after) const {
   return {wrap(std::ptrdiff_t(i) - back), std::size_t(count)};
 }
 
-Point Centreline::at(std::size_t i, double offset) const {
+Vec Centreline::at(std::size_t i, double offset) const {
   const Station& s = st_[i];
   return {s.x + s.lx() * offset, s.y + s.ly() * offset};
 }
@@ -176,13 +178,9 @@ void Centreline::band(cairo_t* cr, Stretch r, double extra) const {
   const std::size_t steps = closed ? st_.size() : r.count - 1;
   for (std::size_t k = 0; k < steps; ++k) {
     const std::size_t i = wrap(std::ptrdiff_t(r.first + k)), j = wrap(std::ptrdiff_t(i) + 1);
-    const Point a = at(i, st_[i].hw + extra), b = at(j, st_[j].hw + extra);
-    const Point c = at(j, -st_[j].hw - extra), d = at(i, -st_[i].hw - extra);
-    cairo_move_to(cr, a.x, a.y);
-    cairo_line_to(cr, b.x, b.y);
-    cairo_line_to(cr, c.x, c.y);
-    cairo_line_to(cr, d.x, d.y);
-    cairo_close_path(cr);
+    const Vec a = at(i, st_[i].hw + extra), b = at(j, st_[j].hw + extra);
+    const Vec c = at(j, -st_[j].hw - extra), d = at(i, -st_[i].hw - extra);
+    polygon(cr, {{a.x, a.y}, {b.x, b.y}, {c.x, c.y}, {d.x, d.y}});
   }
 }
 
@@ -193,12 +191,8 @@ void Centreline::strip(cairo_t* cr, Stretch r, double a, double b, double edgeFa
   for (std::size_t k = 0; k < steps; ++k) {
     const std::size_t i = wrap(std::ptrdiff_t(r.first + k)), j = wrap(std::ptrdiff_t(i) + 1);
     const double ei = edgeFactor * st_[i].hw, ej = edgeFactor * st_[j].hw;
-    const Point p = at(i, a + ei), q = at(j, a + ej), u = at(j, b + ej), v = at(i, b + ei);
-    cairo_move_to(cr, p.x, p.y);
-    cairo_line_to(cr, q.x, q.y);
-    cairo_line_to(cr, u.x, u.y);
-    cairo_line_to(cr, v.x, v.y);
-    cairo_close_path(cr);
+    const Vec p = at(i, a + ei), q = at(j, a + ej), u = at(j, b + ej), v = at(i, b + ei);
+    polygon(cr, {{p.x, p.y}, {q.x, q.y}, {u.x, u.y}, {v.x, v.y}});
   }
 }
 
@@ -206,7 +200,7 @@ void Centreline::line(cairo_t* cr, Stretch r, double offset, double edgeFactor) 
   const bool closed = r.count >= st_.size();
   for (std::size_t k = 0; k < r.count; ++k) {
     const std::size_t i = wrap(std::ptrdiff_t(r.first + k));
-    const Point p = at(i, offset + edgeFactor * st_[i].hw);
+    const Vec p = at(i, offset + edgeFactor * st_[i].hw);
     if (k == 0)
       cairo_move_to(cr, p.x, p.y);
     else

@@ -7,11 +7,9 @@
 #include <cstddef>
 #include <vector>
 
-namespace art::tracks {
+#include "toolkit/vec.h"
 
-struct Point {
-  double x = 0, y = 0;
-};
+namespace art::tracks {
 
 struct Station {
   double x, y;    // centre of the road
@@ -28,7 +26,7 @@ struct Station {
 // A smooth change along the loop around the station nearest an anchor point: full over
 // `flat` either side, fading out (a raised cosine) over `reach` beyond.
 struct Bump {
-  Point anchor;
+  Vec anchor;
   double flat;   // full amount this far either side of the anchor's station
   double reach;  // then fading out over this distance
   double amount;
@@ -44,7 +42,7 @@ class Centreline {
  public:
   Centreline() = default;
   // Resamples a closed path every `spacing` pixels and smooths it along its length.
-  Centreline(const std::vector<Point>& loop, double spacing, double smoothing, double halfWidth);
+  Centreline(const std::vector<Vec>& loop, double spacing, double smoothing, double halfWidth);
 
   std::size_t size() const { return st_.size(); }
   const Station& operator[](std::ptrdiff_t i) const { return st_[wrap(i)]; }
@@ -57,11 +55,11 @@ class Centreline {
   void widen(const std::vector<Bump>& bumps);
 
   // The station nearest a point, over the whole loop or within `window` of a hint station.
-  std::size_t nearest(Point p) const;
-  std::size_t nearest(Point p, double heading) const;
-  std::size_t nearest(Point p, std::size_t hint, double window) const;
+  std::size_t nearest(Vec p) const;
+  std::size_t nearest(Vec p, double heading) const;
+  std::size_t nearest(Vec p, std::size_t hint, double window) const;
   // Signed sideways distance of a point from a station's centre (> 0 on the driver's left).
-  double lateral(std::size_t i, Point p) const;
+  double lateral(std::size_t i, Vec p) const;
   // Distance along the loop from station a forwards to station b.
   double ahead(std::size_t a, std::size_t b) const;
   // The stretch reaching `before` pixels back and `after` pixels on from a station.
@@ -78,7 +76,7 @@ class Centreline {
   void line(cairo_t* cr, Stretch r, double offset, double edgeFactor) const;
 
  private:
-  Point at(std::size_t i, double offset) const;
+  Vec at(std::size_t i, double offset) const;
   void recompute();
   std::vector<Station> st_;
   double length_ = 0;

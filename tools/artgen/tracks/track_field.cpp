@@ -34,7 +34,7 @@ RoadField::RoadField(const Centreline& road, double x0, double y0, double size, 
   }
 }
 
-double RoadField::edge(Point p) const {
+double RoadField::edge(Vec p) const {
   const double fx = std::clamp((p.x - x0_) / cell_, 0.0, n_ - 1.001);
   const double fy = std::clamp((p.y - y0_) / cell_, 0.0, n_ - 1.001);
   const int ix = int(fx), iy = int(fy);
@@ -45,7 +45,7 @@ double RoadField::edge(Point p) const {
   return top + (bottom - top) * ty;
 }
 
-std::size_t RoadField::station(Point p) const {
+std::size_t RoadField::station(Vec p) const {
   const int ix = std::clamp(int(std::lround((p.x - x0_) / cell_)), 0, n_ - 1);
   const int iy = std::clamp(int(std::lround((p.y - y0_) / cell_)), 0, n_ - 1);
   return std::size_t(s_[std::size_t(iy) * n_ + ix]);

@@ -12,9 +12,9 @@ class RoadField {
   // Covers world x0..x0 + size, y0..y0 + size, one sample every `cell` pixels.
   RoadField(const Centreline& road, double x0, double y0, double size, double cell);
   // Distance from the nearest road edge (centre distance minus the half width).
-  double edge(Point p) const;
+  double edge(Vec p) const;
   // The station nearest a point (within the field's reach of the road, else any station).
-  std::size_t station(Point p) const;
+  std::size_t station(Vec p) const;
 
  private:
   double x0_, y0_, cell_;

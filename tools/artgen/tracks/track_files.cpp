@@ -18,21 +18,6 @@ void writeExact(const Context& ctx, const std::string& relative, const Image& im
     throw std::runtime_error(relative + " does not load back exactly as written");
 }
 
-void checkPair(const Image& mask, const Image& image, const std::string& name) {
-  const Colour white = svc::rgb(255, 255, 255);
-  if (mask.width != image.width || mask.height != image.height)
-    throw std::runtime_error(name + ": mask and image differ in size");
-  bool shape = false;
-  for (std::size_t i = 0; i < mask.pixels.size(); ++i) {
-    const Colour m = mask.pixels[i];
-    if (m != 0 && m != white) throw std::runtime_error(name + ": the mask is not black and white");
-    if (m == white && image.pixels[i] != 0)
-      throw std::runtime_error(name + ": the image is not black where the mask lets through");
-    shape = shape || m == 0;
-  }
-  if (!shape) throw std::runtime_error(name + ": nothing to paste");
-}
-
 unsigned overlaySpill(const Context& ctx, const std::string& jpg, const Image& mask) {
   svc::SdlPictureLoader loader;
   const svc::ImagePtr img = loader.load(ctx.path(jpg));

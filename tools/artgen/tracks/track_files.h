@@ -10,10 +10,6 @@ namespace art::tracks {
 // Writes a BMP (or, for a ".gif" name, a GIF) and checks that it loads back unchanged.
 void writeExact(const Context& ctx, const std::string& relative, const Image& image);
 
-// A mask pair as the view pastes it (AND the mask, OR the image): the mask only black and
-// white, the image black wherever the mask is white, and something to paste. Throws naming it.
-void checkPair(const Image& mask, const Image& image, const std::string& name);
-
 // How far a written overlay image strays from black where its mask lets the map show through
 // (the JPEG's ringing, OR-ed into the map): the largest channel value found there.
 unsigned overlaySpill(const Context& ctx, const std::string& jpg, const Image& mask);

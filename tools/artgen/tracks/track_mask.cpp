@@ -71,7 +71,7 @@ void checkLegend(const Image& mask, const Keys& keys, Colour switchColour,
   }
 }
 
-Colour maskAt(const Image& mask, double divisor, Point world) {
+Colour maskAt(const Image& mask, double divisor, Vec world) {
   // Single precision, as the game passes the position to the pixel read.
   const float fx = float((world.x + 1000) / divisor), fy = float((world.y + 1000) / divisor);
   const int x = int(std::floor(fx)), y = int(std::floor(fy));

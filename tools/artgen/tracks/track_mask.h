@@ -30,7 +30,7 @@ void checkLegend(const Image& mask, const Keys& keys, Colour switchColour, const
 
 // The colour the game reads at a world point: mask pixel ((x + 1000) / divisor, ...),
 // truncated; svc::kOutside off the mask.
-Colour maskAt(const Image& mask, double divisor, Point world);
+Colour maskAt(const Image& mask, double divisor, Vec world);
 
 // Exact-colour drawing in world coordinates: a pixel takes a shape's colour when its centre is
 // inside the shape.

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "tracks/track_noise.h"
+#include "toolkit/noise.h"
 
 namespace art::tracks {
 
@@ -20,23 +20,23 @@ double lit(double nx, double ny, double nz) {
 }
 
 // World coordinates of a picture pixel.
-Point worldOf(const Space& sp, int px, int py) {
+Vec worldOf(const Space& sp, int px, int py) {
   return {(px + 0.5) / sp.scale - sp.shiftX, (py + 0.5) / sp.scale - sp.shiftY};
 }
 
-void polygon(cairo_t* cr, const std::vector<Point>& pts) {
+void polygon(cairo_t* cr, const std::vector<Vec>& pts) {
   cairo_new_sub_path(cr);
-  for (const Point& p : pts) cairo_line_to(cr, p.x, p.y);
+  for (const Vec& p : pts) cairo_line_to(cr, p.x, p.y);
   cairo_close_path(cr);
 }
 
-std::vector<Point> hull(std::vector<Point> p) {
+std::vector<Vec> hull(std::vector<Vec> p) {
   std::sort(p.begin(), p.end(),
-            [](Point a, Point b) { return a.x < b.x || (a.x == b.x && a.y < b.y); });
-  auto cross = [](Point o, Point a, Point b) {
+            [](Vec a, Vec b) { return a.x < b.x || (a.x == b.x && a.y < b.y); });
+  auto cross = [](Vec o, Vec a, Vec b) {
     return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
   };
-  std::vector<Point> h(2 * p.size());
+  std::vector<Vec> h(2 * p.size());
   std::size_t k = 0;
   for (std::size_t i = 0; i < p.size(); ++i) {
     while (k >= 2 && cross(h[k - 2], h[k - 1], p[i]) <= 0) --k;
@@ -122,7 +122,7 @@ void paintCanopy(Picture& pic, const Space& sp, const Canopy& t) {
   const Leaves lv = leavesOf(t.kind);
   const double clump = std::max(2.5, t.radius / 3.2);
   pic.paint(c, [&](int px, int py) {
-    const Point p = worldOf(sp, px, py);
+    const Vec p = worldOf(sp, px, py);
     const double dx = (p.x - t.at.x) / t.radius, dy = (p.y - t.at.y) / t.radius;
     const double d2 = std::min(1.0, dx * dx + dy * dy);
     const double nz = std::sqrt(1 - d2) + 0.15;
@@ -140,12 +140,12 @@ void paintCanopy(Picture& pic, const Space& sp, const Canopy& t) {
   });
 }
 
-void paintHedge(Picture& pic, ShadowLayer* shadows, const Space& sp, const std::vector<Point>& line,
+void paintHedge(Picture& pic, ShadowLayer* shadows, const Space& sp, const std::vector<Vec>& line,
                 double width, unsigned seed) {
   std::vector<Canopy> bushes;
   unsigned k = seed;
   for (std::size_t i = 0; i + 1 < line.size(); ++i) {
-    const Point a = line[i], b = line[i + 1];
+    const Vec a = line[i], b = line[i + 1];
     const double len = std::hypot(b.x - a.x, b.y - a.y);
     const int steps = std::max(1, int(len / (width * 0.42)));
     for (int j = 0; j < steps; ++j) {
@@ -175,9 +175,9 @@ void paintHedge(Picture& pic, ShadowLayer* shadows, const Space& sp, const std::
 void roofPath(cairo_t* cr, const Roof& r, double grow) {
   const double c = std::cos(r.angle), s = std::sin(r.angle);
   const double hl = r.length / 2 + grow, hw = r.width / 2 + grow;
-  const Point pts[4] = {{-hl, -hw}, {hl, -hw}, {hl, hw}, {-hl, hw}};
+  const Vec pts[4] = {{-hl, -hw}, {hl, -hw}, {hl, hw}, {-hl, hw}};
   cairo_new_sub_path(cr);
-  for (const Point& p : pts)
+  for (const Vec& p : pts)
     cairo_line_to(cr, r.centre.x + p.x * c - p.y * s, r.centre.y + p.x * s + p.y * c);
   cairo_close_path(cr);
 }
@@ -185,13 +185,13 @@ void roofPath(cairo_t* cr, const Roof& r, double grow) {
 void roofShadow(ShadowLayer& shadows, int w, int h, const Space& sp, const Roof& r) {
   const double c = std::cos(r.angle), s = std::sin(r.angle);
   const double hl = r.length / 2, hw = r.width / 2;
-  std::vector<Point> pts;
-  for (const Point& q : {Point{-hl, -hw}, Point{hl, -hw}, Point{hl, hw}, Point{-hl, hw}}) {
-    const Point p{r.centre.x + q.x * c - q.y * s, r.centre.y + q.x * s + q.y * c};
+  std::vector<Vec> pts;
+  for (const Vec& q : {Vec{-hl, -hw}, Vec{hl, -hw}, Vec{hl, hw}, Vec{-hl, hw}}) {
+    const Vec p{r.centre.x + q.x * c - q.y * s, r.centre.y + q.x * s + q.y * c};
     pts.push_back(p);
     pts.push_back({p.x + r.height * kShadowX, p.y + r.height * kShadowY});
   }
-  const std::vector<Point> shape = hull(pts);
+  const std::vector<Vec> shape = hull(pts);
   Coverage cov = cover(w, h, sp, [&](cairo_t* cr) {
     polygon(cr, shape);
     cairo_fill(cr);
@@ -226,7 +226,7 @@ void paintRoof(Picture& pic, const Space& sp, const Roof& r) {
   // A chimney on one slope, on the houses with tiles.
   const double chimU = (hash01(int(r.seed), 2, 5) - 0.5) * r.length * 0.6;
   pic.paint(cov, [&](int px, int py) {
-    const Point p = worldOf(sp, px, py);
+    const Vec p = worldOf(sp, px, py);
     const double dx = p.x - r.centre.x, dy = p.y - r.centre.y;
     const double u = dx * c + dy * s, v = -dx * s + dy * c;
     // Which plane: the long slopes, or the ends of a hipped roof.
@@ -269,7 +269,7 @@ void paintRoof(Picture& pic, const Space& sp, const Roof& r) {
   });
 }
 
-void paintTower(Picture& pic, const Space& sp, Point centre, double side, double angle,
+void paintTower(Picture& pic, const Space& sp, Vec centre, double side, double angle,
                 unsigned seed) {
   const Roof foot{centre, side, side, angle, RoofKind::Slate, false, 0, seed};
   const Coverage cov = cover(pic.width(), pic.height(), sp, [&](cairo_t* cr) {
@@ -278,7 +278,7 @@ void paintTower(Picture& pic, const Space& sp, Point centre, double side, double
   });
   const double c = std::cos(angle), s = std::sin(angle), h = side / 2;
   pic.paint(cov, [&](int px, int py) {
-    const Point p = worldOf(sp, px, py);
+    const Vec p = worldOf(sp, px, py);
     const double dx = p.x - centre.x, dy = p.y - centre.y;
     const double u = dx * c + dy * s, v = -dx * s + dy * c;
     double nu = 0, nv = 0;
@@ -300,10 +300,10 @@ void paintTower(Picture& pic, const Space& sp, Point centre, double side, double
 }
 
 void paintStoneWall(Picture& pic, ShadowLayer& shadows, const Space& sp,
-                    const std::vector<Point>& line, double width, unsigned seed) {
+                    const std::vector<Vec>& line, double width, unsigned seed) {
   auto path = [&](cairo_t* cr, double dx, double dy) {
     cairo_new_sub_path(cr);
-    for (const Point& p : line) cairo_line_to(cr, p.x + dx, p.y + dy);
+    for (const Vec& p : line) cairo_line_to(cr, p.x + dx, p.y + dy);
     cairo_set_line_width(cr, width);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -314,7 +314,7 @@ void paintStoneWall(Picture& pic, ShadowLayer& shadows, const Space& sp,
   shadows.add(sh, 0.45);
   const Coverage c = cover(pic.width(), pic.height(), sp, [&](cairo_t* cr) { path(cr, 0, 0); });
   pic.paint(c, [&](int px, int py) {
-    const Point p = worldOf(sp, px, py);
+    const Vec p = worldOf(sp, px, py);
     const double stone = valueNoise(p.x / 2.2, p.y / 2.2, seed);
     const double tone = hash01(int(std::floor(p.x / 3.3)), int(std::floor(p.y / 3.3)), seed + 1);
     Rgb col = mix(Rgb{128, 122, 112}, Rgb{188, 182, 168}, tone) * (0.9 + 0.15 * stone);

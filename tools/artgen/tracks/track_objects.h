@@ -28,7 +28,7 @@ class ShadowLayer {
 enum class Foliage { Broadleaf, Dark, Fruit, Conifer, Willow, Hedge };
 
 struct Canopy {
-  Point at;
+  Vec at;
   double radius;
   Foliage kind;
   unsigned seed;
@@ -39,12 +39,12 @@ void canopyShadow(ShadowLayer& shadows, int w, int h, const Space& sp, const Can
 void paintCanopy(Picture& pic, const Space& sp, const Canopy& t);
 
 // A hedge along a polyline: a chain of bushes.
-void paintHedge(Picture& pic, ShadowLayer* shadows, const Space& sp, const std::vector<Point>& line,
+void paintHedge(Picture& pic, ShadowLayer* shadows, const Space& sp, const std::vector<Vec>& line,
                 double width, unsigned seed);
 
 enum class RoofKind { Tiles, DarkTiles, Slate, Corrugated };
 struct Roof {
-  Point centre;
+  Vec centre;
   double length, width, angle;  // ridge along `length`, at `angle` radians
   RoofKind kind;
   bool hip;
@@ -55,11 +55,11 @@ void roofPath(cairo_t* cr, const Roof& r, double grow = 0);
 void roofShadow(ShadowLayer& shadows, int w, int h, const Space& sp, const Roof& r);
 void paintRoof(Picture& pic, const Space& sp, const Roof& r);
 // A square tower with a pyramid roof (its shadow is a roofShadow of its footprint).
-void paintTower(Picture& pic, const Space& sp, Point centre, double side, double angle,
+void paintTower(Picture& pic, const Space& sp, Vec centre, double side, double angle,
                 unsigned seed);
 
 // A low wall of field stones along a polyline.
 void paintStoneWall(Picture& pic, ShadowLayer& shadows, const Space& sp,
-                    const std::vector<Point>& line, double width, unsigned seed);
+                    const std::vector<Vec>& line, double width, unsigned seed);
 
 }  // namespace art::tracks

@@ -7,24 +7,6 @@
 
 namespace art::tracks {
 
-Rgb mix(Rgb a, Rgb b, double t) {
-  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
-Rgb operator*(Rgb a, double k) {
-  return {a.r * k, a.g * k, a.b * k};
-}
-Rgb operator+(Rgb a, Rgb b) {
-  return {a.r + b.r, a.g + b.g, a.b + b.b};
-}
-
-Colour toColour(Rgb c) {
-  auto ch = [](double v) { return unsigned(std::lround(std::clamp(v, 0.0, 255.0))); };
-  return svc::rgb(ch(c.r), ch(c.g), ch(c.b));
-}
-Rgb fromColour(Colour c) {
-  return {double(svc::red(c)), double(svc::green(c)), double(svc::blue(c))};
-}
-
 namespace {
 
 // Renders a drawing into a surface of its own bounding box on the picture (clipped to it).

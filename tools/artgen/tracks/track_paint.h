@@ -8,17 +8,9 @@
 #include <vector>
 
 #include "art.h"
+#include "toolkit/colour.h"
 
 namespace art::tracks {
-
-struct Rgb {
-  double r = 0, g = 0, b = 0;
-};
-Rgb mix(Rgb a, Rgb b, double t);
-Rgb operator*(Rgb a, double k);
-Rgb operator+(Rgb a, Rgb b);
-Colour toColour(Rgb c);
-Rgb fromColour(Colour c);
 
 // Where world coordinates land on a picture: pixel = (world + shift) × scale.
 struct Space {

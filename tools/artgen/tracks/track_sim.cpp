@@ -21,11 +21,11 @@ PlayerRun::PlayerRun(const Masks& masks, int startSection, int nextCheckpoint, b
   cp_[1] = first.at(5, 4);
 }
 
-Colour PlayerRun::at(int i, Point p) const {
+Colour PlayerRun::at(int i, Vec p) const {
   return maskAt(*m_.kon[i], m_.divisor, p);
 }
 
-void PlayerRun::step(Point p) {
+void PlayerRun::step(Vec p) {
   const std::size_t f = frame_++;
   auto note = [&](Happening h, int v) { events_.push_back({h, f, v, count_}); };
   const Colour before = last_;
@@ -78,16 +78,16 @@ void PlayerRun::step(Point p) {
   }
 }
 
-OpponentFigures opponentOnRoad(const Masks& masks, const std::vector<Point>& path) {
+OpponentFigures opponentOnRoad(const Masks& masks, const std::vector<Vec>& path) {
   OpponentFigures f;
   const Colour off = masks.kon[1]->at(0, 0), wall = masks.kon[1]->at(3, 3);
   int section = 0;
-  for (const Point& p : path) {
+  for (const Vec& p : path) {
     if (maskAt(*masks.kon[section], masks.divisor, p) == masks.kon[section]->at(2, 2)) ++section;
     if (section == 2) section = 0;
     const Colour c = maskAt(*masks.kon[section], masks.divisor, p);
     ++f.frames;
-    if (c != off && c != wall)
+    if (c != off && c != wall && c != svc::kOutside)
       ++f.onRoad;
     else if (f.misses.size() < 8)
       f.misses.push_back(p);

@@ -40,13 +40,13 @@ struct Event {
 class PlayerRun {
  public:
   PlayerRun(const Masks& masks, int startSection, int nextCheckpoint, bool guides);
-  void step(Point p);
+  void step(Vec p);
   const std::vector<Event>& events() const { return events_; }
   int section() const { return section_; }
   int count() const { return count_; }
 
  private:
-  Colour at(int i, Point p) const;
+  Colour at(int i, Vec p) const;
   Masks m_;
   bool guides_;
   Colour off_, arrow_, wall_, finish_, minus_, plus_, cp_[2];
@@ -59,13 +59,14 @@ class PlayerRun {
   std::vector<Event> events_;
 };
 
-// The opponent's own section switch and how often its centre is on the road.
+// The opponent's own section switch and how often its centre is on the road (neither off the
+// track, nor on a wall, nor beyond the mask).
 struct OpponentFigures {
   std::size_t frames = 0, onRoad = 0;
-  std::vector<Point> misses;  // where it was off the road (the first few)
+  std::vector<Vec> misses;  // where it was off the road (the first few)
   double percent() const { return frames ? 100.0 * double(onRoad) / double(frames) : 0; }
 };
-OpponentFigures opponentOnRoad(const Masks& masks, const std::vector<Point>& path);
+OpponentFigures opponentOnRoad(const Masks& masks, const std::vector<Vec>& path);
 
 // What a run did lap by lap; throws std::runtime_error naming the run when a lap does not
 // cross `perLap` checkpoints in alternating colours starting with `firstColour`, cross the

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tracks/track_noise.h"
+#include "toolkit/noise.h"
 
 namespace art::tracks {
 

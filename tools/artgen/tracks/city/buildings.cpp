@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "layout_parts.h"
-#include "noise.h"
+#include "toolkit/random.h"
 
 namespace art::city {
 
@@ -35,8 +35,8 @@ bool fits(const Layout& L, const std::array<Vec, 4>& q) {
   return ok;
 }
 
-Roof pickRoof(Random& rng) {
-  const double r = rng.unit();
+Roof pickRoof(Rng& rng) {
+  const double r = rng.uniform();
   if (r < 0.34) return Roof::Flat;
   if (r < 0.48) return Roof::FlatDark;
   if (r < 0.78) return Roof::Hip;
@@ -44,7 +44,7 @@ Roof pickRoof(Random& rng) {
   return Roof::Glass;
 }
 
-void add(Layout& L, Vec centre, Vec along, double length, double depth, Vec facing, Random& rng) {
+void add(Layout& L, Vec centre, Vec along, double length, double depth, Vec facing, Rng& rng) {
   const auto q = orientedRect(centre, along, length, depth);
   Building b{q,
              along,
@@ -64,7 +64,7 @@ void add(Layout& L, Vec centre, Vec along, double length, double depth, Vec faci
   });
 }
 
-void streetRows(Layout& L, const Street& st, double side, Random& rng) {
+void streetRows(Layout& L, const Street& st, double side, Rng& rng) {
   const Polyline line = resample(st.centre, 2);
   const double total = length(line);
   const Vec toMap{1000, 1000};
@@ -87,14 +87,14 @@ void streetRows(Layout& L, const Street& st, double side, Random& rng) {
       }
     }
     if (placed)
-      s += w + (rng.unit() < 0.55 ? 0.0 : rng.range(5, 16));
+      s += w + (rng.uniform() < 0.55 ? 0.0 : rng.range(5, 16));
     else
       s += 8;
   }
 }
 
 // Courtyards that stayed wide get a house of their own, squared with the map.
-void courtyardHouses(Layout& L, Random& rng) {
+void courtyardHouses(Layout& L, Rng& rng) {
   for (int y = 20; y < kMapSize - 20; y += 14)
     for (int x = 20; x < kMapSize - 20; x += 14) {
       if (L.ground.at(x, y) != Ground::Yard) continue;
@@ -109,7 +109,7 @@ void courtyardHouses(Layout& L, Random& rng) {
 }  // namespace
 
 void placeBuildings(Layout& L, const Plan& plan) {
-  Random rng(0xB17D1A6);
+  Rng rng(0xB17D1A6);
   for (const Street& st : plan.streets) {
     streetRows(L, st, 1, rng);
     streetRows(L, st, -1, rng);

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "grid.h"
+#include "tracks/track_mask.h"
 
 namespace art::city {
 
@@ -43,11 +44,6 @@ const char* headingName(int h) {
 
 }  // namespace
 
-Colour maskAt(const Image& mask, Vec world, double scale) {
-  int x, y;
-  return maskPixel(mask, world, scale, x, y) ? mask.at(x, y) : svc::kOutside;
-}
-
 Keys legendKeys(const Image& kon0, const Image& kon1, Colour road) {
   for (const Image* m : {&kon0, &kon1})
     if (m->width < 6 || m->height < 6) fail("a mask is too small for its legend");
@@ -82,7 +78,7 @@ std::vector<LapEvent> drive(const std::array<const Image*, 2>& kon, const Keys& 
   bool onFinish = false;
   for (std::size_t f = 0; f < positions.size(); ++f) {
     const Vec p = positions[f];
-    auto at = [&](int s) { return maskAt(*kon[std::size_t(s)], p); };
+    auto at = [&](int s) { return tracks::maskAt(*kon[std::size_t(s)], 5, p); };
     // The view's order: checkpoint, section switch; then the rules' finish line.
     if (at(st.section) == keys.checkpoint[st.next]) {
       ++st.count;
@@ -184,19 +180,6 @@ void checkSigns(const std::vector<LapEvent>& events, const std::vector<Vec>& pos
   }
 }
 
-RoadShare roadShare(const std::array<const Image*, 2>& kon, const Keys& keys,
-                    const std::vector<Vec>& positions) {
-  RoadShare r;
-  int section = 0;
-  for (const Vec& p : positions) {
-    const Colour c = maskAt(*kon[std::size_t(section)], p);
-    ++r.frames;
-    if (c != keys.offTrack && c != keys.wall && c != svc::kOutside) ++r.onRoad;
-    if (c == kon[std::size_t(section)]->at(2, 2) && ++section == 2) section = 0;
-  }
-  return r;
-}
-
 std::vector<double> checkPickups(const Image& kon0, const Keys& keys, Vec start,
                                  const std::vector<Vec>& corners) {
   int sx, sy;
@@ -223,22 +206,6 @@ std::vector<double> checkPickups(const Image& kon0, const Keys& keys, Vec start,
   return shares;
 }
 
-void checkMaskPair(const Image& mask, const Image& image, const std::string& name) {
-  if (mask.width != image.width || mask.height != image.height)
-    fail(name + ": the mask and the image differ in size");
-  const Colour white = svc::rgb(255, 255, 255);
-  std::size_t shape = 0;
-  for (int y = 0; y < mask.height; ++y)
-    for (int x = 0; x < mask.width; ++x) {
-      const Colour m = mask.at(x, y);
-      if (m != 0 && m != white) fail(name + ": the mask is not only black and white");
-      if (m == white && image.at(x, y) != 0)
-        fail(name + ": the image shows where the mask is white");
-      if (m == 0) ++shape;
-    }
-  if (!shape) fail(name + ": the mask has no shape");
-}
-
 int circuitClass(Colour c) {
   const int r = int(svc::red(c)), g = int(svc::green(c)), b = int(svc::blue(c));
   const int lum = (r + g + b) / 3;
@@ -255,7 +222,7 @@ double checkCircuit(const Image& picture, const Image& kon0, const Keys& keys, V
   constexpr int kFirst = 100, kLast = 199, kScale = 10;
   if (picture.width != 1000 || picture.height != 1000)
     fail("the Circuit picture is not 1000 x 1000");
-  const Colour at = maskAt(kon0, start, kScale);
+  const Colour at = tracks::maskAt(kon0, kScale, start);
   if (at == keys.wall || at == keys.offTrack || at == svc::kOutside)
     fail("the Circuit's start is not on the road");
   // Everything a car can reach from the start must stay inside the Circuit's part of the mask.

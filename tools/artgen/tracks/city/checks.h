@@ -55,14 +55,6 @@ void checkSigns(const std::vector<LapEvent>& events, const std::vector<Vec>& pos
                 const std::function<int(int)>& signForCount, const std::array<SignRule, 12>& signs,
                 const std::string& who);
 
-// The share of a car's frames on the road (no off-track, no wall), reading the mask of the
-// section the car is in.
-struct RoadShare {
-  std::size_t frames = 0, onRoad = 0;
-};
-RoadShare roadShare(const std::array<const Image*, 2>& kon, const Keys& keys,
-                    const std::vector<Vec>& positions);
-
 // Pick-up squares: each must hold reachable road, found by a flood fill over everything but
 // walls from the start. Returns, per square, the share of its area that is reachable road.
 std::vector<double> checkPickups(const Image& kon0, const Keys& keys, Vec start,
@@ -76,12 +68,5 @@ double checkCircuit(const Image& picture, const Image& kon0, const Keys& keys, V
                     const std::function<bool(int, int)>& park);
 // What a Circuit picture pixel shows: 0 road, 1 off the track, 2 wall, -1 neither (cones).
 int circuitClass(Colour c);
-
-// A mask pair (overlay, minimap): the mask only black and white, the image black wherever the
-// mask is white (its OR would show there), and a shape at all.
-void checkMaskPair(const Image& mask, const Image& image, const std::string& name);
-
-// The world colour a mask holds at a world point (outside: the game's outside value).
-Colour maskAt(const Image& mask, Vec world, double scale = 5);
 
 }  // namespace art::city

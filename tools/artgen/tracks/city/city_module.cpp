@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "art.h"
+#include "cars/keyed.h"
 #include "checks.h"
 #include "layout.h"
 #include "masks.h"
@@ -13,13 +14,15 @@
 #include "plan.h"
 #include "render.h"
 #include "signs.h"
+#include "tracks/track_files.h"
+#include "tracks/track_sim.h"
 #include "tunnel.h"
 
 namespace art::city {
 
 namespace {
 
-constexpr double kMinOnRoad = 0.97;
+constexpr double kMinOnRoad = 97;  // per cent of the frames
 constexpr int kLaps = 5;
 
 std::vector<Vec> tracePositions(const Plan& plan) {
@@ -60,22 +63,28 @@ std::array<SignRule, 12> signRules(const Plan& plan) {
 }
 
 void checkCity(const Plan& plan, const Layout& layout, const Masks& m) {
-  const MaskColours& colours = maskColours();
-  const Keys keys = legendKeys(m.kon[0], m.kon[1], colours.road);
+  const tracks::Keys ours = maskKeys();
+  const Colour road = ours.road;
+  tracks::checkLegend(m.kon[0], ours, ours.switch0, "mini1.bmp");
+  tracks::checkLegend(m.kon[1], ours, ours.switch1, "mini2.bmp");
+  const Keys keys = legendKeys(m.kon[0], m.kon[1], road);
   const std::array<const Image*, 2> kon{&m.kon[0], &m.kon[1]};
   for (const Vec start : {plan.playerStart, plan.opponentStart})
-    if (maskAt(m.kon[0], start) != colours.road)
+    if (tracks::maskAt(m.kon[0], 5, start) != road)
       throw std::runtime_error("a car's start place is not on the road");
 
   // The opponent, five laps from the race start.
   const std::vector<Vec> trace = tracePositions(plan);
   if (plan.trace.back().lap < kLaps)
     throw std::runtime_error("the opponent does not finish its laps");
-  const RoadShare share = roadShare(kon, keys, trace);
-  const double onRoad = double(share.onRoad) / double(share.frames);
-  std::printf("city: opponent on the road in %.2f %% of %zu frames, %d laps\n", 100 * onRoad,
+  const tracks::OpponentFigures share = tracks::opponentOnRoad({{kon[0], kon[1]}, 5}, trace);
+  std::printf("city: opponent on the road in %.2f %% of %zu frames, %d laps\n", share.percent(),
               share.frames, plan.trace.back().lap);
-  if (onRoad < kMinOnRoad) throw std::runtime_error("the opponent leaves the road too often");
+  if (share.percent() < kMinOnRoad) {
+    const Vec at = share.misses.front();
+    throw std::runtime_error("the opponent leaves the road too often, first at (" +
+                             std::to_string(int(at.x)) + ", " + std::to_string(int(at.y)) + ")");
+  }
   const auto events = drive(kon, keys, trace, {});
   checkLaps(events, kLaps, 22, true, "the opponent's laps");
   checkSigns(events, trace, signAfterCount, signRules(plan), "the opponent's path");
@@ -95,7 +104,7 @@ void checkCity(const Plan& plan, const Layout& layout, const Masks& m) {
 }
 
 void checkCircuitPicture(const Layout& layout, const Masks& m, const Image& picture) {
-  const Keys keys = legendKeys(m.kon[0], m.kon[1], maskColours().road);
+  const Keys keys = legendKeys(m.kon[0], m.kon[1], maskKeys().road);
   const Vec start = trainingCircuit().start;
   const double agree = checkCircuit(picture, m.kon[0], keys, start, [&](int mx, int my) {
     return layout.ground.at(mx * kMaskScale + 2, my * kMaskScale + 2) == Ground::Circuit;
@@ -118,8 +127,8 @@ void run(const Context& ctx) {
   const Layout& layout = cityLayout();
   const Masks masks = buildMasks(plan, layout);
   checkCity(plan, layout, masks);
-  ctx.writeBmp("/maps/m2/mini1.bmp", masks.kon[0]);
-  ctx.writeBmp("/maps/m2/mini2.bmp", masks.kon[1]);
+  tracks::writeExact(ctx, "/maps/m2/mini1.bmp", masks.kon[0]);
+  tracks::writeExact(ctx, "/maps/m2/mini2.bmp", masks.kon[1]);
 
   Raster map(kMapSize, kMapSize);
   const View whole{{0, 0}, 1, false};
@@ -135,14 +144,16 @@ void run(const Context& ctx) {
   paintOverlay(overlayMask, layout, whole, true);
   paintOverlay(overlay, layout, whole, false);
   const Image rw = overlayMask.toImage(), rb = overlay.toImage();
-  checkMaskPair(rw, rb, "the overlay");
-  ctx.writeGif("/maps/m2/rw.gif", rw);
+  cars::checkMaskPair(rw, rb, "the overlay");
+  tracks::writeExact(ctx, "/maps/m2/rw.gif", rw);
   ctx.writeJpg("/maps/m2/rb.jpg", rb, 90);
+  std::printf("city: the overlay image strays at most %u from black where the map shows through\n",
+              tracks::overlaySpill(ctx, "/maps/m2/rb.jpg", rw));
 
   const Minimap mini = drawMinimap(plan, layout);
-  checkMaskPair(mini.mask, mini.image, "the minimap");
-  ctx.writeBmp("/maps/m2/mb.bmp", mini.image);
-  ctx.writeBmp("/maps/m2/mw.bmp", mini.mask);
+  cars::checkMaskPair(mini.mask, mini.image, "the minimap");
+  tracks::writeExact(ctx, "/maps/m2/mb.bmp", mini.image);
+  tracks::writeExact(ctx, "/maps/m2/mw.bmp", mini.mask);
 
   ctx.writeBmp("/gfx/builtin/Form1/Picture4.bmp", drawTunnel());
   for (int k = 0; k < 12; ++k)

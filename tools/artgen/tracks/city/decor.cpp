@@ -5,7 +5,8 @@
 #include <numbers>
 
 #include "layout_parts.h"
-#include "noise.h"
+#include "toolkit/noise.h"
+#include "toolkit/random.h"
 
 namespace art::city {
 
@@ -69,7 +70,7 @@ void placeWater(Layout& L) {
           L.ground.at(x, y) = Ground::Rim;
       } else if (g == Ground::Lawn) {
         const Vec d = p - pond;
-        const double wobble = (fractalNoise(p.x, p.y, 70, 2, 901) - 0.5) * 50;
+        const double wobble = (fbm(p.x / 70, p.y / 70, 2, 901) / 2) * 50;
         const double r = norm({d.x / 1.35, d.y}) + wobble;
         if (r <= 72)
           L.ground.at(x, y) = Ground::Water;
@@ -80,7 +81,7 @@ void placeWater(Layout& L) {
 }
 
 void placeTrees(Layout& L, const Plan& plan) {
-  Random rng(0x7EE5);
+  Rng rng(0x7EE5);
   // Street trees on the pavements, their crowns reaching over the kerb.
   for (const Street& st : plan.streets) {
     const Polyline line = resample(st.centre, 4);
@@ -89,7 +90,7 @@ void placeTrees(Layout& L, const Plan& plan) {
       for (double s = rng.range(10, 60); s < total; s += rng.range(62, 96)) {
         const Vec w = pointAt(line, s), t = tangentAt(line, s);
         const Vec m = toMap(w + Vec{-t.y, t.x} * (side * (st.halfWidth + 11)));
-        if (rng.unit() < 0.15 || groundOf(L, m) != Ground::Pavement || inTunnel(m)) continue;
+        if (rng.uniform() < 0.15 || groundOf(L, m) != Ground::Pavement || inTunnel(m)) continue;
         if (L.wallZone.at(int(m.x), int(m.y)) || nearJunction(L, w, st.halfWidth + 40)) continue;
         if (!roomForTree(L, m, 52)) continue;
         const double r = rng.range(15, 23);
@@ -109,10 +110,10 @@ void placeTrees(Layout& L, const Plan& plan) {
     double r = 0, spacing = 0;
     if (g == Ground::Lawn) {
       // Groves: dense where a noise field is high, open meadow elsewhere.
-      if (fractalNoise(m.x, m.y, 160, 2, 902) < 0.5) continue;
+      if ((fbm(m.x / 160, m.y / 160, 2, 902) + 1) / 2 < 0.5) continue;
       r = rng.range(16, 30), spacing = r + 22;
     } else if (g == Ground::Yard) {
-      if (rng.unit() < 0.6) continue;
+      if (rng.uniform() < 0.6) continue;
       r = rng.range(12, 20), spacing = 40;
     } else {
       continue;
@@ -136,7 +137,7 @@ void placeTrees(Layout& L, const Plan& plan) {
 }
 
 void placeStreetObjects(Layout& L, const Plan& plan) {
-  Random rng(0xCA25);
+  Rng rng(0xCA25);
   // Cars parked along one kerb of each side street, in groups.
   for (std::size_t i = 1; i < plan.streets.size(); ++i) {
     const Street& st = plan.streets[i];
@@ -150,7 +151,7 @@ void placeStreetObjects(Layout& L, const Plan& plan) {
         const Vec w = pointAt(line, s), t = tangentAt(line, s);
         const Vec at = toMap(w + Vec{-t.y, t.x} * (side * (st.halfWidth - 19)));
         if (nearJunction(L, w, st.halfWidth + 70) || nearPickup(plan, w, 30)) continue;
-        const double heading = std::atan2(t.y, t.x) + (rng.unit() < 0.5 ? std::numbers::pi : 0);
+        const double heading = std::atan2(t.y, t.x) + (rng.uniform() < 0.5 ? std::numbers::pi : 0);
         L.cars.push_back({at, heading, rng.below(8)});
         forQuadPixels(orientedRect(at, {std::cos(heading), std::sin(heading)}, 58, 28),
                       [&](int x, int y) { L.wallZone.at(x, y) = 1; });
@@ -160,7 +161,7 @@ void placeStreetObjects(Layout& L, const Plan& plan) {
   }
   // Awnings over some shop fronts: on the street side of buildings, over the pavement.
   for (const Building& b : L.buildings) {
-    if (norm(b.facing) == 0 || b.length < 40 || rng.unit() > 0.2) continue;
+    if (norm(b.facing) == 0 || b.length < 40 || rng.uniform() > 0.2) continue;
     const Vec front = b.centre + b.facing * (b.depth / 2 + 7);
     if (groundOf(L, front + b.facing * 8) != Ground::Pavement) continue;
     L.awnings.push_back(

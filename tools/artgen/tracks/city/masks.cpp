@@ -8,7 +8,7 @@ namespace {
 
 constexpr double kLineHalf = 10;  // the lines are 20 pixels deep: no car can jump one
 
-Colour surfaceColour(Surface s, const MaskColours& c) {
+Colour surfaceColour(Surface s, const tracks::Keys& c) {
   switch (s) {
     case Surface::Road:
       return c.road;
@@ -20,14 +20,14 @@ Colour surfaceColour(Surface s, const MaskColours& c) {
   return c.wall;
 }
 
-Colour lineColour(const KeyLine& line, const MaskColours& c) {
+Colour lineColour(const KeyLine& line, const tracks::Keys& c) {
   switch (line.kind) {
     case LineKind::Checkpoint:
-      return line.number % 2 ? c.checkA : c.checkB;
+      return line.number % 2 ? c.checkpointA : c.checkpointB;
     case LineKind::Finish:
       return c.finish;
     case LineKind::Switch:
-      return c.switches[line.section];
+      return line.section ? c.switch1 : c.switch0;
   }
   return c.road;
 }
@@ -57,32 +57,25 @@ void paintLine(Image& mask, const Plan& plan, const Layout& L, const KeyLine& li
 
 }  // namespace
 
-const MaskColours& maskColours() {
+tracks::Keys maskKeys() {
   using svc::rgb;
-  static const MaskColours c{rgb(128, 128, 128), rgb(0, 140, 0),
-                             rgb(140, 0, 0),     rgb(0, 200, 255),
-                             rgb(255, 255, 255), rgb(128, 0, 255),
-                             rgb(200, 0, 200),   rgb(0, 0, 255),
-                             rgb(0, 255, 0),     {rgb(255, 255, 0), rgb(255, 128, 0)}};
-  return c;
-}
-
-void writeLegend(Image& mask, int section, const MaskColours& c) {
-  for (int y = 0; y < 6; ++y)
-    for (int x = 0; x < 6; ++x) mask.at(x, y) = c.wall;
-  mask.at(0, 0) = c.offTrack;
-  mask.at(0, 1) = c.arrow;
-  mask.at(3, 3) = c.wall;
-  mask.at(0, 2) = c.finish;
-  mask.at(4, 4) = c.guideMinus;
-  mask.at(4, 3) = c.guidePlus;
-  mask.at(5, 5) = c.checkA;
-  mask.at(5, 4) = c.checkB;
-  mask.at(2, 2) = c.switches[section];
+  tracks::Keys k;
+  k.road = rgb(128, 128, 128);
+  k.offTrack = rgb(0, 140, 0);
+  k.wall = rgb(140, 0, 0);
+  k.arrow = rgb(0, 200, 255);
+  k.finish = rgb(255, 255, 255);
+  k.guideMinus = rgb(128, 0, 255);
+  k.guidePlus = rgb(200, 0, 200);
+  k.checkpointA = rgb(0, 0, 255);
+  k.checkpointB = rgb(0, 255, 0);
+  k.switch0 = rgb(255, 255, 0);
+  k.switch1 = rgb(255, 128, 0);
+  return k;
 }
 
 Masks buildMasks(const Plan& plan, const Layout& L) {
-  const MaskColours& c = maskColours();
+  const tracks::Keys c = maskKeys();
   Image base(kMaskSize, kMaskSize);
   for (int my = 0; my < kMaskSize; ++my)
     for (int mx = 0; mx < kMaskSize; ++mx) {
@@ -94,7 +87,7 @@ Masks buildMasks(const Plan& plan, const Layout& L) {
   Masks m{{base, base}};
   for (const KeyLine& line : plan.lines)
     paintLine(m.kon[line.section], plan, L, line, lineColour(line, c));
-  for (int i = 0; i < 2; ++i) writeLegend(m.kon[i], i, c);
+  for (int i = 0; i < 2; ++i) tracks::writeLegend(m.kon[i], c, i ? c.switch1 : c.switch0);
   return m;
 }
 

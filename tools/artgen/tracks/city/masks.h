@@ -4,22 +4,17 @@
 #pragma once
 #include "art.h"
 #include "layout.h"
+#include "tracks/track_mask.h"
 
 namespace art::city {
 
-// The exact colours of the masks (both use the same keys; only the switch differs).
-struct MaskColours {
-  Colour road, offTrack, wall, arrow, finish, guideMinus, guidePlus, checkA, checkB;
-  Colour switches[2];
-};
-const MaskColours& maskColours();
+// The City's colour keys (both masks use the same keys; only the switch differs). They are
+// its own, not the other tracks' ones: the game reads them from each mask's legend.
+tracks::Keys maskKeys();
 
 struct Masks {
   Image kon[2];
 };
 Masks buildMasks(const Plan& plan, const Layout& layout);
-
-// Writes the legend pixels into a mask of the given section.
-void writeLegend(Image& mask, int section, const MaskColours& c);
 
 }  // namespace art::city

@@ -69,7 +69,7 @@ Minimap drawMinimap(const Plan& plan, const Layout& L) {
   source(cr, {92, 104, 126});
   cairo_set_line_width(cr, 44);
   for (std::size_t i = 1; i < plan.streets.size(); ++i) {
-    pathPolygon(cr, plan.streets[i].centre, false);
+    polygon(cr, plan.streets[i].centre, false);
     cairo_stroke(cr);
   }
   // The race loop: a dark edge under a bright line.
@@ -77,11 +77,11 @@ Minimap drawMinimap(const Plan& plan, const Layout& L) {
   loop.push_back(loop.front());
   source(cr, {60, 30, 0});
   cairo_set_line_width(cr, 90);
-  pathPolygon(cr, loop, false);
+  polygon(cr, loop, false);
   cairo_stroke(cr);
   source(cr, {255, 194, 46});
   cairo_set_line_width(cr, 56);
-  pathPolygon(cr, loop, false);
+  polygon(cr, loop, false);
   cairo_stroke(cr);
   // The finish line: a white bar across the loop.
   for (const KeyLine& k : plan.lines) {

@@ -1,7 +1,5 @@
 #include "paint.h"
 
-#include <stdexcept>
-
 namespace art::city {
 
 namespace {
@@ -11,20 +9,9 @@ unsigned channel(double v) {
 }  // namespace
 
 Raster::Raster(int width, int height)
-    : width_(width),
-      height_(height),
-      surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height)),
-      cr_(cairo_create(surface_)) {
-  if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS)
-    throw std::runtime_error("cannot create a picture to draw into");
-  stride_ = cairo_image_surface_get_stride(surface_);
-  data_ = cairo_image_surface_get_data(surface_);
-}
-
-Raster::~Raster() {
-  cairo_destroy(cr_);
-  cairo_surface_destroy(surface_);
-}
+    : Canvas(width, height, true),
+      stride_(cairo_image_surface_get_stride(surface())),
+      data_(cairo_image_surface_get_data(surface())) {}
 
 Rgb Raster::get(int x, int y) const {
   const std::uint32_t p = row(y)[x];
@@ -36,43 +23,26 @@ void Raster::set(int x, int y, Rgb c) {
 }
 
 void Raster::blend(int x, int y, Rgb c, double a) {
-  if (x < 0 || y < 0 || x >= width_ || y >= height_ || a <= 0) return;
+  if (x < 0 || y < 0 || x >= width() || y >= height() || a <= 0) return;
   set(x, y, mix(get(x, y), c, std::min(1.0, a)));
 }
 
 void Raster::flush() {
-  cairo_surface_flush(surface_);
+  cairo_surface_flush(surface());
 }
 void Raster::dirty() {
-  cairo_surface_mark_dirty(surface_);
-}
-
-Image Raster::toImage() {
-  flush();
-  Image out(width_, height_);
-  for (int y = 0; y < height_; ++y)
-    for (int x = 0; x < width_; ++x) {
-      const std::uint32_t p = row(y)[x];
-      out.at(x, y) = svc::rgb((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-    }
-  return out;
+  cairo_surface_mark_dirty(surface());
 }
 
 void Raster::paintImage(const Image& image, int x0, int y0) {
   flush();
   for (int y = 0; y < image.height; ++y)
     for (int x = 0; x < image.width; ++x) {
-      if (x + x0 < 0 || y + y0 < 0 || x + x0 >= width_ || y + y0 >= height_) continue;
+      if (x + x0 < 0 || y + y0 < 0 || x + x0 >= width() || y + y0 >= height()) continue;
       const Colour c = image.at(x, y);
       set(x + x0, y + y0, {double(svc::red(c)), double(svc::green(c)), double(svc::blue(c))});
     }
   dirty();
-}
-
-void pathPolygon(cairo_t* cr, const Polyline& points, bool close) {
-  for (std::size_t i = 0; i < points.size(); ++i)
-    i ? cairo_line_to(cr, points[i].x, points[i].y) : cairo_move_to(cr, points[i].x, points[i].y);
-  if (close) cairo_close_path(cr);
 }
 
 }  // namespace art::city

@@ -33,13 +33,13 @@ void flatRoof(cairo_t* cr, const Polyline& p, Rgb colour, const char* label, dou
   source(cr, {0, 0, 0}, 0.35);
   cairo_save(cr);
   cairo_translate(cr, 6, 8);
-  pathPolygon(cr, p);
+  polygon(cr, p);
   cairo_fill(cr);
   cairo_restore(cr);
-  pathPolygon(cr, p);
+  polygon(cr, p);
   source(cr, colour);
   cairo_fill_preserve(cr);
-  source(cr, shade(colour, -0.3));
+  source(cr, shade(colour, 0.7));
   cairo_set_line_width(cr, 3);
   cairo_stroke(cr);
   if (!label) return;
@@ -86,10 +86,7 @@ void paintTrainingDetails(cairo_t* cr) {
   cairo_set_line_width(cr, 3);
   for (int k = 0; k < 3; ++k) {
     const double x = t.start.x - k * 78, y = t.start.y + (k % 2 ? 14 : -14);
-    cairo_move_to(cr, x + 24, y - 17);
-    cairo_line_to(cr, x + 32, y - 17);
-    cairo_line_to(cr, x + 32, y + 17);
-    cairo_line_to(cr, x + 24, y + 17);
+    polygon(cr, {{x + 24, y - 17}, {x + 32, y - 17}, {x + 32, y + 17}, {x + 24, y + 17}}, false);
     cairo_stroke(cr);
   }
   // The pit lane's edge lines and the paddock's bays.
@@ -97,7 +94,7 @@ void paintTrainingDetails(cairo_t* cr) {
   cairo_set_line_width(cr, 2);
   const double dash[] = {10, 8};
   cairo_set_dash(cr, dash, 2, 0);
-  pathPolygon(cr, t.pitLane, false);
+  polygon(cr, t.pitLane, false);
   cairo_stroke(cr);
   cairo_set_dash(cr, nullptr, 0, 0);
   for (double x = 262; x < 590; x += 30) {

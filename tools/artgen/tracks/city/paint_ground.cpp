@@ -3,8 +3,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "noise.h"
 #include "render.h"
+#include "toolkit/noise.h"
 
 namespace art::city {
 
@@ -49,28 +49,28 @@ namespace {
 
 // Fine grain that looks the same at any scale: value noise at about a map pixel.
 double grainAt(Vec m, std::uint32_t seed) {
-  return valueNoise(m.x, m.y, 1.3, seed) - 0.5;
+  return valueNoise(m.x / 1.3, m.y / 1.3, seed) / 2;
 }
 
 Rgb asphalt(Vec m, double toKerb) {
   Rgb c{76, 77, 81};
-  c = grain(c, (fractalNoise(m.x, m.y, 240, 3, 11) - 0.5) * 16);
-  c = grain(c, (valueNoise(m.x, m.y, 7, 12) - 0.5) * 6 + grainAt(m, 13) * 12);
+  c = grain(c, (fbm(m.x / 240, m.y / 240, 3, 11) / 2) * 16);
+  c = grain(c, (valueNoise(m.x / 7, m.y / 7, 12) / 2) * 6 + grainAt(m, 13) * 12);
   // Hairline cracks where a noise field crosses its middle value.
-  const double crack = std::abs(fractalNoise(m.x, m.y, 110, 2, 14) - 0.5);
-  if (crack < 0.004 && fractalNoise(m.x, m.y, 300, 1, 15) > 0.55) c = shade(c, -0.3);
+  const double crack = std::abs(fbm(m.x / 110, m.y / 110, 2, 14)) / 2;
+  if (crack < 0.004 && (fbm(m.x / 300, m.y / 300, 1, 15) + 1) / 2 > 0.55) c = shade(c, 0.7);
   // The gutter along the kerb, and the kerb's shadow on the road.
   if (toKerb < 6) c = mix(c, {116, 114, 108}, 0.55 * (1 - toKerb / 6) + 0.2);
-  if (toKerb < 1.2) c = shade(c, -0.35);
+  if (toKerb < 1.2) c = shade(c, 0.65);
   return c;
 }
 
 Rgb paving(Vec m, double cell, Rgb base, std::uint32_t seed) {
   const double fx = m.x / cell, fy = m.y / cell;
   const auto sx = std::int32_t(std::floor(fx)), sy = std::int32_t(std::floor(fy));
-  Rgb c = grain(base, (hashUnit(sx, sy, seed) - 0.5) * 14 + grainAt(m, seed + 1) * 8);
+  Rgb c = grain(base, (hash01(sx, sy, seed) - 0.5) * 14 + grainAt(m, seed + 1) * 8);
   const double jx = (fx - sx) * cell, jy = (fy - sy) * cell;
-  if (jx < 1 || jy < 1) c = shade(c, -0.13);
+  if (jx < 1 || jy < 1) c = shade(c, 0.87);
   return c;
 }
 
@@ -78,11 +78,11 @@ Rgb pavement(Vec m, double fromRoad) {
   if (fromRoad < 3.6) {
     // Kerb stones: a bright top with a worn edge towards the road.
     Rgb k = grain({192, 189, 182}, grainAt(m, 21) * 10);
-    if (fromRoad < 1.2) k = shade(k, -0.18);
+    if (fromRoad < 1.2) k = shade(k, 0.82);
     return k;
   }
   Rgb c = paving(m, 14, {170, 166, 157}, 22);
-  if (fromRoad < 5) c = shade(c, -0.08);  // the kerb's small shadow
+  if (fromRoad < 5) c = shade(c, 0.92);  // the kerb's small shadow
   return c;
 }
 
@@ -101,8 +101,8 @@ Rgb plaza(const Layout& L, Vec m, double toEdge) {
   const double around = (std::atan2(d.y, d.x) + std::numbers::pi) * r / 10;
   const double ai = std::floor(around + ri * 0.5);
   Rgb c = grain({204, 190, 164},
-                (hashUnit(std::int32_t(ri), std::int32_t(ai), 32) - 0.5) * 18 + grainAt(m, 33) * 8);
-  if (ring - ri < 0.1 || around + ri * 0.5 - ai < 0.1) c = shade(c, -0.16);
+                (hash01(std::int32_t(ri), std::int32_t(ai), 32) - 0.5) * 18 + grainAt(m, 33) * 8);
+  if (ring - ri < 0.1 || around + ri * 0.5 - ai < 0.1) c = shade(c, 0.84);
   // Dark rings of stone every few rows, round the fountain.
   if (int(ri) % 6 == 5) c = mix(c, {128, 118, 104}, 0.6);
   return c;
@@ -110,14 +110,14 @@ Rgb plaza(const Layout& L, Vec m, double toEdge) {
 
 Rgb lawn(Vec m, bool stripes) {
   Rgb c{76, 128, 52};
-  c = grain(c, (fractalNoise(m.x, m.y, 60, 3, 41) - 0.5) * 26);
-  c.g += (valueNoise(m.x, m.y, 4, 42) - 0.5) * 10 + grainAt(m, 43) * 10;
-  if (stripes && int(std::floor((m.x + m.y * 0.35) / 26)) % 2) c = shade(c, 0.05);
+  c = grain(c, (fbm(m.x / 60, m.y / 60, 3, 41) / 2) * 26);
+  c.g += (valueNoise(m.x / 4, m.y / 4, 42) / 2) * 10 + grainAt(m, 43) * 10;
+  if (stripes && int(std::floor((m.x + m.y * 0.35) / 26)) % 2) c = shade(c, 1.05);
   return c;
 }
 
 Rgb yard(Vec m) {
-  const double n = fractalNoise(m.x, m.y, 46, 3, 51);
+  const double n = (fbm(m.x / 46, m.y / 46, 3, 51) + 1) / 2;
   if (n > 0.56) return lawn(m, false);
   Rgb c = grain({142, 132, 110}, (n - 0.5) * 30 + grainAt(m, 52) * 14);
   if (n > 0.52) c = mix(c, {104, 118, 72}, (n - 0.52) / 0.04 * 0.6);
@@ -127,7 +127,7 @@ Rgb yard(Vec m) {
 Rgb water(const Layout& L, Vec m) {
   const double r = norm(m - L.fountain);
   Rgb c{58, 104, 136};
-  const double ripple = std::sin(r * 0.9 + fractalNoise(m.x, m.y, 30, 2, 61) * 6);
+  const double ripple = std::sin(r * 0.9 + (fbm(m.x / 30, m.y / 30, 2, 61) + 1) / 2 * 6);
   c = grain(c, ripple * 7 + grainAt(m, 62) * 4);
   return c;
 }
@@ -141,8 +141,8 @@ Rgb mapWall(Vec m) {
   const double course = std::floor(m.y / 6);
   const double block = std::floor((m.x + course * 5) / 13);
   Rgb c =
-      grain({124, 120, 112}, (hashUnit(std::int32_t(block), std::int32_t(course), 81) - 0.5) * 16);
-  if (std::fmod(m.y, 6) < 0.9 || std::fmod(m.x + course * 5, 13) < 0.9) c = shade(c, -0.2);
+      grain({124, 120, 112}, (hash01(std::int32_t(block), std::int32_t(course), 81) - 0.5) * 16);
+  if (std::fmod(m.y, 6) < 0.9 || std::fmod(m.x + course * 5, 13) < 0.9) c = shade(c, 0.8);
   return c;
 }
 

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "noise.h"
 #include "render.h"
 
 namespace art::city {
@@ -139,10 +138,10 @@ void gridBoxes(cairo_t* cr, const Plan& plan) {
   cairo_set_line_width(cr, 3);
   for (const Vec s : {plan.playerStart, plan.opponentStart}) {
     const Vec m = toMap(s);
-    cairo_move_to(cr, m.x + 36, m.y - 18);
-    cairo_line_to(cr, m.x + 44, m.y - 18);
-    cairo_line_to(cr, m.x + 44, m.y + 18);
-    cairo_line_to(cr, m.x + 36, m.y + 18);
+    polygon(
+        cr,
+        {{m.x + 36, m.y - 18}, {m.x + 44, m.y - 18}, {m.x + 44, m.y + 18}, {m.x + 36, m.y + 18}},
+        false);
     cairo_stroke(cr);
     cairo_move_to(cr, m.x - 34, m.y - 18);
     cairo_line_to(cr, m.x - 34, m.y + 18);

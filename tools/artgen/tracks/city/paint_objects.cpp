@@ -3,8 +3,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "noise.h"
 #include "render.h"
+#include "toolkit/noise.h"
+#include "toolkit/random.h"
 
 namespace art::city {
 
@@ -12,17 +13,9 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 const Vec kToLight = unit({-0.6, -0.8});
+constexpr Rgb kSpray{229.5, 244.8, 255};  // the fountain's water in the air
 Vec toMap(Vec w) {
   return {w.x + 1000, w.y + 1000};
-}
-
-void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - r, y + r, r, -kPi / 2, 0);
-  cairo_arc(cr, x + w - r, y + h - r, r, 0, kPi / 2);
-  cairo_arc(cr, x + r, y + h - r, r, kPi / 2, kPi);
-  cairo_arc(cr, x + r, y + r, r, kPi, 3 * kPi / 2);
-  cairo_close_path(cr);
 }
 
 const Rgb kCarPaint[8] = {{178, 34, 34},  {40, 70, 150}, {220, 220, 214}, {36, 36, 40},
@@ -42,34 +35,26 @@ void parkedCar(cairo_t* cr, const ParkedCar& c) {
   cairo_rotate(cr, c.heading);
   const Rgb paint = kCarPaint[c.paint];
   cairo_pattern_t* body = cairo_pattern_create_linear(0, -14, 0, 14);
-  cairo_pattern_add_color_stop_rgb(body, 0, shade(paint, 0.25).r / 255, shade(paint, 0.25).g / 255,
-                                   shade(paint, 0.25).b / 255);
+  cairo_pattern_add_color_stop_rgb(body, 0, shade(paint, 1.25).r / 255, shade(paint, 1.25).g / 255,
+                                   shade(paint, 1.25).b / 255);
   cairo_pattern_add_color_stop_rgb(body, 0.5, paint.r / 255, paint.g / 255, paint.b / 255);
-  cairo_pattern_add_color_stop_rgb(body, 1, shade(paint, -0.35).r / 255,
-                                   shade(paint, -0.35).g / 255, shade(paint, -0.35).b / 255);
+  cairo_pattern_add_color_stop_rgb(body, 1, shade(paint, 0.65).r / 255, shade(paint, 0.65).g / 255,
+                                   shade(paint, 0.65).b / 255);
   roundedRect(cr, -29, -14, 58, 28, 7);
   cairo_set_source(cr, body);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(body);
-  source(cr, shade(paint, -0.5));
+  source(cr, shade(paint, 0.5));
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
   // Glass: windscreen at the front (+x), rear window, side windows.
   source(cr, {36, 44, 54});
-  cairo_move_to(cr, 10, -11);
-  cairo_line_to(cr, 16, -8);
-  cairo_line_to(cr, 16, 8);
-  cairo_line_to(cr, 10, 11);
-  cairo_close_path(cr);
+  polygon(cr, {{10, -11}, {16, -8}, {16, 8}, {10, 11}});
   cairo_fill(cr);
-  cairo_move_to(cr, -14, -10);
-  cairo_line_to(cr, -19, -7);
-  cairo_line_to(cr, -19, 7);
-  cairo_line_to(cr, -14, 10);
-  cairo_close_path(cr);
+  polygon(cr, {{-14, -10}, {-19, -7}, {-19, 7}, {-14, 10}});
   cairo_fill(cr);
   // The roof, with a highlight.
-  source(cr, shade(paint, 0.12));
+  source(cr, shade(paint, 1.12));
   roundedRect(cr, -13, -10, 22, 20, 3);
   cairo_fill(cr);
   source(cr, {255, 255, 255}, 0.18);
@@ -123,14 +108,10 @@ void fountain(cairo_t* cr, const Layout& L) {
   source(cr, {80, 130, 160});
   cairo_arc(cr, c.x, c.y, 8, 0, 2 * kPi);
   cairo_fill(cr);
-  cairo_pattern_t* spray = cairo_pattern_create_radial(c.x, c.y, 0, c.x, c.y, 16);
-  cairo_pattern_add_color_stop_rgba(spray, 0, 1, 1, 1, 0.95);
-  cairo_pattern_add_color_stop_rgba(spray, 0.45, 0.9, 0.96, 1, 0.6);
-  cairo_pattern_add_color_stop_rgba(spray, 1, 0.9, 0.96, 1, 0);
-  cairo_set_source(cr, spray);
+  setRadial(cr, c.x, c.y, 0, c.x, c.y, 16,
+            {{0, kWhite, 0.95}, {0.45, kSpray, 0.6}, {1, kSpray, 0}});
   cairo_arc(cr, c.x, c.y, 16, 0, 2 * kPi);
   cairo_fill(cr);
-  cairo_pattern_destroy(spray);
   for (int k = 0; k < 8; ++k) {
     const double a = k * kPi / 4;
     bench(cr, c + Vec{std::cos(a), std::sin(a)} * (L.fountainRadius + 12), a + kPi / 2);
@@ -149,7 +130,7 @@ void parkPaths(cairo_t* cr) {
     source(cr, pass ? Rgb{204, 188, 150} : Rgb{150, 136, 104});
     cairo_set_line_width(cr, pass ? 10 : 13);
     for (const Polyline& p : paths) {
-      pathPolygon(cr, p, false);
+      polygon(cr, p, false);
       cairo_stroke(cr);
     }
     const Vec pond = toMap({835, 430});
@@ -220,7 +201,7 @@ struct Lobe {
 };
 
 std::vector<Lobe> crownLobes(const Tree& t) {
-  Random rng(std::uint64_t(t.at.x * 7919 + t.at.y * 104729));
+  Rng rng(std::uint64_t(t.at.x * 7919 + t.at.y * 104729));
   std::vector<Lobe> lobes{{t.at, t.radius * 0.66}};
   const int n = 5 + rng.below(3);
   const double start = rng.range(0, 2 * kPi);
@@ -246,10 +227,11 @@ bool crownAt(const Tree& t, const std::vector<Lobe>& lobes, Vec m, double scale,
   const double whole = norm(m - t.at) / t.radius;
   const double light =
       dot(normal, kToLight) * 0.6 + dot((m - t.at) * (1 / t.radius), kToLight) * 0.5;
-  const double leaves = valueNoise(m.x, m.y, std::max(1.1, 2.2 / scale), 950) - 0.5;
-  Rgb c = shade(kCrowns[t.kind], 0.22 * light + leaves * 0.35);
-  c = grain(c, (valueNoise(m.x, m.y, 5, 951) - 0.5) * 14);
-  if (whole > 0.85) c = shade(c, -0.25 * (whole - 0.85) / 0.15);  // dark rim, soft on the map
+  const double leaves =
+      valueNoise(m.x / std::max(1.1, 2.2 / scale), m.y / std::max(1.1, 2.2 / scale), 950) / 2;
+  Rgb c = shade(kCrowns[t.kind], 1 + 0.22 * light + leaves * 0.35);
+  c = grain(c, (valueNoise(m.x / 5, m.y / 5, 951) / 2) * 14);
+  if (whole > 0.85) c = shade(c, 1 - 0.25 * (whole - 0.85) / 0.15);  // dark rim, soft on the map
   out = c;
   return true;
 }
@@ -263,8 +245,8 @@ Rgb awningAt(const Awning& a, Vec m) {
   Rgb c = stripe ? colours[a.colour] : Rgb{232, 228, 214};
   // The fabric slopes down to its free edge; which edge is free does not matter from above.
   const double t = std::abs(across / depth - 0.5) * 2;
-  c = shade(c, 0.08 - 0.2 * t);
-  if (across < 1.2 || across > depth - 1.2) c = shade(c, -0.3);
+  c = shade(c, 1 + 0.08 - 0.2 * t);
+  if (across < 1.2 || across > depth - 1.2) c = shade(c, 0.7);
   return c;
 }
 
@@ -276,7 +258,7 @@ Rgb footbridgeAt(const Footbridge& f, Vec m) {
   if (std::fmod(along, 14) < 1.6) return {96, 104, 116};   // ribs of the glass roof
   const double sheen = 0.5 + 0.5 * std::sin(along * 0.05 + across * 0.22);
   Rgb glass = mix({96, 132, 150}, {176, 206, 218}, sheen * 0.55);
-  if (across > 0) glass = shade(glass, -0.12);  // the roof's two slopes
+  if (across > 0) glass = shade(glass, 0.88);  // the roof's two slopes
   return glass;
 }
 

@@ -5,8 +5,9 @@
 #include <numbers>
 #include <vector>
 
-#include "noise.h"
 #include "render.h"
+#include "toolkit/noise.h"
+#include "toolkit/random.h"
 
 namespace art::city {
 
@@ -14,6 +15,7 @@ namespace {
 
 // Towards the light (north-west), in map axes (y grows downwards).
 const Vec kToLight = unit({-0.6, -0.8});
+constexpr Rgb kTreeShadow{7.65, 12.75, 22.95};  // deep blue-grey under the crowns
 
 const Rgb kFlat[6] = {{170, 167, 160}, {150, 148, 143}, {184, 177, 163},
                       {140, 143, 148}, {162, 155, 140}, {128, 130, 134}};
@@ -38,23 +40,23 @@ Frame frameOf(const Building& b) {
 }
 
 double fine(Vec m, double scale, std::uint32_t seed) {
-  return valueNoise(m.x, m.y, std::max(0.65, 1.3 / scale), seed) - 0.5;
+  return valueNoise(m.x / std::max(0.65, 1.3 / scale), m.y / std::max(0.65, 1.3 / scale), seed) / 2;
 }
 
 Rgb flatRoof(const Building& b, const Frame& f, double a, double c, Vec m, double scale) {
   const Rgb base = b.roof == Roof::Flat ? kFlat[b.tone] : kTar[b.tone];
   const double edge = std::min({a, f.w - a, c, f.d - c});
-  Rgb col = grain(
-      base, fine(m, scale, b.seed) * 16 + (fractalNoise(m.x, m.y, 30, 2, b.seed + 1) - 0.5) * 12);
+  Rgb col =
+      grain(base, fine(m, scale, b.seed) * 16 + (fbm(m.x / 30, m.y / 30, 2, b.seed + 1) / 2) * 12);
   if (edge < 3) {
     // The parapet: lit on the sides that face the light.
     const double lit = edge == a         ? -dot(f.u, kToLight)
                        : edge == f.w - a ? dot(f.u, kToLight)
                        : edge == c       ? -dot(f.n, kToLight)
                                          : dot(f.n, kToLight);
-    col = shade(mix(base, {200, 198, 192}, 0.35), 0.12 + 0.12 * lit);
+    col = shade(mix(base, {200, 198, 192}, 0.35), 1 + 0.12 + 0.12 * lit);
   } else if (edge < 4.5) {
-    col = shade(col, -0.22);  // the parapet's shadow on the roof
+    col = shade(col, 0.78);  // the parapet's shadow on the roof
   }
   return col;
 }
@@ -82,20 +84,20 @@ Rgb tiledRoof(const Building& b, const Frame& f, double a, double c, Vec m, doub
   const Side& s = use[first];
   const Rgb base = kTiles[b.tone];
   const double light = dot(s.outward, kToLight);
-  Rgb col = shade(base, 0.16 * light - 0.04);
+  Rgb col = shade(base, 1 + 0.16 * light - 0.04);
   // Tiles: rows along the eave, staggered joints, a little colour in each tile.
   const double row = s.dist / 4.2, ri = std::floor(row);
   const double tile = (s.along + ri * 2.6) / 5.2, ti = std::floor(tile);
-  col = grain(col, (hashUnit(std::int32_t(ri), std::int32_t(ti), b.seed) - 0.5) * 16 +
+  col = grain(col, (hash01(std::int32_t(ri), std::int32_t(ti), b.seed) - 0.5) * 16 +
                        fine(m, scale, b.seed + 2) * 8);
   if (row - ri < 0.22)
-    col = shade(col, -0.28);
+    col = shade(col, 0.72);
   else if (tile - ti < 0.12)
-    col = shade(col, -0.14);
+    col = shade(col, 0.86);
   // The ridge and the hips: where two facets meet.
-  if (secondDist - s.dist < 1.3) col = shade(mix(base, {90, 80, 76}, 0.3), 0.1);
+  if (secondDist - s.dist < 1.3) col = shade(mix(base, {90, 80, 76}, 0.3), 1.1);
   // The eaves' edge.
-  if (s.dist < 1.2) col = shade(col, -0.3);
+  if (s.dist < 1.2) col = shade(col, 0.7);
   return col;
 }
 
@@ -112,7 +114,7 @@ Rgb glassRoof(const Building& b, const Frame& f, double a, double c, Vec m, doub
 // The things on a flat roof, drawn with cairo in the building's own frame.
 void roofDetails(cairo_t* cr, const Building& b, const Frame& f) {
   if (b.roof != Roof::Flat && b.roof != Roof::FlatDark) return;
-  Random rng(b.seed);
+  Rng rng(b.seed);
   cairo_save(cr);
   cairo_matrix_t mtx{f.u.x, f.u.y, f.n.x, f.n.y, f.o.x, f.o.y};
   cairo_transform(cr, &mtx);
@@ -160,12 +162,12 @@ void roofDetails(cairo_t* cr, const Building& b, const Frame& f) {
     }
   }
   // A stair head on the larger roofs.
-  if (f.w > 60 && f.d > 50 && rng.unit() < 0.7) {
+  if (f.w > 60 && f.d > 50 && rng.uniform() < 0.7) {
     const double x = rng.range(8, f.w - 30), y = rng.range(8, f.d - 26);
     source(cr, {0, 0, 0}, 0.3);
     cairo_rectangle(cr, x + shadowOff.x * 2.5, y + shadowOff.y * 2.5, 20, 16);
     cairo_fill(cr);
-    source(cr, shade(b.roof == Roof::Flat ? kFlat[b.tone] : kTar[b.tone], 0.15));
+    source(cr, shade(b.roof == Roof::Flat ? kFlat[b.tone] : kTar[b.tone], 1.15));
     cairo_rectangle(cr, x, y, 20, 16);
     cairo_fill(cr);
     source(cr, {0, 0, 0}, 0.25);
@@ -230,11 +232,7 @@ void paintShadows(Raster& r, const Layout& L, const View& v) {
     cairo_new_path(cr);
     for (int i = 0; i < 4; ++i) {
       const Vec p = b.corners[std::size_t(i)], q = b.corners[std::size_t((i + 1) % 4)];
-      cairo_move_to(cr, p.x, p.y);
-      cairo_line_to(cr, q.x, q.y);
-      cairo_line_to(cr, q.x + off.x, q.y + off.y);
-      cairo_line_to(cr, p.x + off.x, p.y + off.y);
-      cairo_close_path(cr);
+      polygon(cr, {{p.x, p.y}, {q.x, q.y}, {q.x + off.x, q.y + off.y}, {p.x + off.x, p.y + off.y}});
     }
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
     cairo_fill(cr);
@@ -246,14 +244,7 @@ void paintShadows(Raster& r, const Layout& L, const View& v) {
   // Tree shadows, softer.
   for (const Tree& t : L.trees) {
     const Vec c = t.at + kToLight * -(t.radius * 0.55 + 7);
-    cairo_pattern_t* p =
-        cairo_pattern_create_radial(c.x, c.y, t.radius * 0.5, c.x, c.y, t.radius * 1.1);
-    cairo_pattern_add_color_stop_rgba(p, 0, 0.03, 0.05, 0.09, 0.5);
-    cairo_pattern_add_color_stop_rgba(p, 1, 0.03, 0.05, 0.09, 0);
-    cairo_set_source(cr, p);
-    cairo_arc(cr, c.x, c.y, t.radius * 1.1, 0, 2 * std::numbers::pi);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    glow(cr, c.x, c.y, t.radius * 0.5, t.radius * 1.1, kTreeShadow, 0.5);
   }
 }
 

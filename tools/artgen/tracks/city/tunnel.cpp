@@ -4,7 +4,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "noise.h"
+#include "toolkit/noise.h"
+#include "toolkit/random.h"
 #include "tunnel.h"
 
 namespace art::city {
@@ -13,42 +14,31 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 const Vec kToLight = unit({-0.6, -0.8});
+constexpr Rgb kTreeShadow{0, 5.1, 12.75};
 
 Rgb deckLawn(double x, double y) {
   Rgb c{82, 134, 56};
   c = grain(
-      c, (fractalNoise(x, y, 50, 3, 1201) - 0.5) * 24 + (valueNoise(x, y, 1.3, 1202) - 0.5) * 12);
+      c, (fbm(x / 50, y / 50, 3, 1201) / 2) * 24 + (valueNoise(x / 1.3, y / 1.3, 1202) / 2) * 12);
   return c;
 }
 
 Rgb concrete(double x, double y) {
-  return grain({168, 166, 160}, (valueNoise(x, y, 1.3, 1203) - 0.5) * 12 +
-                                    (fractalNoise(x, y, 30, 2, 1204) - 0.5) * 10);
+  return grain({168, 166, 160}, (valueNoise(x / 1.3, y / 1.3, 1203) / 2) * 12 +
+                                    (fbm(x / 30, y / 30, 2, 1204) / 2) * 10);
 }
 
 void tree(cairo_t* cr, Vec c, double r, Rgb colour, std::uint32_t seed) {
-  cairo_pattern_t* sh =
-      cairo_pattern_create_radial(c.x + 0.8 * r, c.y + r, 0, c.x + 0.8 * r, c.y + r, r * 1.1);
-  cairo_pattern_add_color_stop_rgba(sh, 0, 0, 0.02, 0.05, 0.45);
-  cairo_pattern_add_color_stop_rgba(sh, 1, 0, 0.02, 0.05, 0);
-  cairo_set_source(cr, sh);
-  cairo_arc(cr, c.x + 0.8 * r, c.y + r, r * 1.1, 0, 2 * kPi);
-  cairo_fill(cr);
-  cairo_pattern_destroy(sh);
-  Random rng(seed);
+  glow(cr, c.x + 0.8 * r, c.y + r, 0, r * 1.1, kTreeShadow, 0.45);
+  Rng rng(seed);
   for (int k = 0; k < 7; ++k) {
     const double a = rng.range(0, 2 * kPi), off = k ? r * rng.range(0.3, 0.5) : 0;
     const Vec l = c + Vec{std::cos(a), std::sin(a)} * off;
     const double lr = k ? r * rng.range(0.45, 0.55) : r * 0.62;
-    cairo_pattern_t* p = cairo_pattern_create_radial(l.x + kToLight.x * lr * 0.4,
-                                                     l.y + kToLight.y * lr * 0.4, 0, l.x, l.y, lr);
-    const Rgb hi = shade(colour, 0.25), lo = shade(colour, -0.35);
-    cairo_pattern_add_color_stop_rgb(p, 0, hi.r / 255, hi.g / 255, hi.b / 255);
-    cairo_pattern_add_color_stop_rgb(p, 1, lo.r / 255, lo.g / 255, lo.b / 255);
-    cairo_set_source(cr, p);
+    setRadial(cr, l.x + kToLight.x * lr * 0.4, l.y + kToLight.y * lr * 0.4, 0, l.x, l.y, lr,
+              {{0, shade(colour, 1.25)}, {1, shade(colour, 0.65)}});
     cairo_arc(cr, l.x, l.y, lr, 0, 2 * kPi);
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
   }
 }
 
@@ -89,15 +79,15 @@ Image drawTunnel() {
         // The town wall, in the same courses as on the map.
         const double course = std::floor(my / 6), block = std::floor((mx + course * 5) / 13);
         c = grain({124, 120, 112},
-                  (hashUnit(std::int32_t(block), std::int32_t(course), 81) - 0.5) * 16);
-        if (std::fmod(my, 6) < 0.9 || std::fmod(mx + course * 5, 13) < 0.9) c = shade(c, -0.2);
+                  (hash01(std::int32_t(block), std::int32_t(course), 81) - 0.5) * 16);
+        if (std::fmod(my, 6) < 0.9 || std::fmod(mx + course * 5, 13) < 0.9) c = shade(c, 0.8);
       } else if (y < kHeadwall || y >= h - kHeadwall || x >= w - kEastWall) {
         c = concrete(mx, my);
         // The copings: a bright top edge and a dark joint every few pixels.
         const bool head = y < kHeadwall || y >= h - kHeadwall;
-        if (head && std::fmod(mx, 24) < 1) c = shade(c, -0.2);
-        if (head && (y == 0 || y == h - 1)) c = shade(c, -0.3);
-        if (!head && x == w - 1) c = shade(c, -0.3);
+        if (head && std::fmod(mx, 24) < 1) c = shade(c, 0.8);
+        if (head && (y == 0 || y == h - 1)) c = shade(c, 0.7);
+        if (!head && x == w - 1) c = shade(c, 0.7);
       } else {
         c = deckLawn(mx, my);
       }
@@ -116,11 +106,7 @@ Image drawTunnel() {
     const double y = north ? 0 : h - 5;
     for (double x = kTownWall; x < w - kEastWall; x += 8) {
       source(cr, int((x - kTownWall) / 8) % 2 ? Rgb{30, 30, 30} : Rgb{236, 190, 40});
-      cairo_move_to(cr, x, y);
-      cairo_line_to(cr, x + 8, y);
-      cairo_line_to(cr, x + 5, y + 5);
-      cairo_line_to(cr, x - 3, y + 5);
-      cairo_close_path(cr);
+      polygon(cr, {{x, y}, {x + 8, y}, {x + 5, y + 5}, {x - 3, y + 5}});
       cairo_fill(cr);
     }
     cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
@@ -167,7 +153,7 @@ Image drawTunnel() {
   source(cr, {120, 84, 50});
   cairo_arc(cr, 108, 220, 13, 0, 2 * kPi);
   cairo_fill(cr);
-  Random rng(1205);
+  Rng rng(1205);
   for (int k = 0; k < 40; ++k) {
     const double a = rng.range(0, 2 * kPi), d = rng.range(0, 11);
     const Rgb flower = k % 3 == 0   ? Rgb{230, 60, 70}

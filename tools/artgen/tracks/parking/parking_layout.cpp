@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "tracks/track_noise.h"
+#include "toolkit/noise.h"
 
 namespace art::tracks::parking {
 

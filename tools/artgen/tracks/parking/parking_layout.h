@@ -14,15 +14,15 @@ constexpr int kMaskSize = 200;  // masks at one tenth, with the 1000 shift kept
 constexpr Space kMapSpace{1, 0, 0};
 constexpr Space kMaskSpace{0.1, 1000, 1000};
 // The car starts here heading north (the race start's arithmetic: view (50, 520) + (320, 240)).
-constexpr Point kStart{370, 760};
+constexpr Vec kStart{370, 760};
 
 struct Box {
   double x0, y0, x1, y1;
-  bool contains(Point p) const { return p.x >= x0 && p.x <= x1 && p.y >= y0 && p.y <= y1; }
+  bool contains(Vec p) const { return p.x >= x0 && p.x <= x1 && p.y >= y0 && p.y <= y1; }
 };
 
 struct Bay {
-  Point centre;
+  Vec centre;
   double angle;          // of the bay's long axis, radians (0: the car would face east)
   double width, length;  // across and along
   bool parked;           // a car stands in it
@@ -37,11 +37,11 @@ struct Layout {
   Box pavement{532, 196, 968, 232};
   std::vector<Box> islands;  // grass with trees and lamps
   std::vector<Bay> bays;
-  std::vector<Point> lamps;
-  std::vector<Point> cones;
-  std::vector<Point> trees;
+  std::vector<Vec> lamps;
+  std::vector<Vec> cones;
+  std::vector<Vec> trees;
   // Painted arrows: place and the direction they point, radians of (cos, sin) with y down.
-  std::vector<std::pair<Point, double>> arrows;
+  std::vector<std::pair<Vec, double>> arrows;
   Box booth{892, 918, 930, 950};
   Box gate{860, 976, 960, 1000};  // the closed barrier in the perimeter
 };

@@ -15,11 +15,11 @@ void box(cairo_t* cr, const Box& b) {
 }
 
 // A rectangle turned by an angle about its centre.
-void turned(cairo_t* cr, Point c, double angle, double length, double width) {
+void turned(cairo_t* cr, Vec c, double angle, double length, double width) {
   const double cs = std::cos(angle), sn = std::sin(angle);
   cairo_new_sub_path(cr);
-  for (const Point& q : {Point{-length / 2, -width / 2}, Point{length / 2, -width / 2},
-                         Point{length / 2, width / 2}, Point{-length / 2, width / 2}})
+  for (const Vec& q : {Vec{-length / 2, -width / 2}, Vec{length / 2, -width / 2},
+                       Vec{length / 2, width / 2}, Vec{-length / 2, width / 2}})
     cairo_line_to(cr, c.x + q.x * cs - q.y * sn, c.y + q.x * sn + q.y * cs);
   cairo_close_path(cr);
 }
@@ -57,8 +57,8 @@ ParkingMasks drawMasks(const Layout& L, const Keys& keys) {
           for (const Bay& b : L.bays)
             if (b.parked) turned(cr, b.centre, b.angle, 62, 32);
           // Posts and cones: a whole mask pixel each, so a car's centre meets them.
-          for (const Point& p : L.lamps) cairo_rectangle(cr, p.x - 5, p.y - 5, 10, 10);
-          for (const Point& p : L.cones) cairo_rectangle(cr, p.x - 5, p.y - 5, 10, 10);
+          for (const Vec& p : L.lamps) cairo_rectangle(cr, p.x - 5, p.y - 5, 10, 10);
+          for (const Vec& p : L.cones) cairo_rectangle(cr, p.x - 5, p.y - 5, 10, 10);
         },
         keys.wall);
     Image img = m.image();

@@ -6,7 +6,7 @@
 #include "canvas.h"
 #include "cars/car_models.h"
 #include "cars/paints.h"
-#include "tracks/track_noise.h"
+#include "toolkit/noise.h"
 #include "tracks/track_objects.h"
 #include "tracks/track_textures.h"
 
@@ -43,7 +43,7 @@ Rgb concrete(int x, int y, double slab) {
 void bayLines(Picture& pic, const Bay& b) {
   const double cs = std::cos(b.angle), sn = std::sin(b.angle);
   auto at = [&](double u, double v) {
-    return Point{b.centre.x + u * cs - v * sn, b.centre.y + u * sn + v * cs};
+    return Vec{b.centre.x + u * cs - v * sn, b.centre.y + u * sn + v * cs};
   };
   const Coverage c = cover(kMapSize, kMapSize, kMapSpace, [&](cairo_t* cr) {
     cairo_set_line_width(cr, 3);
@@ -51,29 +51,26 @@ void bayLines(Picture& pic, const Bay& b) {
     if (b.length > 80) {
       // A parallel bay: corner marks only.
       for (double u : {-hl, hl}) {
-        const Point p = at(u, -hw), q = at(u, hw);
+        const Vec p = at(u, -hw), q = at(u, hw);
         cairo_move_to(cr, p.x, p.y);
         cairo_line_to(cr, q.x, q.y);
       }
       for (double u : {-hl, hl - 16}) {
-        const Point p = at(u, -hw), q = at(u + 16, -hw);
+        const Vec p = at(u, -hw), q = at(u + 16, -hw);
         cairo_move_to(cr, p.x, p.y);
         cairo_line_to(cr, q.x, q.y);
       }
     } else {
       // Perpendicular bays: both sides and the back, open towards the aisle (+u).
-      const Point a = at(hl, -hw), bb = at(-hl, -hw), c2 = at(-hl, hw), d = at(hl, hw);
-      cairo_move_to(cr, a.x, a.y);
-      cairo_line_to(cr, bb.x, bb.y);
-      cairo_line_to(cr, c2.x, c2.y);
-      cairo_line_to(cr, d.x, d.y);
+      const Vec a = at(hl, -hw), bb = at(-hl, -hw), c2 = at(-hl, hw), d = at(hl, hw);
+      polygon(cr, {{a.x, a.y}, {bb.x, bb.y}, {c2.x, c2.y}, {d.x, d.y}}, false);
     }
     cairo_stroke(cr);
   });
   pic.paint(c, paintWorn);
   if (b.disabled) {
     const Coverage blue = cover(kMapSize, kMapSize, kMapSpace, [&](cairo_t* cr) {
-      const Point p = at(0, 0);
+      const Vec p = at(0, 0);
       cairo_save(cr);
       cairo_translate(cr, p.x, p.y);
       cairo_rotate(cr, b.angle);
@@ -84,7 +81,7 @@ void bayLines(Picture& pic, const Bay& b) {
     pic.paint(blue, Rgb{36, 92, 176}, 0.85);
     // The wheelchair sign, read from the aisle.
     const Coverage sign = cover(kMapSize, kMapSize, kMapSpace, [&](cairo_t* cr) {
-      const Point p = at(-4, 0);
+      const Vec p = at(-4, 0);
       cairo_translate(cr, p.x, p.y);
       cairo_rotate(cr, b.angle + kPi / 2);
       cairo_scale(cr, 1.3, 1.3);
@@ -93,10 +90,7 @@ void bayLines(Picture& pic, const Bay& b) {
       cairo_set_line_width(cr, 2.6);
       cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
       cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-      cairo_move_to(cr, 0, -6);
-      cairo_line_to(cr, 0, 2);
-      cairo_line_to(cr, 7, 2);
-      cairo_line_to(cr, 9, 9);
+      polygon(cr, {{0, -6}, {0, 2}, {7, 2}, {9, 9}}, false);
       cairo_move_to(cr, 0, -3);
       cairo_line_to(cr, 6, -3);
       cairo_stroke(cr);
@@ -108,18 +102,11 @@ void bayLines(Picture& pic, const Bay& b) {
   }
 }
 
-void arrow(Picture& pic, Point at, double angle) {
+void arrow(Picture& pic, Vec at, double angle) {
   const Coverage c = cover(kMapSize, kMapSize, kMapSpace, [&](cairo_t* cr) {
     cairo_translate(cr, at.x, at.y);
     cairo_rotate(cr, angle);
-    cairo_move_to(cr, -34, -5);
-    cairo_line_to(cr, 8, -5);
-    cairo_line_to(cr, 8, -14);
-    cairo_line_to(cr, 34, 0);
-    cairo_line_to(cr, 8, 14);
-    cairo_line_to(cr, 8, 5);
-    cairo_line_to(cr, -34, 5);
-    cairo_close_path(cr);
+    polygon(cr, {{-34, -5}, {8, -5}, {8, -14}, {34, 0}, {8, 14}, {8, 5}, {-34, 5}});
     cairo_fill(cr);
   });
   pic.paint(c, paintWorn);
@@ -198,11 +185,7 @@ Image paintGround(const Layout& L) {
     const Coverage h = cover(kMapSize, kMapSize, kMapSpace, [&](cairo_t* cr) {
       cairo_rectangle(cr, 700, 250, 276, 3);
       for (double x = 700; x < 976; x += 18) {
-        cairo_move_to(cr, x, 253);
-        cairo_line_to(cr, x + 10, 253);
-        cairo_line_to(cr, x + 2, 263);
-        cairo_line_to(cr, x - 8, 263);
-        cairo_close_path(cr);
+        polygon(cr, {{x, 253}, {x + 10, 253}, {x + 2, 263}, {x - 8, 263}});
       }
       cairo_fill(cr);
     });
@@ -237,7 +220,7 @@ Image paintGround(const Layout& L) {
               false,
               12,
               2});
-  for (const Point& p : L.lamps) {
+  for (const Vec& p : L.lamps) {
     Coverage c = cover(kMapSize, kMapSize, kMapSpace, [&](cairo_t* cr) {
       cairo_set_line_width(cr, 3);
       cairo_move_to(cr, p.x, p.y);
@@ -247,7 +230,7 @@ Image paintGround(const Layout& L) {
     blur(c, 1);
     shadows.add(c, 0.4);
   }
-  for (const Point& p : L.cones) {
+  for (const Vec& p : L.cones) {
     Coverage c = cover(kMapSize, kMapSize, kMapSpace, [&](cairo_t* cr) {
       cairo_arc(cr, p.x + 4, p.y + 5, 6, 0, 2 * kPi);
       cairo_fill(cr);
@@ -329,13 +312,13 @@ Image paintGround(const Layout& L) {
   // Islands' trees, lamp posts and the cones.
   for (std::size_t i = 0; i < L.trees.size(); ++i)
     paintCanopy(pic, kMapSpace, {L.trees[i], 17, Foliage::Broadleaf, unsigned(i) + 40});
-  for (const Point& p : L.lamps) {
+  for (const Vec& p : L.lamps) {
     pic.paint(fillCover([&](cairo_t* cr) { cairo_arc(cr, p.x, p.y, 3.5, 0, 2 * kPi); }),
               Rgb{70, 74, 80});
     pic.paint(fillCover([&](cairo_t* cr) { cairo_rectangle(cr, p.x - 6, p.y - 3, 12, 6); }),
               Rgb{210, 212, 200});
   }
-  for (const Point& p : L.cones) {
+  for (const Vec& p : L.cones) {
     pic.paint(fillCover([&](cairo_t* cr) { cairo_arc(cr, p.x, p.y, 6, 0, 2 * kPi); }),
               Rgb{240, 110, 20});
     pic.paint(fillCover([&](cairo_t* cr) {

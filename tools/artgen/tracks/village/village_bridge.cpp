@@ -5,7 +5,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "tracks/track_noise.h"
+#include "toolkit/noise.h"
 #include "tracks/track_objects.h"
 #include "tracks/track_textures.h"
 #include "tracks/village/village_bridge.h"
@@ -52,7 +52,7 @@ void paintBridge(Picture& map, const Layout& L) {
   const int n = map.width();
   const Centreline& road = L.road;
   const BridgeBox& b = L.bridge;
-  auto world = [](int px, int py) { return Point{px - kShift, py - kShift}; };
+  auto world = [](int px, int py) { return Vec{px - kShift, py - kShift}; };
   // The deck's shadow falls on the lower road and the banks below the span (not on the road
   // beyond its ends, which is as high as the deck).
   Coverage shadow = moved(deckCoverage(L, n), 12, 16);
@@ -72,7 +72,7 @@ void paintBridge(Picture& map, const Layout& L) {
     cairo_fill(cr);
   });
   map.paint(deck, [&](int px, int py) {
-    const Point p = world(px, py);
+    const Vec p = world(px, py);
     const double u = (p.x - m.x) * m.tx + (p.y - m.y) * m.ty + 400;
     const double v = (p.x - m.x) * m.lx() + (p.y - m.y) * m.ly() + 400;
     const int row = int(std::floor(u / 5.5));
@@ -117,7 +117,7 @@ void paintBridge(Picture& map, const Layout& L) {
       cairo_fill(cr);
     });
     map.paint(par, [&](int px, int py) {
-      const Point p = world(px, py);
+      const Vec p = world(px, py);
       const double along = (p.x - m.x) * m.tx + (p.y - m.y) * m.ty;
       const double lat = road.lateral(mid, p);
       const double inner = std::fabs(lat) - road[std::ptrdiff_t(mid)].hw;  // 0..parapet
@@ -140,7 +140,7 @@ void paintBridge(Picture& map, const Layout& L) {
       cairo_fill(cr);
     });
     map.paint(face, [&](int px, int py) {
-      const Point p = world(px, py);
+      const Vec p = world(px, py);
       const double along = (p.x - m.x) * m.tx + (p.y - m.y) * m.ty;
       const double inner =
           std::fabs(road.lateral(mid, p)) - road[std::ptrdiff_t(mid)].hw - b.parapet;
@@ -168,7 +168,7 @@ void paintBridge(Picture& map, const Layout& L) {
         cairo_fill(cr);
       });
       map.paint(c, [&](int px, int py) {
-        const Point p = world(px, py);
+        const Vec p = world(px, py);
         const double du = (p.x - pier.centre.x) * s.tx + (p.y - pier.centre.y) * s.ty;
         const double dv = (p.x - pier.centre.x) * s.lx() + (p.y - pier.centre.y) * s.ly();
         Rgb col = sandstone(p.x, p.y, du * 2.5, dv) * (1.06 - 0.05 * std::fabs(dv));
@@ -191,7 +191,7 @@ void paintBridge(Picture& map, const Layout& L) {
         cairo_fill(cr);
       });
       map.paint(c, [&](int px, int py) {
-        const Point p = world(px, py);
+        const Vec p = world(px, py);
         const double du = p.x - pillar.centre.x, dv = p.y - pillar.centre.y;
         const double shade =
             std::fabs(du) > std::fabs(dv) ? (du < 0 ? 1.08 : 0.82) : (dv < 0 ? 1.12 : 0.78);

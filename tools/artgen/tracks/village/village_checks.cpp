@@ -28,7 +28,7 @@ void checkColours(const Image& mask, const Keys& keys, const std::string& name) 
 
 void checkStart(const Masks& m, const Keys& keys) {
   struct Car {
-    Point p;
+    Vec p;
     const char* who;
   };
   for (const Car& car : {Car{kPlayerStart, "the player"}, Car{kOpponentStart, "the computer car"}})
@@ -56,7 +56,7 @@ std::size_t checkRailPixels(const Layout& L, const Image& mask, const Keys& keys
       const Colour c = mask.at(x, y);
       if ((c != keys.guideMinus && c != keys.guidePlus) || (x < 6 && y < 6)) continue;
       ++pixels;
-      const Point p{x * 5.0 + 2.5 - kShift, y * 5.0 + 2.5 - kShift};
+      const Vec p{x * 5.0 + 2.5 - kShift, y * 5.0 + 2.5 - kShift};
       const std::size_t i = L.road.nearest(p);
       const int count = L.countAt[i];
       if (count < 4) fail(name + ": a guide rail where the count does not set the guide");
@@ -74,7 +74,7 @@ void driveAcross(const Layout& L, const Masks& m, double fraction) {
   const std::string name = "the line at " + std::to_string(fraction) + " of the road";
   PlayerRun run(m, 1, 1, true);
   std::vector<std::size_t> station;  // the station and the place of every frame
-  std::vector<Point> place;
+  std::vector<Vec> place;
   const std::size_t start = road.nearest(kPlayerStart);
   for (std::size_t k = 0; k < 2 * road.size() + 100; ++k) {
     const std::size_t i = road.wrap(std::ptrdiff_t(start + k));
@@ -92,7 +92,7 @@ void driveAcross(const Layout& L, const Masks& m, double fraction) {
   }
   checkLaps(run.events(), 12, 1, 2, name);
   for (const Event& e : run.events()) {
-    const Point p = place[e.frame];
+    const Vec p = place[e.frame];
     const std::string where =
         " at (" + std::to_string(int(p.x)) + ", " + std::to_string(int(p.y)) + ")";
     if (e.what == Happening::Wall) fail(name + " runs into a wall" + where);
@@ -142,7 +142,7 @@ void checkBridgeCovers(const Layout& L, const Image& bridgeMask) {
     const std::size_t i = road.wrap(std::ptrdiff_t(L.lowerRoad.first + k));
     const Station& s = road[std::ptrdiff_t(i)];
     for (double lat = -s.hw; lat <= s.hw; lat += 2) {
-      const Point p{s.x + s.lx() * lat, s.y + s.ly() * lat};
+      const Vec p{s.x + s.lx() * lat, s.y + s.ly() * lat};
       const std::size_t j = road.nearest(p, upper, 200);
       if (std::fabs(road.lateral(j, p)) > road[std::ptrdiff_t(j)].hw + b.parapet - 1) continue;
       // Under the deck: the bridge picture must hide a car here.
@@ -169,7 +169,7 @@ Figures checkMasks(const Layout& L, const VillageMasks& vm, const Keys& keys) {
   checkStart(m, keys);
 
   // The computer car over five laps from the race start.
-  std::vector<Point> path;
+  std::vector<Vec> path;
   for (const art::PathPoint& p : L.trace) path.push_back({p.x, p.y});
   const OpponentFigures opp = opponentOnRoad(m, path);
   f.opponentOnRoad = opp.percent();
@@ -180,7 +180,7 @@ Figures checkMasks(const Layout& L, const VillageMasks& vm, const Keys& keys) {
   if (f.laps < 5) fail("the computer car does not complete five laps");
   if (f.opponentOnRoad < 97) {
     std::string where;
-    for (const Point& p : opp.misses)
+    for (const Vec& p : opp.misses)
       where += " (" + std::to_string(int(p.x)) + ", " + std::to_string(int(p.y)) + ")";
     fail("the computer car is on the road in only " + std::to_string(f.opponentOnRoad) +
          " % of the frames; off it at" + where);
@@ -188,7 +188,7 @@ Figures checkMasks(const Layout& L, const VillageMasks& vm, const Keys& keys) {
 
   // The same path driven as the player's laps.
   PlayerRun player(m, 1, 1, true);
-  for (const Point& p : path) player.step(p);
+  for (const Vec& p : path) player.step(p);
   checkLaps(player.events(), 12, 1, 5, "the computer car's path driven as the player");
 
   for (double fraction : kAcross) {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "tracks/track_noise.h"
+#include "toolkit/noise.h"
 #include "tracks/track_objects.h"
 #include "tracks/track_textures.h"
 #include "tracks/village/village_paint.h"
@@ -105,7 +105,7 @@ void paintGround(Picture& map, const Scenery& sc, const RoadField& field) {
       double d1 = std::numeric_limits<double>::max(), d2 = d1;
       std::size_t best = 0, second = 0;
       for (std::size_t i = 0; i < seeds; ++i) {
-        const Point& s = sc.fields[i].at;
+        const Vec& s = sc.fields[i].at;
         const double dx = s.x - x, dy = s.y - y;
         if (std::fabs(dx) > 420 || std::fabs(dy) > 420) continue;
         const double d = dx * dx + dy * dy;
@@ -127,7 +127,7 @@ void paintGround(Picture& map, const Scenery& sc, const RoadField& field) {
       const double wobble = 3 * valueNoise(x / 9, y / 9, 81);
       const std::size_t lo = std::min(best, second), hi = std::max(best, second);
       const bool hedged = hash01(int(lo), int(hi), 82) < 0.3;
-      const Point s1 = sc.fields[best].at, s2 = sc.fields[second].at;
+      const Vec s1 = sc.fields[best].at, s2 = sc.fields[second].at;
       const double nl = std::max(1e-9, std::hypot(s2.x - s1.x, s2.y - s1.y));
       // Which way this side of the boundary faces: towards the light or away from it.
       const double facing = -((s2.x - s1.x) * -0.6 + (s2.y - s1.y) * -0.75) / nl;
@@ -151,7 +151,7 @@ void paintGround(Picture& map, const Scenery& sc, const RoadField& field) {
     auto shore = [&](double grow) {
       return cover(n, n, kMapSpace, [&](cairo_t* cr) {
         cairo_new_sub_path(cr);
-        for (const Point& p : sc.pond) cairo_line_to(cr, p.x, p.y);
+        for (const Vec& p : sc.pond) cairo_line_to(cr, p.x, p.y);
         cairo_close_path(cr);
         if (grow > 0) {
           cairo_set_line_width(cr, 2 * grow);
@@ -174,7 +174,7 @@ void paintGround(Picture& map, const Scenery& sc, const RoadField& field) {
     const Coverage reeds = cover(n, n, kMapSpace, [&](cairo_t* cr) {
       cairo_set_line_width(cr, 1.2);
       for (std::size_t i = 0; i < sc.pond.size(); ++i) {
-        const Point a = sc.pond[i], b = sc.pond[(i + 1) % sc.pond.size()];
+        const Vec a = sc.pond[i], b = sc.pond[(i + 1) % sc.pond.size()];
         for (int j = 0; j < 6; ++j, ++k) {
           if (hash01(int(k), 1, 606) < 0.35) continue;
           const double t = hash01(int(k), 2, 606);

@@ -11,8 +11,8 @@ namespace {
 constexpr double kHalfWidth = 57;  // a 114-pixel road: three and a half car widths
 
 // The laid road follows the third lap (the first is bent by the launch from standstill).
-std::vector<Point> steadyLap(const std::vector<art::PathPoint>& trace) {
-  std::vector<Point> lap;
+std::vector<Vec> steadyLap(const std::vector<art::PathPoint>& trace) {
+  std::vector<Vec> lap;
   for (const art::PathPoint& p : trace)
     if (p.lap == 2) lap.push_back({p.x, p.y});
   return lap;
@@ -128,9 +128,9 @@ Layout build() {
 
   auto at = [&](double x, double y) { return road.nearest({x, y}); };
   L.finish = at(-288, 931);
-  const Point cps[12] = {{868, 781},  {12, 776},   {720, -560},  {-760, -733},
-                         {431, -273}, {277, 65},   {414, 373},   {697, 132},
-                         {885, -145}, {290, -935}, {-900, -425}, {-530, -129}};
+  const Vec cps[12] = {{868, 781},  {12, 776},   {720, -560},  {-760, -733},
+                       {431, -273}, {277, 65},   {414, 373},   {697, 132},
+                       {885, -145}, {290, -935}, {-900, -425}, {-530, -129}};
   for (int i = 0; i < 12; ++i) L.checkpoints[std::size_t(i)] = at(cps[i].x, cps[i].y);
   L.switchTo0 = at(95, 65);
   L.switchTo1 = at(355, -673);

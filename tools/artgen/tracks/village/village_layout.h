@@ -14,8 +14,8 @@ constexpr double kShift = 1000;  // world (x, y) is map pixel (x + 1000, y + 100
 constexpr int kMapSize = 2000;
 
 // The player's and the computer car's start places (the race start's arithmetic).
-constexpr Point kPlayerStart{-380, 911};
-constexpr Point kOpponentStart{-380, 951};
+constexpr Vec kPlayerStart{-380, 911};
+constexpr Vec kOpponentStart{-380, 951};
 
 // The bridge: the upper road's span between x0 and x1, its parapets just outside the road's
 // edges. The bridge picture's top-left is map pixel (1007, 460), world (x0, y0).
@@ -30,7 +30,7 @@ struct BridgeBox {
 // Two stretches of the loop that cross.
 struct Crossing {
   Stretch a, b;  // a comes first in the lap
-  Point centre;
+  Vec centre;
   bool bridge;  // b runs over a on the bridge
 };
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "canvas.h"
-#include "tracks/track_noise.h"
+#include "toolkit/noise.h"
 #include "tracks/track_paint.h"
 
 namespace art::tracks::village {

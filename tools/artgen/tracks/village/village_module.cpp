@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "art.h"
+#include "cars/keyed.h"
 #include "tracks/track_files.h"
 #include "tracks/village/village_bridge.h"
 #include "tracks/village/village_checks.h"
@@ -63,9 +64,9 @@ void writeVillage(const Context& ctx) {
   const BridgePair bridge = bridgePair(map, L);
   const Minimap mini = drawMinimap(L);
 
-  checkPair(bridge.mask, bridge.image, "mostw.bmp / mostb.bmp");
-  checkPair(mini.mask, mini.image, "mw.bmp / mb.bmp");
-  checkPair(overlayMask, overlay, "rw.gif / rb.jpg");
+  cars::checkMaskPair(bridge.mask, bridge.image, "mostw.bmp / mostb.bmp");
+  cars::checkMaskPair(mini.mask, mini.image, "mw.bmp / mb.bmp");
+  cars::checkMaskPair(overlayMask, overlay, "rw.gif / rb.jpg");
   checkBridgeCovers(L, bridge.mask);
 
   ctx.writeJpg("/maps/m1/1.jpg", finished, 90);

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "tracks/track_noise.h"
+#include "toolkit/noise.h"
 #include "tracks/track_objects.h"
 #include "tracks/track_textures.h"
 #include "tracks/village/village_paint.h"
@@ -70,7 +70,7 @@ void paintObjects(Picture& map, const Scenery& sc, const RoadField& field) {
   for (std::size_t i = 0; i < sc.trees.size(); ++i)
     canopyShadow(shadows, n, n, kMapSpace, canopyOf(sc.trees[i], unsigned(i) + 1000));
   // Graves and bales: small things with small shadows.
-  for (const Point& g : sc.graves) {
+  for (const Vec& g : sc.graves) {
     Coverage c = cover(n, n, kMapSpace, [&](cairo_t* cr) {
       cairo_rectangle(cr, g.x - 3 + 2, g.y - 4 + 2.5, 6, 8);
       cairo_fill(cr);
@@ -78,7 +78,7 @@ void paintObjects(Picture& map, const Scenery& sc, const RoadField& field) {
     blur(c, 1);
     shadows.add(c, 0.45);
   }
-  for (const Point& b : sc.bales) {
+  for (const Vec& b : sc.bales) {
     Coverage c = cover(n, n, kMapSpace, [&](cairo_t* cr) {
       cairo_arc(cr, b.x + 5, b.y + 6, 8, 0, 2 * M_PI);
       cairo_fill(cr);
@@ -95,7 +95,7 @@ void paintObjects(Picture& map, const Scenery& sc, const RoadField& field) {
   shadows.apply(map);
   for (std::size_t i = 0; i < sc.buildings.size(); ++i)
     paintRoof(map, kMapSpace, roofOf(sc.buildings[i], unsigned(i) + 300));
-  for (const Point& g : sc.graves) {
+  for (const Vec& g : sc.graves) {
     const Coverage c = cover(n, n, kMapSpace, [&](cairo_t* cr) {
       cairo_rectangle(cr, g.x - 3, g.y - 4, 6, 8);
       cairo_fill(cr);
@@ -105,7 +105,7 @@ void paintObjects(Picture& map, const Scenery& sc, const RoadField& field) {
       return Rgb{168, 166, 160} * (1.1 - 0.3 * t) * (0.95 + 0.08 * hash01(px, py, 808));
     });
   }
-  for (const Point& b : sc.bales) {
+  for (const Vec& b : sc.bales) {
     const Coverage c = cover(n, n, kMapSpace, [&](cairo_t* cr) {
       cairo_arc(cr, b.x, b.y, 8, 0, 2 * M_PI);
       cairo_fill(cr);
@@ -147,7 +147,7 @@ void paintOverlay(Picture& map, Image& mask, const Scenery& sc, const RoadField&
   const double c = std::cos(roof.angle), s = std::sin(roof.angle);
   auto skylights = [&](cairo_t* cr, double grow) {
     for (double u : {-26.0, 26.0}) {
-      const Point m{roof.centre.x + u * c, roof.centre.y + u * s};
+      const Vec m{roof.centre.x + u * c, roof.centre.y + u * s};
       cairo_save(cr);
       cairo_translate(cr, m.x, m.y);
       cairo_rotate(cr, roof.angle);

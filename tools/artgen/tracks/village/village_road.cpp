@@ -4,7 +4,8 @@
 #include <cmath>
 #include <vector>
 
-#include "tracks/track_noise.h"
+#include "toolkit/noise.h"
+#include "toolkit/shapes.h"
 #include "tracks/track_objects.h"
 #include "tracks/track_textures.h"
 #include "tracks/village/village_masks.h"
@@ -59,14 +60,14 @@ Coverage markings(const Layout& L, int n) {
 void paintRoad(Picture& map, const Layout& L) {
   const int n = map.width();
   const Centreline& road = L.road;
-  auto world = [](int px, int py) { return Point{px - kShift, py - kShift}; };
+  auto world = [](int px, int py) { return Vec{px - kShift, py - kShift}; };
   // Gravel shoulders, fading into the verge.
   const Coverage shoulder = cover(n, n, kMapSpace, [&](cairo_t* cr) {
     road.band(cr, road.all(), 9);
     cairo_fill(cr);
   });
   map.paint(shoulder, [&](int px, int py) {
-    const Point p = world(px, py);
+    const Vec p = world(px, py);
     return mix(gravel(p.x, p.y), soil(p.x, p.y, 0.3), 0.3 + 0.3 * valueNoise(p.x / 6, p.y / 6, 93));
   });
   // The asphalt, worn lighter where the wheels run.
@@ -76,7 +77,7 @@ void paintRoad(Picture& map, const Layout& L) {
     cairo_fill(cr);
   });
   map.paint(tarmac, [&](int px, int py) {
-    const Point p = world(px, py);
+    const Vec p = world(px, py);
     const std::size_t i = near.station(p);
     const Station& s = road[std::ptrdiff_t(i)];
     const double lat = std::fabs(road.lateral(i, p));
@@ -89,7 +90,7 @@ void paintRoad(Picture& map, const Layout& L) {
     return c;
   });
   map.paint(markings(L, n), [&](int px, int py) {
-    const Point p = world(px, py);
+    const Vec p = world(px, py);
     return kPaint * (0.95 + 0.05 * valueNoise(p.x / 3, p.y / 3, 94));
   });
   (void)paintWear;
@@ -111,20 +112,20 @@ void paintRoad(Picture& map, const Layout& L) {
     block(road.around(L.finish, 120, 120));
     const auto every = std::size_t(96 / road.spacing());
     ShadowLayer shadows(n, n);
-    std::vector<Point> posts;
+    std::vector<Vec> posts;
     for (std::size_t i = 0; i < road.size(); i += every) {
       if (!clear[i]) continue;
       const Station& s = road[std::ptrdiff_t(i)];
       for (double side : {1.0, -1.0}) {
         const double lat = side * (s.hw + 7);
-        const Point p{s.x + s.lx() * lat, s.y + s.ly() * lat};
+        const Vec p{s.x + s.lx() * lat, s.y + s.ly() * lat};
         if (near.edge(p) < 5) continue;  // another road runs here
         posts.push_back(p);
       }
     }
     Coverage sh = cover(n, n, kMapSpace, [&](cairo_t* cr) {
       cairo_set_line_width(cr, 2.4);
-      for (const Point& p : posts) {
+      for (const Vec& p : posts) {
         cairo_move_to(cr, p.x, p.y);
         cairo_line_to(cr, p.x + 9 * kShadowX, p.y + 9 * kShadowY);
       }
@@ -133,7 +134,7 @@ void paintRoad(Picture& map, const Layout& L) {
     blur(sh, 1);
     map.darken(sh, 0.35);
     const Coverage body = cover(n, n, kMapSpace, [&](cairo_t* cr) {
-      for (const Point& p : posts) cairo_rectangle(cr, p.x - 1.6, p.y - 1.6, 3.2, 3.2);
+      for (const Vec& p : posts) cairo_rectangle(cr, p.x - 1.6, p.y - 1.6, 3.2, 3.2);
       cairo_fill(cr);
     });
     map.paint(body, Rgb{238, 238, 232});
@@ -146,26 +147,28 @@ void paintRoad(Picture& map, const Layout& L) {
     cairo_fill(cr);
   });
   map.paint(line, [&](int px, int py) {
-    const Point p = world(px, py);
+    const Vec p = world(px, py);
     const double u = (p.x - f.x) * f.tx + (p.y - f.y) * f.ty;
     const double v = (p.x - f.x) * f.lx() + (p.y - f.y) * f.ly();
     const bool white = (int(std::floor(u / 8 + 8)) + int(std::floor(v / 8 + 100))) % 2 == 0;
     return (white ? kPaint : Rgb{26, 26, 28}) * (0.96 + 0.04 * valueNoise(p.x / 3, p.y / 3, 95));
   });
   // The grid: an open box behind the line for each car.
-  for (const Point car : {kPlayerStart, kOpponentStart}) {
+  for (const Vec car : {kPlayerStart, kOpponentStart}) {
     const Coverage box = cover(n, n, kMapSpace, [&](cairo_t* cr) {
       cairo_set_line_width(cr, 3);
-      cairo_move_to(cr, car.x + 36, car.y - 19);
-      cairo_line_to(cr, car.x - 38, car.y - 19);
-      cairo_line_to(cr, car.x - 38, car.y + 19);
-      cairo_line_to(cr, car.x + 36, car.y + 19);
+      polygon(cr,
+              {{car.x + 36, car.y - 19},
+               {car.x - 38, car.y - 19},
+               {car.x - 38, car.y + 19},
+               {car.x + 36, car.y + 19}},
+              false);
       cairo_move_to(cr, car.x + 36, car.y - 23);
       cairo_line_to(cr, car.x + 36, car.y + 23);
       cairo_stroke(cr);
     });
     map.paint(box, [&](int px, int py) {
-      const Point p = world(px, py);
+      const Vec p = world(px, py);
       return kPaint * paintWear(p.x, p.y);
     });
   }

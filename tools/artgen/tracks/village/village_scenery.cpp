@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "tracks/track_noise.h"
+#include "toolkit/noise.h"
 
 namespace art::tracks::village {
 
@@ -24,17 +24,17 @@ struct Placer {
   double rnd(double a, double b) { return a + (b - a) * rnd(); }
 
   // The corners of a building's footprint with a margin.
-  std::vector<Point> corners(const Building& b, double margin) const {
+  std::vector<Vec> corners(const Building& b, double margin) const {
     const double c = std::cos(b.angle), s = std::sin(b.angle);
     const double hl = b.length / 2 + margin, hw = b.width / 2 + margin;
-    std::vector<Point> pts;
+    std::vector<Vec> pts;
     for (double u : {-hl, 0.0, hl})
       for (double v : {-hw, 0.0, hw})
         pts.push_back({b.centre.x + u * c - v * s, b.centre.y + u * s + v * c});
     return pts;
   }
   bool clearOfRoad(const Building& b, double margin) const {
-    for (const Point& p : corners(b, 0))
+    for (const Vec& p : corners(b, 0))
       if (field.edge(p) < margin) return false;
     return true;
   }
@@ -45,7 +45,7 @@ struct Placer {
         return false;
     return true;
   }
-  bool inside(Point p, double margin) const {
+  bool inside(Vec p, double margin) const {
     return p.x > -1000 + margin && p.x < 1000 - margin && p.y > -1000 + margin &&
            p.y < 1000 - margin;
   }
@@ -75,7 +75,7 @@ struct Placer {
   }
 
   // Houses along a stretch of road on one side, facing it, with gardens behind.
-  void street(Point from, Point to, bool left, double setback, int firstRoof) {
+  void street(Vec from, Vec to, bool left, double setback, int firstRoof) {
     const Centreline& road = L.road;
     const std::size_t a = road.nearest(from), b = road.nearest(to);
     double along = 0;
@@ -115,7 +115,7 @@ struct Placer {
   }
 
   // Trees along a road's verge, `fromEdge` outside the asphalt.
-  void avenue(Point from, Point to, bool left, double fromEdge, double spacing, int kind,
+  void avenue(Vec from, Vec to, bool left, double fromEdge, double spacing, int kind,
               double radius) {
     const Centreline& road = L.road;
     const std::size_t a = road.nearest(from), b = road.nearest(to);
@@ -135,24 +135,24 @@ struct Placer {
   void scatter(double x0, double y0, double x1, double y1, int count, double rmin, double rmax,
                int kind, double roadMargin) {
     for (int i = 0; i < count * 4 && count > 0; ++i) {
-      const Point p{rnd(x0, x1), rnd(y0, y1)};
+      const Vec p{rnd(x0, x1), rnd(y0, y1)};
       const double r = rnd(rmin, rmax);
       if (field.edge(p) < r + roadMargin) continue;
       if (tree({p, r, kind})) --count;
     }
   }
   // An orchard: rows of fruit trees on a mown lawn.
-  void orchard(Point origin, double angle, int rows, int cols, double gap) {
+  void orchard(Vec origin, double angle, int rows, int cols, double gap) {
     const double c = std::cos(angle), s = std::sin(angle);
     const double u0 = -gap / 2, u1 = (cols - 0.5) * gap, v0 = -gap / 2, v1 = (rows - 0.5) * gap;
     Patch lawn{{}, Ground::Lawn};
-    for (const Point& q : {Point{u0, v0}, Point{u1, v0}, Point{u1, v1}, Point{u0, v1}})
+    for (const Vec& q : {Vec{u0, v0}, Vec{u1, v0}, Vec{u1, v1}, Vec{u0, v1}})
       lawn.outline.push_back({origin.x + q.x * c - q.y * s, origin.y + q.x * s + q.y * c});
     out.patches.push_back(lawn);
     for (int r = 0; r < rows; ++r)
       for (int k = 0; k < cols; ++k) {
         const double u = k * gap + rnd(-2, 2), v = r * gap + rnd(-2, 2);
-        const Point p{origin.x + u * c - v * s, origin.y + u * s + v * c};
+        const Vec p{origin.x + u * c - v * s, origin.y + u * s + v * c};
         if (field.edge(p) > 22) tree({p, rnd(10, 13), 2});
       }
   }
@@ -167,13 +167,13 @@ Scenery build(const Layout& L, const RoadField& field) {
                         Crop::Beet,  Crop::Hay,    Crop::Pasture,  Crop::Maize};
   for (int gy = 0; gy < 10; ++gy)
     for (int gx = 0; gx < 10; ++gx) {
-      const Point p{-1000 + (gx + 0.5) * 200 + P.rnd(-70, 70),
-                    -1000 + (gy + 0.5) * 200 + P.rnd(-70, 70)};
+      const Vec p{-1000 + (gx + 0.5) * 200 + P.rnd(-70, 70),
+                  -1000 + (gy + 0.5) * 200 + P.rnd(-70, 70)};
       sc.fields.push_back({p, crops[int(P.rnd() * 8) % 8], P.rnd(0, kPi)});
     }
 
   // A dense hedge half way between two roads that run close: a wall, so nobody cuts across.
-  auto hedgeBetween = [&](Point from, Point to, Point otherFrom, Point otherTo, double maxGap) {
+  auto hedgeBetween = [&](Vec from, Vec to, Vec otherFrom, Vec otherTo, double maxGap) {
     const Centreline& road = L.road;
     const std::size_t a = road.nearest(from), b = road.nearest(to);
     std::size_t oa = road.nearest(otherFrom), ob = road.nearest(otherTo);
@@ -193,8 +193,8 @@ Scenery build(const Layout& L, const RoadField& field) {
       const double d = std::hypot(o.x - s.x, o.y - s.y);
       const double parallel = std::fabs(s.tx * o.tx + s.ty * o.ty);
       const double gap = d - s.hw - o.hw;
-      const Point p{s.x + (o.x - s.x) * (s.hw + gap / 2) / std::max(d, 1.0),
-                    s.y + (o.y - s.y) * (s.hw + gap / 2) / std::max(d, 1.0)};
+      const Vec p{s.x + (o.x - s.x) * (s.hw + gap / 2) / std::max(d, 1.0),
+                  s.y + (o.y - s.y) * (s.hw + gap / 2) / std::max(d, 1.0)};
       // Only where the roads run side by side and the hedge keeps off every road.
       if (gap > maxGap || gap < 12 || parallel < 0.85 || field.edge(p) < 8)
         flush();
@@ -239,7 +239,7 @@ Scenery build(const Layout& L, const RoadField& field) {
   sc.towers.push_back({{762, 312}, 36});
   for (int r = 0; r < 3; ++r)
     for (int g = 0; g < 7; ++g) sc.graves.push_back({772.0 + g * 18, 354.0 + r * 13});
-  for (const Point& p : {Point{748, 262}, Point{896, 262}, Point{896, 380}, Point{748, 380}})
+  for (const Vec& p : {Vec{748, 262}, Vec{896, 262}, Vec{896, 380}, Vec{748, 380}})
     P.tree({p, 15, 1});
   sc.patches.push_back({{{732, 246}, {912, 246}, {912, 396}, {732, 396}}, Ground::Churchyard});
   sc.stoneWalls.push_back({{732, 246}, {912, 246}, {912, 396}, {836, 396}});
@@ -248,7 +248,7 @@ Scenery build(const Layout& L, const RoadField& field) {
   // A dry-stone wall round the whole map.
   sc.stoneWalls.push_back({{-995, -995}, {995, -995}, {995, 995}, {-995, 995}, {-995, -995}});
   // Round bales in the farmyard.
-  for (const Point& p : {Point{446, 752}, Point{462, 760}, Point{454, 740}, Point{690, 760}})
+  for (const Vec& p : {Vec{446, 752}, Vec{462, 760}, Vec{454, 740}, Vec{690, 760}})
     sc.bales.push_back(p);
 
   // The village green with its pond, willows at the water.
@@ -319,7 +319,7 @@ void wallPaths(cairo_t* cr, const Scenery& sc) {
     const double c = std::cos(b.angle), s = std::sin(b.angle);
     const double hl = b.length / 2, hw = b.width / 2;
     cairo_new_sub_path(cr);
-    for (const Point& q : {Point{-hl, -hw}, Point{hl, -hw}, Point{hl, hw}, Point{-hl, hw}})
+    for (const Vec& q : {Vec{-hl, -hw}, Vec{hl, -hw}, Vec{hl, hw}, Vec{-hl, hw}})
       cairo_line_to(cr, b.centre.x + q.x * c - q.y * s, b.centre.y + q.x * s + q.y * c);
     cairo_close_path(cr);
   };
@@ -333,13 +333,13 @@ void wallPaths(cairo_t* cr, const Scenery& sc) {
   cairo_set_line_width(cr, 10);
   for (const auto& w : sc.stoneWalls) {
     cairo_new_sub_path(cr);
-    for (const Point& p : w) cairo_line_to(cr, p.x, p.y);
+    for (const Vec& p : w) cairo_line_to(cr, p.x, p.y);
     cairo_stroke(cr);
   }
   for (const Hedge& h : sc.hedges) {
     if (!h.wall) continue;
     cairo_new_sub_path(cr);
-    for (const Point& p : h.line) cairo_line_to(cr, p.x, p.y);
+    for (const Vec& p : h.line) cairo_line_to(cr, p.x, p.y);
     cairo_set_line_width(cr, std::max(10.0, h.width));
     cairo_stroke(cr);
   }

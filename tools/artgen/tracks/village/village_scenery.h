@@ -12,20 +12,20 @@ namespace art::tracks::village {
 enum class Crop { Wheat, Barley, Rapeseed, Ploughed, Beet, Hay, Pasture, Maize };
 
 struct FieldSeed {
-  Point at;
+  Vec at;
   Crop crop;
   double rows;  // direction of the rows, radians
 };
 
 enum class Ground { Yard, Garden, Lawn, Churchyard };
 struct Patch {
-  std::vector<Point> outline;
+  std::vector<Vec> outline;
   Ground ground;
 };
 
 enum class Roofing { Tiles, DarkTiles, Slate, Barn, Tower };
 struct Building {
-  Point centre;
+  Vec centre;
   double length, width;  // along the ridge and across it
   double angle;          // of the ridge, radians
   Roofing roof;
@@ -33,18 +33,18 @@ struct Building {
 };
 
 struct Tower {
-  Point at;
+  Vec at;
   double side;
 };
 
 struct Tree {
-  Point at;
+  Vec at;
   double radius;
   int kind;  // 0 broadleaf, 1 dark (lime, oak), 2 fruit tree, 3 conifer, 4 willow
 };
 
 struct Hedge {
-  std::vector<Point> line;
+  std::vector<Vec> line;
   double width;
   bool wall;  // a dense hedge between two roads bounces cars
 };
@@ -56,10 +56,10 @@ struct Scenery {
   std::vector<Tower> towers;
   std::vector<Tree> trees;  // trees whose canopy may reach over the road go to the overlay
   std::vector<Hedge> hedges;
-  std::vector<Point> pond;  // the village pond's shore
-  std::vector<std::vector<Point>> stoneWalls;
-  std::vector<Point> graves;    // little stones in the churchyard
-  std::vector<Point> bales;     // round bales of hay
+  std::vector<Vec> pond;  // the village pond's shore
+  std::vector<std::vector<Vec>> stoneWalls;
+  std::vector<Vec> graves;      // little stones in the churchyard
+  std::vector<Vec> bales;       // round bales of hay
   Building passage;             // the barn the road passes through
   std::vector<Building> walls;  // its two halves beside the road
 };

@@ -1,9 +1,10 @@
-#include "tracks/track_noise.h"
+// Hash and value noise; see noise.h.
+#include "toolkit/noise.h"
 
 #include <cmath>
 #include <cstdint>
 
-namespace art::tracks {
+namespace art {
 
 double hash01(int x, int y, unsigned seed) {
   std::uint32_t h = std::uint32_t(x) * 0x8da6b343u ^ std::uint32_t(y) * 0xd8163841u ^
@@ -40,4 +41,4 @@ double fbm(double x, double y, int octaves, unsigned seed) {
   return sum / total;
 }
 
-}  // namespace art::tracks
+}  // namespace art
