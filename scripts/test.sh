@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything and runs every test: the normal build first,
-# then the same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+# then the game's tests again under AddressSanitizer and UndefinedBehaviorSanitizer. The
+# sanitizer build takes the pictures and music the normal build drew (the art generator and its
+# tests run once, in the normal build) and leaves out the benchmarks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
