@@ -12,7 +12,9 @@
 #include "program/program.h"
 #include "services/errors.h"
 #include "services/platform.h"
-#include "services/sdl_backend.h"
+#include "services/sdl_pictures.h"
+#include "services/sdl_system.h"
+#include "services/sdl_text.h"
 
 namespace {
 

@@ -7,7 +7,15 @@
 #include "program/program.h"
 #include "services/errors.h"
 #include "services/process.h"
-#include "services/sdl_backend.h"
+#include "services/sdl_audio.h"
+#include "services/sdl_clock.h"
+#include "services/sdl_error_box.h"
+#include "services/sdl_executable_folder.h"
+#include "services/sdl_input.h"
+#include "services/sdl_pictures.h"
+#include "services/sdl_presenter.h"
+#include "services/sdl_system.h"
+#include "services/sdl_text.h"
 
 int main() {
   std::string folder;

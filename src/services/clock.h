@@ -26,7 +26,7 @@ inline bool tickAfter(std::uint32_t a, std::uint32_t b) {
 class VirtualClock : public Clock {
  public:
   explicit VirtualClock(std::uint32_t startTick = 0, double startSeconds = 12 * 3600.0)
-      : now_(startTick), startTick_(startTick), startSeconds_(startSeconds) {}
+      : now_(startTick), startSeconds_(startSeconds) {}
   std::uint32_t ticks() override { return now_; }
   double secondsSinceMidnight() override;
   void waitUntil(std::uint32_t tick) override {
@@ -40,7 +40,6 @@ class VirtualClock : public Clock {
 
  private:
   std::uint32_t now_;
-  std::uint32_t startTick_;
   double startSeconds_;
   std::uint64_t elapsed_ = 0;
 };

@@ -10,11 +10,6 @@ void Timer::setEnabled(bool on) {
   if (on) due_ = clock_->ticks() + std::uint32_t(interval_);
 }
 
-void Timer::setInterval(int ms) {
-  interval_ = ms;
-  if (enabled_) due_ = clock_->ticks() + std::uint32_t(interval_);
-}
-
 void Timer::fireIfDue() {
   if (!enabled_ || interval_ <= 0) return;
   const std::uint32_t now = clock_->ticks();
@@ -160,13 +155,6 @@ Timer& Form::timer(const std::string& name) const {
   auto it = timersByName_.find(name);
   if (it == timersByName_.end()) throw std::out_of_range("no timer " + name_ + "." + name);
   return *it->second;
-}
-
-void Form::bringToFront(Control& c) {
-  auto& siblings = c.parent_ ? c.parent_->children_ : topLevel_;
-  std::erase(siblings, &c);
-  siblings.push_back(&c);
-  changed();
 }
 
 std::uint64_t Form::version() const {

@@ -22,8 +22,6 @@ class Timer {
   bool enabled() const { return enabled_; }
   // Enabling a running timer does not restart it; disabling and enabling does.
   void setEnabled(bool on);
-  // A new interval restarts a running timer.
-  void setInterval(int ms);
   std::function<void()> onTick;
 
   // Fires the tick when due. A late tick fires once; the next one is due one interval after the
@@ -61,7 +59,6 @@ class Form {
   const std::string& name() const { return name_; }
   WindowSlot slot() const { return slot_; }
   Clock& clock() const { return *ui_.clock; }
-  TextRenderer& textRenderer() const { return *ui_.text; }
 
   std::string caption;
   bool borderless = false;
@@ -112,8 +109,6 @@ class Form {
   const std::vector<Control*>& allControls() const { return order_; }
   const std::vector<Control*>& topLevel() const { return topLevel_; }
   const std::vector<Timer*>& timers() const { return timerOrder_; }
-  // Brings a control to the top of its siblings.
-  void bringToFront(Control& c);
 
   // Keyboard: virtual-key codes (Left 37, Up 38, Right 39, Down 40, Esc 27, letters 65..90,
   // numpad + 107, numpad - 109). Auto-repeat arrives as repeated key-downs.

@@ -1,5 +1,7 @@
 // Music players on SDL_mixer. SDL_mixer has one music stream, so the device plays the player
 // that was last asked to play; the others only keep their state.
+#include "services/sdl_audio.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -7,7 +9,6 @@
 #include <cstdio>
 
 #include "services/errors.h"
-#include "services/sdl_backend.h"
 
 namespace svc {
 

@@ -12,7 +12,11 @@
 
 #include "services/errors.h"
 #include "services/form.h"
-#include "services/sdl_backend.h"
+#include "services/sdl_audio.h"
+#include "services/sdl_pictures.h"
+#include "services/sdl_presenter.h"
+#include "services/sdl_system.h"
+#include "services/tool_writers/image_writers.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include <gif_lib.h>
 
-#include "services/sdl_backend.h"
+#include "services/tool_writers/image_writers.h"
 
 namespace fs = std::filesystem;
 

@@ -8,7 +8,12 @@
 
 #include "services/errors.h"
 #include "services/ini_file.h"
-#include "services/sdl_backend.h"
+#include "services/sdl_audio.h"
+#include "services/sdl_clock.h"
+#include "services/sdl_pictures.h"
+#include "services/sdl_system.h"
+#include "services/sdl_text.h"
+#include "services/tool_writers/image_writers.h"
 #include "stop_signals.h"
 #include "utf8_text.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "services/platform.h"
-#include "services/sdl_backend.h"
+#include "services/sdl_presenter.h"
 
 namespace driver {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "driver.h"
-#include "services/sdl_backend.h"
+#include "services/sdl_executable_folder.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

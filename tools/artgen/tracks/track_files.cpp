@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "services/sdl_backend.h"
+#include "services/sdl_pictures.h"
 
 namespace art::tracks {
 

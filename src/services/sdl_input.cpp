@@ -1,0 +1,118 @@
+// SDL's events as the game's input: virtual-key codes, mouse buttons, and the window they are for.
+#include "services/sdl_input.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "services/sdl_presenter.h"
+
+namespace svc {
+
+namespace {
+
+// The virtual-key code of an SDL key, 0 for keys the game never sees.
+int virtualKey(const SDL_Keysym& k) {
+  const SDL_Keycode c = k.sym;
+  if (c >= SDLK_a && c <= SDLK_z) return int('A' + (c - SDLK_a));
+  if (c >= SDLK_0 && c <= SDLK_9) return int('0' + (c - SDLK_0));
+  if (c >= SDLK_F1 && c <= SDLK_F12) return 112 + int(c - SDLK_F1);
+  switch (c) {
+    case SDLK_LEFT: return 37;
+    case SDLK_UP: return 38;
+    case SDLK_RIGHT: return 39;
+    case SDLK_DOWN: return 40;
+    case SDLK_ESCAPE: return 27;
+    case SDLK_RETURN: case SDLK_KP_ENTER: return 13;
+    case SDLK_BACKSPACE: return 8;
+    case SDLK_TAB: return 9;
+    case SDLK_SPACE: return 32;
+    case SDLK_DELETE: return 46;
+    case SDLK_HOME: return 36;
+    case SDLK_END: return 35;
+    case SDLK_KP_PLUS: return 107;
+    case SDLK_KP_MINUS: return 109;
+    case SDLK_KP_MULTIPLY: return 106;
+    case SDLK_KP_DIVIDE: return 111;
+    case SDLK_LSHIFT: case SDLK_RSHIFT: return 16;
+    case SDLK_LCTRL: case SDLK_RCTRL: return 17;
+    case SDLK_LALT: case SDLK_RALT: return 18;
+    default: break;
+  }
+  if (c >= SDLK_KP_1 && c <= SDLK_KP_9) return 97 + int(c - SDLK_KP_1);
+  if (c == SDLK_KP_0) return 96;
+  return 0;
+}
+
+int mouseButton(Uint8 b) {
+  switch (b) {
+    case SDL_BUTTON_LEFT: return 1;
+    case SDL_BUTTON_RIGHT: return 2;
+    case SDL_BUTTON_MIDDLE: return 4;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+void SdlInput::poll(std::deque<InputEvent>& out) {
+  SDL_Event ev;
+  using T = InputEvent::Type;
+  while (SDL_PollEvent(&ev)) {
+    InputEvent e;
+    switch (ev.type) {
+      case SDL_QUIT:
+        e.type = T::Quit;
+        break;
+      case SDL_WINDOWEVENT:
+        // The window system lost what was shown: put the last picture back.
+        if (ev.window.event == SDL_WINDOWEVENT_EXPOSED) presenter_.refresh(ev.window.windowID);
+        if (ev.window.event != SDL_WINDOWEVENT_CLOSE) continue;
+        e.type = T::Quit;  // closing either window ends the game
+        break;
+      case SDL_KEYDOWN:
+      case SDL_KEYUP:
+        e.type = ev.type == SDL_KEYDOWN ? T::KeyDown : T::KeyUp;
+        e.slot = presenter_.slotOf(ev.key.windowID);
+        e.key = virtualKey(ev.key.keysym);
+        if (!e.key) continue;
+        break;
+      case SDL_TEXTINPUT:
+        e.type = T::Text;
+        e.slot = presenter_.slotOf(ev.text.windowID);
+        e.text = ev.text.text;
+        break;
+      case SDL_MOUSEBUTTONDOWN:
+      case SDL_MOUSEBUTTONUP:
+        e.type = ev.type == SDL_MOUSEBUTTONDOWN ? T::MouseDown : T::MouseUp;
+        e.slot = presenter_.slotOf(ev.button.windowID);
+        e.x = ev.button.x;
+        e.y = ev.button.y;
+        e.button = mouseButton(ev.button.button);
+        if (!e.button) continue;
+        break;
+      case SDL_MOUSEMOTION:
+        e.type = T::MouseMove;
+        e.slot = presenter_.slotOf(ev.motion.windowID);
+        e.x = ev.motion.x;
+        e.y = ev.motion.y;
+        e.button = (ev.motion.state & SDL_BUTTON_LMASK) ? 1 : 0;
+        break;
+      default:
+        continue;
+    }
+    out.push_back(std::move(e));
+  }
+}
+
+void SdlInput::waitForInput(std::uint32_t untilTick, bool hasDeadline) {
+  int timeout = 100;  // wake now and then even when nothing is due
+  if (hasDeadline) {
+    const std::int32_t left = static_cast<std::int32_t>(untilTick - SDL_GetTicks());
+    timeout = std::max<std::int32_t>(0, std::min<std::int32_t>(left, timeout));
+  }
+  SDL_WaitEventTimeout(nullptr, timeout);
+}
+
+}  // namespace svc

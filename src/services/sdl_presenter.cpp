@@ -1,0 +1,173 @@
+// The game's OS windows: created on first showing, resized and retitled as their forms change,
+// and the main one switched to full screen.
+#include "services/sdl_presenter.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+namespace svc {
+
+struct SdlPresenter::Window {
+  SDL_Window* window = nullptr;
+  SDL_Renderer* renderer = nullptr;
+  SDL_Texture* texture = nullptr;
+  int width = 0, height = 0;
+  std::string caption;
+  bool shown = false;
+  ~Window() {
+    if (texture) SDL_DestroyTexture(texture);
+    if (renderer) SDL_DestroyRenderer(renderer);
+    if (window) SDL_DestroyWindow(window);
+  }
+};
+
+SdlPresenter::SdlPresenter() = default;
+SdlPresenter::~SdlPresenter() = default;
+
+SdlPresenter::Window& SdlPresenter::window(WindowSlot slot, Form& form) {
+  auto& w = windows_[slot];
+  if (!w) {
+    w = std::make_unique<Window>();
+    Uint32 flags = SDL_WINDOW_HIDDEN;
+    if (form.borderless) flags |= SDL_WINDOW_BORDERLESS;
+    int x = form.left(), y = form.top();
+    if (slot == WindowSlot::Tool) x = y = SDL_WINDOWPOS_CENTERED;
+    if (slot == WindowSlot::Tool) flags |= SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_UTILITY;
+    w->window = SDL_CreateWindow(form.caption.c_str(), x, y, form.width(), form.height(), flags);
+    if (!w->window) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
+    // The game composes its whole picture itself and only copies it to the screen, which the
+    // software renderer does at once (see SdlSystem for its window surface).
+    w->renderer = SDL_CreateRenderer(w->window, -1, SDL_RENDERER_SOFTWARE);
+    if (!w->renderer) w->renderer = SDL_CreateRenderer(w->window, -1, 0);
+    if (!w->renderer) throw std::runtime_error(std::string("cannot draw: ") + SDL_GetError());
+    w->caption = form.caption;
+    // Full screen asked for before the window existed.
+    if (slot == WindowSlot::Main && fullscreen_ &&
+        !enterFullscreen(w->window, fullWidth_, fullHeight_))
+      fullscreen_ = false;
+  }
+  if (w->width != form.width() || w->height != form.height()) {
+    if (w->texture) SDL_DestroyTexture(w->texture);
+    // The game's pixels have red in the lowest byte; this format takes them as they are.
+    w->texture = SDL_CreateTexture(w->renderer, SDL_PIXELFORMAT_XBGR8888,
+                                   SDL_TEXTUREACCESS_STREAMING, form.width(), form.height());
+    SDL_RenderSetLogicalSize(w->renderer, form.width(), form.height());
+    if (!fullscreen_ || slot != WindowSlot::Main) SDL_SetWindowSize(w->window, form.width(), form.height());
+    w->width = form.width();
+    w->height = form.height();
+  }
+  if (w->caption != form.caption) {
+    SDL_SetWindowTitle(w->window, form.caption.c_str());
+    w->caption = form.caption;
+  }
+  SDL_SetWindowBordered(w->window, form.borderless ? SDL_FALSE : SDL_TRUE);
+  if (slot == WindowSlot::Main && !fullscreen_) {
+    int x = 0, y = 0;
+    SDL_GetWindowPosition(w->window, &x, &y);
+    if (x != form.left() || y != form.top()) SDL_SetWindowPosition(w->window, form.left(), form.top());
+  }
+  return *w;
+}
+
+void SdlPresenter::present(WindowSlot slot, Form& form) {
+  Window& w = window(slot, form);
+  if (!w.shown) {
+    SDL_ShowWindow(w.window);
+    // The start-up window stands above the menu.
+    if (slot == WindowSlot::Tool) SDL_RaiseWindow(w.window);
+    w.shown = true;
+  }
+  const Surface& img = form.image();
+  if (img.width() > 0 && img.height() > 0)
+    SDL_UpdateTexture(w.texture, nullptr, img.row(0), int(img.width() * sizeof(Colour)));
+  redraw(w);
+}
+
+void SdlPresenter::redraw(Window& w) {
+  SDL_RenderClear(w.renderer);
+  SDL_RenderCopy(w.renderer, w.texture, nullptr, nullptr);
+  SDL_RenderPresent(w.renderer);
+}
+
+void SdlPresenter::refresh(std::uint32_t windowId) {
+  for (auto& [slot, w] : windows_)
+    if (w && w->texture && SDL_GetWindowID(w->window) == windowId) redraw(*w);
+}
+
+void SdlPresenter::hide(WindowSlot slot) {
+  auto it = windows_.find(slot);
+  if (it == windows_.end() || !it->second) return;
+  SDL_HideWindow(it->second->window);
+  it->second->shown = false;
+}
+
+bool SdlPresenter::desktopMode(int* width, int* height) {
+  // The display the game's window is on; before it has opened, the one it opens on, at the
+  // top left of the screen.
+  const SDL_Point topLeft{0, 0};
+  int index = SDL_GetPointDisplayIndex(&topLeft);
+  auto it = windows_.find(WindowSlot::Main);
+  if (it != windows_.end() && it->second) index = SDL_GetWindowDisplayIndex(it->second->window);
+  index = std::max(0, index);
+  SDL_DisplayMode mode;
+  if (SDL_GetDesktopDisplayMode(index, &mode) != 0) return false;
+  *width = mode.w;
+  *height = mode.h;
+  return true;
+}
+
+int SdlPresenter::desktopWidth() {
+  int w = 0, h = 0;
+  return desktopMode(&w, &h) ? w : 0;
+}
+
+int SdlPresenter::desktopHeight() {
+  int w = 0, h = 0;
+  return desktopMode(&w, &h) ? h : 0;
+}
+
+bool SdlPresenter::enterFullscreen(SDL_Window* win, int width, int height) {
+  SDL_DisplayMode want{};
+  want.w = width;
+  want.h = height;
+  SDL_DisplayMode got{};
+  const int display = std::max(0, SDL_GetWindowDisplayIndex(win));
+  Uint32 flag = SDL_WINDOW_FULLSCREEN;
+  if (SDL_GetClosestDisplayMode(display, &want, &got) && got.w == width && got.h == height) {
+    SDL_SetWindowDisplayMode(win, &got);
+  } else {
+    // No such mode: fill the desktop and let the renderer scale the 640 × 480 picture.
+    flag = SDL_WINDOW_FULLSCREEN_DESKTOP;
+  }
+  return SDL_SetWindowFullscreen(win, flag) == 0;
+}
+
+bool SdlPresenter::setFullscreen(bool on, int width, int height) {
+  fullWidth_ = width;
+  fullHeight_ = height;
+  auto it = windows_.find(WindowSlot::Main);
+  if (it == windows_.end() || !it->second) {
+    fullscreen_ = on;  // applied when the window opens
+    return true;
+  }
+  SDL_Window* win = it->second->window;
+  if (!on) {
+    SDL_SetWindowFullscreen(win, 0);
+    fullscreen_ = false;
+    return true;
+  }
+  if (!enterFullscreen(win, width, height)) return false;
+  fullscreen_ = true;
+  return true;
+}
+
+WindowSlot SdlPresenter::slotOf(std::uint32_t id) const {
+  for (const auto& [slot, w] : windows_)
+    if (w && SDL_GetWindowID(w->window) == id) return slot;
+  return WindowSlot::Main;
+}
+
+}  // namespace svc

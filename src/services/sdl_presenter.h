@@ -1,0 +1,40 @@
+// The game's windows on SDL: each window slot is an OS window that shows the composed image of
+// the form in it, and the main window switches the display mode.
+#pragma once
+#include <cstdint>
+#include <map>
+#include <memory>
+
+#include "services/platform.h"
+
+struct SDL_Window;
+
+namespace svc {
+
+class SdlPresenter : public Presenter {
+ public:
+  SdlPresenter();
+  ~SdlPresenter() override;
+  void present(WindowSlot slot, Form& form) override;
+  void hide(WindowSlot slot) override;
+  int desktopWidth() override;
+  int desktopHeight() override;
+  bool setFullscreen(bool on, int width, int height) override;
+  bool fullscreen() const override { return fullscreen_; }
+  // The slot of an SDL window id (for input); Main when unknown.
+  WindowSlot slotOf(std::uint32_t windowId) const;
+  // Shows the last presented picture of a window again (after the window system lost it).
+  void refresh(std::uint32_t windowId);
+
+ private:
+  struct Window;
+  bool desktopMode(int* width, int* height);
+  bool enterFullscreen(SDL_Window* window, int width, int height);
+  void redraw(Window& w);
+  Window& window(WindowSlot slot, Form& form);
+  std::map<WindowSlot, std::unique_ptr<Window>> windows_;
+  bool fullscreen_ = false;
+  int fullWidth_ = 640, fullHeight_ = 480;
+};
+
+}  // namespace svc
