@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -69,6 +70,9 @@ TEST(DriverDumps, LabelsFindADumpAndAFileNameStaysAFile) {
   const std::filesystem::path dir =
       std::filesystem::temp_directory_path() / ("drovanta-dump-" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
+  // Removed however the test ends.
+  const std::unique_ptr<const std::filesystem::path, void (*)(const std::filesystem::path*)>
+      cleanup(&dir, [](const std::filesystem::path* d) { std::filesystem::remove_all(*d); });
   const std::string plain = (dir / "plain.json").string(), named = (dir / "named.json").string();
   const ScriptRun run = runScriptText(
       "dump @before\nstart\ndump\ndump " + plain + "\ndump @to-file " + named + "\ndump @menu\n",
@@ -90,7 +94,6 @@ TEST(DriverDumps, LabelsFindADumpAndAFileNameStaysAFile) {
   EXPECT_THROW(twice.dump("x"), std::runtime_error);
   // A bare @ is a script error.
   EXPECT_EQ(exitCode(runScriptText("dump @\n", kLimitSeconds).status), 2);
-  std::filesystem::remove_all(dir);
 }
 
 // The driver as a child process whose standard output the test reads.
