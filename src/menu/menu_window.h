@@ -161,11 +161,23 @@ class MenuWindow {
   svc::Form form_;
   std::unique_ptr<svc::MusicPlayer> music_;
   bool loaded_ = false;
-  std::array<svc::PictureBox*, kPageCount> pages_{};
+  // The controls used most, looked up once; the click areas and the other labels (`langue`,
+  // `rozliseni`, the selection record) are found by name through the form.
+  std::array<svc::PictureBox*, kPageCount> pages_{};  // `gamemenu(0)` to `gamemenu(15)`
+  // cerne: the story panel whose colour fades; story: the box the story text scrolls in;
+  // Picture2: the box the game type's picture builds up in.
   svc::PictureBox *cerne_ = nullptr, *story_ = nullptr, *Picture2_ = nullptr;
+  // Hidden sources of the story: Picture3 the game type's picture, text the story text,
+  // Picture1 the mask that frames the text.
   svc::PictureBox *Picture3_ = nullptr, *text_ = nullptr, *Picture1_ = nullptr;
+  // Picture6: the fade picture of the story's end; Picture4, Picture5: the English and the Czech
+  // logo blended onto `cerne` at the end.
   svc::PictureBox *Picture6_ = nullptr, *Picture4_ = nullptr, *Picture5_ = nullptr;
+  // Picture8: the info picture scrolled in the viewport `Picture7` of page 4; back_button: the
+  // animated back button (its frames by `Timer1`, 200 ms; `Timer2` scrolls the info picture).
   svc::PictureBox *Picture8_ = nullptr, *back_button_ = nullptr;
+  // informace: the hover text panel inside `tma`; infoLabel: hidden, its caption is the name of
+  // the page shown, which the back button's rows go by.
   svc::Label *informace_ = nullptr, *infoLabel_ = nullptr;
   // The language and sound pages drawn in each of their states, a band of rows a state.
   svc::Surface languageMarks_, volumeMarks_;

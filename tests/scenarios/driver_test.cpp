@@ -7,7 +7,9 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -37,23 +39,24 @@ TEST(DriverAfterTheEnd, WaitLetsTheTimePassAtOnce) {
   };
   for (const Case& c : cases) {
     const ScriptRun run = runScriptText(
-        std::string(c.ending) + "dump\nwait 5000\ndump\nwait 250\ndump\n", kLimitSeconds);
+        std::string(c.ending) + "dump @ended\nwait 5000\ndump @5s\nwait 250\ndump @5.25s\n",
+        kLimitSeconds);
     ASSERT_EQ(exitCode(run.status), 0) << c.name;
     ASSERT_EQ(run.dumps.size(), 3u) << c.name;
-    const double ended = run.dumps[0]["ticks"].n;
-    EXPECT_FALSE(run.dumps[0]["running"].b) << c.name;
-    EXPECT_EQ(run.dumps[1]["ticks"].n, ended + 5000) << c.name;
-    EXPECT_EQ(run.dumps[2]["ticks"].n, ended + 5250) << c.name;
+    const double ended = run.dump("ended")["ticks"].n;
+    EXPECT_FALSE(run.dump("ended")["running"].b) << c.name;
+    EXPECT_EQ(run.dump("5s")["ticks"].n, ended + 5000) << c.name;
+    EXPECT_EQ(run.dump("5.25s")["ticks"].n, ended + 5250) << c.name;
   }
 }
 
 TEST(DriverAfterTheEnd, TheProgramStartsAgainAfterAWait) {
-  const ScriptRun run =
-      runScriptText("start\nclick ini.Command4\nwait 2000\nstart\nwait 500\ndump\n", kLimitSeconds);
+  const ScriptRun run = runScriptText(
+      "start\nclick ini.Command4\nwait 2000\nstart\nwait 500\ndump @again\n", kLimitSeconds);
   ASSERT_EQ(exitCode(run.status), 0);
   ASSERT_EQ(run.dumps.size(), 1u);
-  EXPECT_TRUE(run.dumps[0]["running"].b);
-  EXPECT_TRUE(run.dumps[0]["forms"]["menu"]["visible"].b);
+  EXPECT_TRUE(run.dump("again")["running"].b);
+  EXPECT_TRUE(run.dump("again")["forms"]["menu"]["visible"].b);
 }
 
 TEST(DriverAfterTheEnd, FramesIsAScriptError) {
@@ -61,6 +64,36 @@ TEST(DriverAfterTheEnd, FramesIsAScriptError) {
       runScriptText("start\nclick ini.Command4\nframes 10\ndump\n", kLimitSeconds);
   EXPECT_EQ(exitCode(run.status), 2);
   EXPECT_TRUE(run.dumps.empty());
+}
+
+TEST(DriverDumps, LabelsFindADumpAndAFileNameStaysAFile) {
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("drovanta-dump-" + std::to_string(getpid()));
+  std::filesystem::create_directories(dir);
+  // Removed however the test ends.
+  const std::unique_ptr<const std::filesystem::path, void (*)(const std::filesystem::path*)>
+      cleanup(&dir, [](const std::filesystem::path* d) { std::filesystem::remove_all(*d); });
+  const std::string plain = (dir / "plain.json").string(), named = (dir / "named.json").string();
+  const ScriptRun run = runScriptText(
+      "dump @before\nstart\ndump\ndump " + plain + "\ndump @to-file " + named + "\ndump @menu\n",
+      kLimitSeconds);
+  ASSERT_EQ(exitCode(run.status), 0);
+  ASSERT_EQ(run.dumps.size(), 3u);  // two of the five went to files
+  EXPECT_FALSE(run.dump("before")["running"].b);
+  EXPECT_TRUE(run.dump("menu")["running"].b);
+  EXPECT_FALSE(run.dumps[1].has("label"));
+  std::string text;
+  std::getline(std::ifstream(plain), text);
+  EXPECT_EQ(text.rfind("{\"relaunches\":", 0), 0u) << text;
+  std::getline(std::ifstream(named), text);
+  EXPECT_EQ(text.rfind("{\"label\":\"to-file\",", 0), 0u) << text;
+  // A label that is not there, or is there twice, fails the lookup rather than a later check.
+  EXPECT_THROW(run.dump("to-file"), std::runtime_error);
+  EXPECT_THROW(run.dump("nowhere"), std::runtime_error);
+  const ScriptRun twice = runScriptText("dump @x\ndump @x\n", kLimitSeconds);
+  EXPECT_THROW(twice.dump("x"), std::runtime_error);
+  // A bare @ is a script error.
+  EXPECT_EQ(exitCode(runScriptText("dump @\n", kLimitSeconds).status), 2);
 }
 
 // The driver as a child process whose standard output the test reads.

@@ -42,12 +42,11 @@ double field(const Value& dump, const char* name) {
   return dump["race"][name].n;
 }
 
-// The first dump of a run is taken just before the keys go down, in the same moment as the
+// The dump labelled "start" is taken just before the keys go down, in the same moment as the
 // state is set; a key is handled between two frames, so the later dumps are found by how many
-// frames have run since that first one.
+// frames have run since that one.
 const Value* afterFrames(const ScriptRun& run, int frames) {
-  if (run.dumps.empty()) return nullptr;
-  const double base = field(run.dumps[0], "TotalFrames");
+  const double base = field(run.dump("start"), "TotalFrames");
   for (const Value& d : run.dumps)
     if (field(d, "TotalFrames") - base == frames) return &d;
   return nullptr;
@@ -79,7 +78,7 @@ TEST(Driving, TheNumbersOfThePedals) {
   };
   for (const Case& c : cases) {
     Script s = released("Vesnice");
-    s << "set Speed " + std::to_string(c.startSpeed) << "dump";
+    s << "set Speed " + std::to_string(c.startSpeed) << "dump @start";
     if (*c.key) s << std::string("keydown ") + c.key;
     dumpFrames(s, c.frames - 1, c.frames);
     const ScriptRun run = runScriptText(s.text);
@@ -118,13 +117,13 @@ TEST(Driving, GearsClimbWithTheRevsWhileAccelerating) {
 
 TEST(Driving, TheVillageStartBelowItsLowerLimitLetsTheCarCrossTheView) {
   Script s = released("Vesnice");
-  s << "dump"
+  s << "dump @start"
     << "keydown 38";
   dumpFrames(s, 100, 100);
   const ScriptRun run = runScriptText(s.text);
   ASSERT_EQ(run.status, 0);
   ASSERT_NE(afterFrames(run, 100), nullptr);
-  const Value &start = run.dumps[0], &later = *afterFrames(run, 100);
+  const Value &start = run.dump("start"), &later = *afterFrames(run, 100);
   EXPECT_EQ(field(start, "ViewTop"), 521);
   EXPECT_EQ(field(start, "CarScreenY"), 390);
   EXPECT_EQ(field(start, "ViewLeft"), -700);
@@ -147,7 +146,7 @@ TEST(Driving, SteeringTurnsOnlyOutsideTheDeadZoneAndTheOtherWayBackwards) {
   for (const Case& c : cases) {
     Script s = released("Parkoviště", "Lehká", "Vyuka");
     s << "set Heading 90"
-      << "set Speed " + std::to_string(c.speed) << "dump" << std::string("keydown ") + c.key;
+      << "set Speed " + std::to_string(c.speed) << "dump @start" << std::string("keydown ") + c.key;
     dumpFrames(s, 1, 1);
     const ScriptRun run = runScriptText(s.text);
     ASSERT_EQ(run.status, 0);
@@ -161,7 +160,7 @@ TEST(Driving, AFullCircleAndTheHeadingWrap) {
   Script s = released("Parkoviště", "Těžká", "Vyuka");
   s << "set Heading 0"
     << "set Speed 0.3"
-    << "dump"
+    << "dump @start"
     << "keydown 37";
   // Kept slow, so the car turns on the spot without meeting anything.
   for (int i = 0; i < 142; ++i)
@@ -187,7 +186,7 @@ TEST(Driving, AFullCircleAndTheHeadingWrap) {
   for (const Wrap& w : wraps) {
     Script t = released("Parkoviště", "Lehká", "Vyuka");
     t << "set Heading " + std::to_string(w.heading) << "set Speed 0.5"
-      << "dump";
+      << "dump @start";
     if (*w.key) t << std::string("keydown ") + w.key;
     dumpFrames(t, 1, 1);
     const ScriptRun r = runScriptText(t.text);
@@ -238,16 +237,18 @@ TEST(Driving, TheHandlingOfEveryCarAndDifficulty) {
 
 TEST(Driving, TheOpponentLaunchesAtTheGreenLight) {
   Script s = released("Vesnice", "Lehká", "Závody");
-  s << "dump"
+  s << "dump @released"
     << "frames 50"
-    << "dump";
+    << "dump @50-frames-on";
   const ScriptRun run = runScriptText(s.text);
   ASSERT_EQ(run.status, 0);
   // Released: the opponent picks up 0.07 a frame from standstill.
-  const double v0 = field(run.dumps[0], "OpponentSpeed"), v1 = field(run.dumps[1], "OpponentSpeed");
-  EXPECT_TRUE(race(run.dumps[0])["RaceStarted"].b);
+  const Value& released = run.dump("released");
+  const double v0 = field(released, "OpponentSpeed");
+  const double v1 = field(run.dump("50-frames-on"), "OpponentSpeed");
+  EXPECT_TRUE(race(released)["RaceStarted"].b);
   EXPECT_NEAR(v1 - v0, 50 * 0.07, 1e-9);
-  EXPECT_EQ(race(run.dumps[0])["StuckSamples"][0].s, "1");
+  EXPECT_EQ(race(released)["StuckSamples"][0].s, "1");
 }
 
 }  // namespace
@@ -270,14 +271,15 @@ TEST(Driving, WithoutASettingsFileTheRaceShowsTheEnglishPictures) {
     << "key 38"
     << "key 27"
     << "wait 200"
-    << "dump";
+    << "dump @paused";
   const ScriptRun run = runScriptText(s.text);
   ASSERT_EQ(run.status, 0);
   ASSERT_EQ(run.dumps.size(), 1u);
-  EXPECT_EQ(testscript::setting(run.dumps[0], "jazyk"), "program");
-  const Value& textik = run.dumps[0]["forms"]["Form1"]["controls"]["textik"];
+  const Value& paused = run.dump("paused");
+  EXPECT_EQ(testscript::setting(paused, "jazyk"), "program");
+  const Value& textik = paused["forms"]["Form1"]["controls"]["textik"];
   EXPECT_EQ(textik["picture"].s, "/gfx/story/ang/pause.bmp");
-  EXPECT_TRUE(run.dumps[0]["forms"]["Form1"]["controls"]["konec"]["visible"].b);
+  EXPECT_TRUE(paused["forms"]["Form1"]["controls"]["konec"]["visible"].b);
 }
 
 }  // namespace

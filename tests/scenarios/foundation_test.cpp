@@ -22,7 +22,7 @@ TEST(SettingsStore, NoFileGivesTheDefaultWords) {
   const ScriptRun run = runScript("settings_defaults.drv");
   ASSERT_EQ(run.status, 0);
   ASSERT_EQ(run.dumps.size(), 1u);
-  const Value& d = run.dumps[0];
+  const Value& d = run.dump("defaults");
   const std::pair<const char*, const char*> expected[] = {
       {"Rozliseni", "800*600"}, {"hrac", "Tento"},        {"jazyk", "program"},
       {"Obtiznost", "je"},      {"unlockmody", "udělán"}, {"unlockauta", "speciálně"},
@@ -44,8 +44,8 @@ TEST(SettingsStore, LongValuesReadBackAsNineCharacters) {
   const ScriptRun run = runScript("settings_long_name.drv");
   ASSERT_EQ(run.status, 0);
   ASSERT_EQ(run.dumps.size(), 2u);
-  EXPECT_EQ(setting(run.dumps[0], "hrac"), "Alexandro");
-  EXPECT_EQ(setting(run.dumps[1], "hrac"), "Řeřichovs");
+  EXPECT_EQ(setting(run.dump("latin"), "hrac"), "Alexandro");
+  EXPECT_EQ(setting(run.dump("czech"), "hrac"), "Řeřichovs");
 }
 
 TEST(SettingsStore, ClearedAndSavedValuesReadBackEmpty) {
@@ -54,29 +54,29 @@ TEST(SettingsStore, ClearedAndSavedValuesReadBackEmpty) {
   ASSERT_EQ(run.dumps.size(), 1u);
   for (const char* key : {"Rozliseni", "hrac", "jazyk", "Obtiznost", "unlockmody", "unlockauta",
                           "runing", "zkuky", "hlasitost"})
-    EXPECT_EQ(setting(run.dumps[0], key), "") << key;
+    EXPECT_EQ(setting(run.dump("cleared"), key), "") << key;
   // The menu's load writes rez1 once the empty value has been read.
-  EXPECT_EQ(setting(run.dumps[0], "rez1"), "false");
-  EXPECT_NE(run.dumps[0]["settingsFile"].s.find("hrac=\n"), std::string::npos);
+  EXPECT_EQ(setting(run.dump("cleared"), "rez1"), "false");
+  EXPECT_NE(run.dump("cleared")["settingsFile"].s.find("hrac=\n"), std::string::npos);
 }
 
 TEST(SettingsStore, ReloadRereadsTheFileAndKeepsTheMenu) {
   const ScriptRun run = runScript("settings_reload.drv");
   ASSERT_EQ(run.status, 0);
   ASSERT_EQ(run.dumps.size(), 2u);
-  EXPECT_EQ(setting(run.dumps[0], "hrac"), "Driverxyz");
-  EXPECT_EQ(setting(run.dumps[1], "hrac"), "Driver");
+  EXPECT_EQ(setting(run.dump("typed"), "hrac"), "Driverxyz");
+  EXPECT_EQ(setting(run.dump("reloaded"), "hrac"), "Driver");
   // The same menu, not a second one: its selection record kept what was chosen.
-  EXPECT_EQ(run.dumps[1]["forms"]["menu"]["controls"]["typ"]["text"].s, "Závody");
-  EXPECT_TRUE(run.dumps[1]["forms"]["menu"]["visible"].b);
+  EXPECT_EQ(run.dump("reloaded")["forms"]["menu"]["controls"]["typ"]["text"].s, "Závody");
+  EXPECT_TRUE(run.dump("reloaded")["forms"]["menu"]["visible"].b);
 }
 
 TEST(SettingsStore, QuitButtonDoesNotSave) {
   const ScriptRun run = runScript("settings_quit_without_saving.drv");
   ASSERT_EQ(run.status, 0);
   ASSERT_EQ(run.dumps.size(), 1u);
-  EXPECT_FALSE(run.dumps[0]["running"].b);
-  const std::string file = run.dumps[0]["settingsFile"].s;
+  EXPECT_FALSE(run.dump("quit")["running"].b);
+  const std::string file = run.dump("quit")["settingsFile"].s;
   EXPECT_NE(file.find("jazyk=ang"), std::string::npos);
   EXPECT_EQ(file.find("changed"), std::string::npos);
 }
@@ -85,12 +85,12 @@ TEST(FrameLoop, RunsAtThePacedRateAndCountsPausedFrames) {
   const ScriptRun run = runScript("frame_rate.drv");
   ASSERT_EQ(run.status, 0);
   ASSERT_EQ(run.dumps.size(), 2u);
-  const Value& live = run.dumps[0];
+  const Value& live = run.dump("live");
   // 22 ms between frame starts and a strict comparison: a frame every 23 virtual ms.
   EXPECT_EQ(live["race"]["TotalFrames"].n, 200);
   EXPECT_NEAR(live["ticks"].n, 200 * 23, 30);
   EXPECT_TRUE(isPacedRate(live["forms"]["Form1"]["controls"]["Label8"]["text"].s));
-  const Value& paused = run.dumps[1];
+  const Value& paused = run.dump("paused");
   EXPECT_EQ(paused["race"]["TotalFrames"].n, 300);
   EXPECT_TRUE(paused["race"]["Paused"].b);
   EXPECT_TRUE(isPacedRate(paused["forms"]["Form1"]["controls"]["Label8"]["text"].s));

@@ -74,10 +74,11 @@ TEST(MenuLayout, EveryPageControlSitsWhereItsPageDrawsIt) {
       {"back_button", -1, 16, 456, 73, 17},
       {"tma", -1, 440, 96, 200, 345},
   };
-  const testscript::ScriptRun run = testscript::runScriptText("setting jazyk cz\nstart\ndump\n");
+  const testscript::ScriptRun run =
+      testscript::runScriptText("setting jazyk cz\nstart\ndump @menu\n");
   ASSERT_EQ(run.status, 0);
   ASSERT_EQ(run.dumps.size(), 1u);
-  const Value& controls = run.dumps[0]["forms"]["menu"]["controls"];
+  const Value& controls = run.dump("menu")["forms"]["menu"]["controls"];
   for (const Place& p : places) {
     const Value& c = controls[p.name];
     EXPECT_EQ(c["left"].n, p.x) << p.name;

@@ -63,27 +63,27 @@ bool tracksDrawn() {
 TEST(MenuPath, FromAFreshSettingsFileToTheRaceScreen) {
   const ScriptRun run = runScript("menu_full_path.drv");
   ASSERT_GE(run.dumps.size(), 4u);
-  const Value& start = run.dumps[0];
+  const Value& start = run.dump("start");
   EXPECT_TRUE(start["forms"]["menu"]["visible"].b);
   EXPECT_EQ(text(start, "infoLabel"), "");
   EXPECT_TRUE(visible(start, page(0)));
   EXPECT_EQ(shown(start, page(0)), "0.bmp");
   EXPECT_EQ(control(start, page(0))["picture"].s, "/gfx/menu/ang/0.bmp");
 
-  const Value& story = run.dumps[1];
+  const Value& story = run.dump("story");
   EXPECT_EQ(setting(story, "hrac"), "Zdeněk");
   EXPECT_TRUE(visible(story, "cerne"));
   EXPECT_EQ(control(story, "text")["picture"].s, "/gfx/story/ang/zav/story.bmp");
   EXPECT_EQ(control(story, "Picture3")["picture"].s, "/gfx/story/ang/zav/obr.bmp");
 
-  const Value& cars = run.dumps[2];
+  const Value& cars = run.dump("cars");
   EXPECT_FALSE(visible(cars, "cerne"));
   EXPECT_TRUE(visible(cars, page(11)));
   EXPECT_EQ(left(cars, page(11)), 106);
   EXPECT_EQ(text(cars, "infoLabel"), "novahra4");
 
   // The summary in English; the difficulty came from the English difficulty label.
-  const Value& summary = run.dumps[3];
+  const Value& summary = run.dump("summary");
   const std::pair<const char*, const char*> english[] = {
       {"ridic", "Zdeněk"}, {"auto", "Viper GTS"}, {"barva", "Blue"},     {"trasa", "Village"},
       {"hraci", "One"},    {"typ", "Race"},       {"Obtiznost", "Easy"}, {"smykovani", "ANO"}};
@@ -97,7 +97,7 @@ TEST(MenuPath, TheRaceReceivesTheCzechValues) {
   if (!tracksDrawn()) GTEST_SKIP() << "the track pictures are not drawn yet";
   ASSERT_EQ(run.status, 0);
   ASSERT_EQ(run.dumps.size(), 5u);
-  const Value& race = run.dumps[4];
+  const Value& race = run.dump("race");
   ASSERT_TRUE(race.has("race"));
   const std::pair<const char*, const char*> czech[] = {
       {"barva", "Modrá"}, {"trasa", "Vesnice"}, {"hraci", "Jeden"}, {"typ", "Závody"}};
@@ -129,7 +129,7 @@ TEST(MenuLocks, CarsGameTypesAndTracksFollowTheUnlockValues) {
   const ScriptRun run = runOk("menu_locks.drv", 38);
   ASSERT_EQ(run.dumps.size(), 38u);
   struct Step {
-    std::size_t dump;
+    const char* dump;
     const char* infoLabel;
     const char* typ;
     const char* car;
@@ -139,51 +139,65 @@ TEST(MenuLocks, CarsGameTypesAndTracksFollowTheUnlockValues) {
   const char* none = "zadne udaje";
   const Step steps[] = {
       // unlockauta "0", unlockmody "0": only the Viper, no city outside training.
-      {0, "novahra3", none, none, none, "- por fer tru cham kold - -"},
-      {1, "novahra3", none, none, none, "- por fer tru cham kold - -"},  // championship locked
-      {2, "novahra3", none, none, none, "vip por fer - cham kold - -"},  // Kolder Run locked
-      {3, "novahra4", "Závody", none, none, "- por fer tru cham kold - Image3"},  // no truck
-      {4, "novahra4", "Závody", none, none, "- por fer tru cham kold - Image3"},  // no Ferari
-      {5, "novahra4", "Závody", none, none, "- por fer tru cham kold - Image3"},  // no Porsche
-      {6, "novahra5", "Závody", "Viper GTS", none, "- por fer tru cham kold - Image3"},
-      {7, "novahra6", "Závody", "Viper GTS", none, "- por fer tru cham kold - Image3"},  // city
-      {8, "novahra7", "Závody", "Viper GTS", "Vesnice", "- por fer tru cham kold - Image3"},
-      {9, "novahra7", "Vyuka", "Viper GTS", "Okruh", "- por fer tru cham kold - -"},
-      {10, "novahra7", "Vyuka", "Viper GTS", "Parkoviště", "- por fer tru cham kold - -"},
+      {"1-oneplayer", "novahra3", none, none, none, "- por fer tru cham kold - -"},
+      // championship locked
+      {"1-champinship", "novahra3", none, none, none, "- por fer tru cham kold - -"},
+      // Kolder Run locked
+      {"1-kolderrun", "novahra3", none, none, none, "vip por fer - cham kold - -"},
+      // no truck
+      {"1-bonus", "novahra4", "Závody", none, none, "- por fer tru cham kold - Image3"},
+      // no Ferari
+      {"1-ferari", "novahra4", "Závody", none, none, "- por fer tru cham kold - Image3"},
+      // no Porsche
+      {"1-porsche", "novahra4", "Závody", none, none, "- por fer tru cham kold - Image3"},
+      {"1-viper", "novahra5", "Závody", "Viper GTS", none, "- por fer tru cham kold - Image3"},
+      // city
+      {"1-mesto", "novahra6", "Závody", "Viper GTS", none, "- por fer tru cham kold - Image3"},
+      {"1-vesnice", "novahra7", "Závody", "Viper GTS", "Vesnice",
+       "- por fer tru cham kold - Image3"},
+      {"1-training-mesto", "novahra7", "Vyuka", "Viper GTS", "Okruh",
+       "- por fer tru cham kold - -"},
+      {"1-training-vesnice", "novahra7", "Vyuka", "Viper GTS", "Parkoviště",
+       "- por fer tru cham kold - -"},
       // "1", "1": the Porsche too, and the city; the championship drives the village.
-      {11, "novahra3", none, none, none, "- - fer tru - kold - -"},
-      {12, "novahra3", none, none, none, "vip por fer - - kold - -"},  // Kolder Run locked
-      {13, "novahra4", "Závody", none, none, "- - fer tru - kold - -"},
-      {14, "novahra4", "Závody", none, none, "- - fer tru - kold - -"},
-      {15, "novahra5", "Závody", "Porsche", none, "- - fer tru - kold - -"},
-      {16, "novahra7", "Závody", "Porsche", "Město", "- - fer tru - kold - -"},
-      {17, "novahra7", "Závody", "Porsche", "Vesnice", "- - fer tru - kold - -"},
-      {18, "novahra7", "Championat", "Viper GTS", "Vesnice", "- - fer tru - kold - -"},
-      {19, "novahra7", "Championat", "Viper GTS", "Vesnice", "- - fer tru - kold - -"},
+      {"2-oneplayer", "novahra3", none, none, none, "- - fer tru - kold - -"},
+      // Kolder Run locked
+      {"2-kolderrun", "novahra3", none, none, none, "vip por fer - - kold - -"},
+      {"2-bonus", "novahra4", "Závody", none, none, "- - fer tru - kold - -"},
+      {"2-ferari", "novahra4", "Závody", none, none, "- - fer tru - kold - -"},
+      {"2-porsche", "novahra5", "Závody", "Porsche", none, "- - fer tru - kold - -"},
+      {"2-mesto", "novahra7", "Závody", "Porsche", "Město", "- - fer tru - kold - -"},
+      {"2-vesnice", "novahra7", "Závody", "Porsche", "Vesnice", "- - fer tru - kold - -"},
+      {"2-championship-mesto", "novahra7", "Championat", "Viper GTS", "Vesnice",
+       "- - fer tru - kold - -"},
+      {"2-championship-vesnice", "novahra7", "Championat", "Viper GTS", "Vesnice",
+       "- - fer tru - kold - -"},
       // "2", "2": all three cars; the Kolder Run with its truck, on the city only.
-      {20, "novahra3", none, none, none, "- - - tru - - - -"},
-      {21, "novahra4", "Závody", none, none, "- - - tru - - - -"},
-      {22, "novahra5", "Závody", "Ferari", none, "- - - tru - - - -"},
-      {23, "novahra7", "Závody", "Ferari", "Město", "- - - tru - - - -"},
-      {24, "novahra7", "Závody", "Ferari", "Vesnice", "- - - tru - - - -"},
-      {25, "novahra4", "Kolder Run", "Naklaďak", "Město", "vip por fer - - - Image4 -"},
-      {26, "novahra5", "Kolder Run", "Truck", "Město", "vip por fer - - - Image4 -"},
-      {27, "novahra6", "Kolder Run", "Truck", "Město", "vip por fer - - - Image4 -"},
-      {28, "novahra7", "Kolder Run", "Truck", "Město", "vip por fer - - - Image4 -"},
+      {"3-oneplayer", "novahra3", none, none, none, "- - - tru - - - -"},
+      {"3-bonus", "novahra4", "Závody", none, none, "- - - tru - - - -"},
+      {"3-ferari", "novahra5", "Závody", "Ferari", none, "- - - tru - - - -"},
+      {"3-mesto", "novahra7", "Závody", "Ferari", "Město", "- - - tru - - - -"},
+      {"3-vesnice", "novahra7", "Závody", "Ferari", "Vesnice", "- - - tru - - - -"},
+      {"3-kolder-story", "novahra4", "Kolder Run", "Naklaďak", "Město",
+       "vip por fer - - - Image4 -"},
+      {"3-kolder-bonus", "novahra5", "Kolder Run", "Truck", "Město", "vip por fer - - - Image4 -"},
+      {"3-kolder-vesnice", "novahra6", "Kolder Run", "Truck", "Město",
+       "vip por fer - - - Image4 -"},
+      {"3-kolder-mesto", "novahra7", "Kolder Run", "Truck", "Město", "vip por fer - - - Image4 -"},
       // A value outside "0" to "2": every car overlay stays, only the Viper, the city open.
-      {29, "novahra3", none, none, none, "vip por fer tru cham kold - -"},
-      {30, "novahra3", none, none, none, "vip por fer tru cham kold - -"},
-      {31, "novahra3", none, none, none, "vip por fer - cham kold - -"},
-      {32, "novahra4", "Závody", none, none, "vip por fer tru cham kold - -"},
-      {33, "novahra4", "Závody", none, none, "vip por fer tru cham kold - -"},
-      {34, "novahra4", "Závody", none, none, "vip por fer tru cham kold - -"},
-      {35, "novahra5", "Závody", "Viper GTS", none, "vip por fer tru cham kold - -"},
-      {36, "novahra7", "Závody", "Viper GTS", "Město", "vip por fer tru cham kold - -"},
-      {37, "novahra7", "Závody", "Viper GTS", "Vesnice", "vip por fer tru cham kold - -"},
+      {"4-oneplayer", "novahra3", none, none, none, "vip por fer tru cham kold - -"},
+      {"4-champinship", "novahra3", none, none, none, "vip por fer tru cham kold - -"},
+      {"4-kolderrun", "novahra3", none, none, none, "vip por fer - cham kold - -"},
+      {"4-bonus", "novahra4", "Závody", none, none, "vip por fer tru cham kold - -"},
+      {"4-ferari", "novahra4", "Závody", none, none, "vip por fer tru cham kold - -"},
+      {"4-porsche", "novahra4", "Závody", none, none, "vip por fer tru cham kold - -"},
+      {"4-viper", "novahra5", "Závody", "Viper GTS", none, "vip por fer tru cham kold - -"},
+      {"4-mesto", "novahra7", "Závody", "Viper GTS", "Město", "vip por fer tru cham kold - -"},
+      {"4-vesnice", "novahra7", "Závody", "Viper GTS", "Vesnice", "vip por fer tru cham kold - -"},
   };
   for (const Step& s : steps) {
-    const Value& d = run.dumps[s.dump];
-    SCOPED_TRACE("dump " + std::to_string(s.dump));
+    const Value& d = run.dump(s.dump);
+    SCOPED_TRACE(std::string("dump ") + s.dump);
     EXPECT_EQ(text(d, "infoLabel"), s.infoLabel);
     EXPECT_EQ(text(d, "typ"), s.typ);
     EXPECT_EQ(text(d, "auto"), s.car);
@@ -191,10 +205,12 @@ TEST(MenuLocks, CarsGameTypesAndTracksFollowTheUnlockValues) {
     EXPECT_EQ(overlays(d), s.overlays);
   }
   // Every game type that was chosen loaded its own story.
-  const std::pair<std::size_t, const char*> stories[] = {
-      {3, "zav"}, {9, "okr"}, {18, "champ"}, {25, "kold"}};
+  const std::pair<const char*, const char*> stories[] = {{"1-bonus", "zav"},
+                                                         {"1-training-mesto", "okr"},
+                                                         {"2-championship-mesto", "champ"},
+                                                         {"3-kolder-story", "kold"}};
   for (const auto& [dump, folder] : stories)
-    EXPECT_EQ(control(run.dumps[dump], "text")["picture"].s,
+    EXPECT_EQ(control(run.dump(dump), "text")["picture"].s,
               std::string("/gfx/story/cz/") + folder + "/story.bmp");
 }
 
@@ -204,51 +220,52 @@ TEST(MenuBack, OneStepAClickHiddenOnTheMainMenuAndShownAgainAfterAStory) {
   const ScriptRun run = runOk("menu_back.drv", 19);
   ASSERT_EQ(run.dumps.size(), 19u);
   struct Step {
-    std::size_t dump;
+    const char* dump;
     const char* infoLabel;
     int from, to;
     bool backShown;
   };
   const Step steps[] = {
-      {0, "", 0, 0, false},
-      {1, "nastaveni", 0, 2, true},
-      {2, "nastaveni", 6, 2, true},
-      {3, "nastaveni", 7, 2, true},
-      {4, "nastaveni", 8, 2, true},
-      {5, "nastaveni", 15, 2, true},
-      {6, "", 2, 0, false},
-      {7, "", 4, 0, false},
-      {8, "", 5, 0, false},
-      {9, "novahra6", 14, 13, true},
-      {10, "novahra5", 13, 12, true},
-      {11, "novahra4", 12, 11, true},
-      {12, "novahra3", 11, 10, true},
-      {13, "novahra2", 10, 9, true},
-      {14, "novahra1", 9, 1, true},
+      {"start", "", 0, 0, false},
+      {"settings", "nastaveni", 0, 2, true},
+      {"back-from-grafika", "nastaveni", 6, 2, true},
+      {"back-from-zvuky", "nastaveni", 7, 2, true},
+      {"back-from-obtiznost", "nastaveni", 8, 2, true},
+      {"back-from-obt", "nastaveni", 15, 2, true},
+      {"back-from-nastaveni", "", 2, 0, false},
+      {"back-from-info", "", 4, 0, false},
+      {"back-from-konec", "", 5, 0, false},
+      {"back-from-summary", "novahra6", 14, 13, true},
+      {"back-from-track", "novahra5", 13, 12, true},
+      {"back-from-colour", "novahra4", 12, 11, true},
+      {"back-from-car", "novahra3", 11, 10, true},
+      {"back-from-gametype", "novahra2", 10, 9, true},
+      {"back-from-players", "novahra1", 9, 1, true},
       // Back on the main menu after a story: the fade-out's done state shows the button on
       // every frame, and a click on it there changes nothing.
-      {15, "", 1, 0, true},
-      {16, "", 1, 0, true},
-      {17, "", 1, 0, true},
+      {"back-from-newgame", "", 1, 0, true},
+      {"main-after-story", "", 1, 0, true},
+      {"main-after-story-click", "", 1, 0, true},
   };
   for (const Step& s : steps) {
-    const Value& d = run.dumps[s.dump];
-    SCOPED_TRACE("dump " + std::to_string(s.dump));
+    const Value& d = run.dump(s.dump);
+    SCOPED_TRACE(std::string("dump ") + s.dump);
     EXPECT_EQ(text(d, "infoLabel"), s.infoLabel);
     EXPECT_EQ(state(d, "FromPage"), s.from);
     EXPECT_EQ(state(d, "ToPage"), s.to);
     EXPECT_EQ(visible(d, "back_button"), s.backShown);
-    // A back step leaves the page it entered right of x 100.
-    if (s.dump >= 2) {
+    // A back step (the rows that leave a page) leaves the page it entered right of x 100.
+    if (s.from != 0) {
       EXPECT_GT(left(d, page(s.to)), 100);
     }
   }
   // The main menu page after the story has not moved for the click on the shown button.
-  EXPECT_EQ(left(run.dumps[17], page(0)), left(run.dumps[16], page(0)));
+  EXPECT_EQ(left(run.dump("main-after-story-click"), page(0)),
+            left(run.dump("main-after-story"), page(0)));
 
   // A second click during the first one's slide: two steps; the interrupted slide found its new
   // page in place and stopped, leaving the graphics page where it was.
-  const Value& nested = run.dumps[18];
+  const Value& nested = run.dump("nested");
   EXPECT_EQ(text(nested, "infoLabel"), "");
   EXPECT_EQ(state(nested, "FromPage"), 2);
   EXPECT_EQ(state(nested, "ToPage"), 0);
@@ -277,7 +294,7 @@ TEST(MenuHover, TypedTakenOverAndResetByTheBackground) {
     EXPECT_EQ(text(run.dumps[i], "informace"), steps[i][0]) << i;
     EXPECT_EQ(run.dumps[i]["menu"]["HoverKey"].s, steps[i][1]) << i;
   }
-  EXPECT_EQ(state(run.dumps[1], "HoverPos"), 500);
+  EXPECT_EQ(state(run.dump("background"), "HoverPos"), 500);
 }
 
 TEST(MenuKeys, NumpadMinusNeverTakesTheFrameIntervalBelowOne) {
@@ -297,19 +314,31 @@ std::size_t findDump(const std::vector<Value>& dumps, std::size_t from,
   return from;
 }
 
+// Where the dump with that label stands among the run's dumps; the story is checked frame by
+// frame from there.
+std::size_t placeOf(const ScriptRun& run, const char* label) {
+  return std::size_t(&run.dump(label) - run.dumps.data());
+}
+
 TEST(MenuStory, FramesOfTheFadeBuildUpScrollAndFadeOut) {
   const ScriptRun run = runOk("menu_story.drv", 276);
   const std::vector<Value>& d = run.dumps;
   ASSERT_EQ(d.size(), 276u);
-  EXPECT_EQ(state(d[0], "MenuFrameInterval"), 21);
+  // The sampled stretches: from the story's start, and from shortly before the end of its text
+  // up to the second run, whose clicks are checked below.
+  const std::size_t starts = placeOf(run, "story-starts"), nearEnd = placeOf(run, "near-text-end"),
+                    clicks = placeOf(run, "clicked-while-darkening");
+  EXPECT_EQ(state(run.dump("before"), "MenuFrameInterval"), 21);
   // One dump a frame.
-  for (std::size_t i = 2; i < 96; ++i) ASSERT_EQ(d[i]["ticks"].n - d[i - 1]["ticks"].n, 21) << i;
-  for (std::size_t i = 97; i < 267; ++i) ASSERT_EQ(d[i]["ticks"].n - d[i - 1]["ticks"].n, 21) << i;
-  EXPECT_EQ(state(d[1], "MenuFrameInterval"), 20);
+  for (std::size_t i = starts + 1; i < nearEnd; ++i)
+    ASSERT_EQ(d[i]["ticks"].n - d[i - 1]["ticks"].n, 21) << i;
+  for (std::size_t i = nearEnd + 1; i < clicks; ++i)
+    ASSERT_EQ(d[i]["ticks"].n - d[i - 1]["ticks"].n, 21) << i;
+  EXPECT_EQ(state(d[starts], "MenuFrameInterval"), 20);
 
   // The panel darkens by one step a frame until black (56 frames from blue 56), and the frame
   // after that shows the story.
-  std::size_t i = 1;
+  std::size_t i = starts;
   EXPECT_FALSE(flag(d[i], "StoryShowing"));
   for (; state(d[i], "PanelBlue") > 0; ++i) {
     ASSERT_LT(i + 1, d.size());
@@ -328,9 +357,9 @@ TEST(MenuStory, FramesOfTheFadeBuildUpScrollAndFadeOut) {
 
   // The text ends the story by itself at its 2,201st frame.
   const std::size_t last =
-      findDump(d, 96, [](const Value& v) { return v["menu"]["FadeFromPicture"].b; });
-  ASSERT_LT(last, 267u);
-  ASSERT_GT(last, 96u);
+      findDump(d, nearEnd, [](const Value& v) { return v["menu"]["FadeFromPicture"].b; });
+  ASSERT_LT(last, clicks);
+  ASSERT_GT(last, nearEnd);
   EXPECT_NEAR((290 - state(d[last - 1], "StoryY")) / 0.4, 2200, 1e-6);
   EXPECT_TRUE(flag(d[last - 1], "StoryShowing"));
   EXPECT_EQ(state(d[last], "BlendLevel"), 20);
@@ -380,7 +409,7 @@ TEST(MenuStory, FramesOfTheFadeBuildUpScrollAndFadeOut) {
       ASSERT_LT(at, d.size());
       EXPECT_TRUE(p.frame(d[at], k)) << p.name << " frame " << k;
     }
-  for (; at < 267; ++at) {
+  for (; at < clicks; ++at) {
     EXPECT_FALSE(visible(d[at], "cerne")) << at;
     EXPECT_TRUE(visible(d[at], page(11)) && visible(d[at], "back_button")) << at;
     EXPECT_EQ(left(d[at], page(11)), 106);
@@ -390,7 +419,7 @@ TEST(MenuStory, FramesOfTheFadeBuildUpScrollAndFadeOut) {
 TEST(MenuStory, ClicksEndTheStoryOrStartTheFadeAgain) {
   const ScriptRun run = runOk("menu_story.drv", 276);
   ASSERT_EQ(run.dumps.size(), 276u);
-  const Value* d = &run.dumps[267];
+  const Value* d = &run.dump("clicked-while-darkening");  // and the eight dumps after it
   // Clicked while the panel still darkened: straight to the panel's phase, from its colour.
   EXPECT_FALSE(flag(d[0], "StoryShowing"));
   EXPECT_GT(state(d[0], "PanelBlue"), 0);
@@ -452,7 +481,7 @@ TEST(MenuDifficulty, EachClickIsOneStepRound) {
 TEST(MenuSound, VolumeAreasMusicSwitchAndAVolumeThatIsNoNumber) {
   const ScriptRun run = runOk("menu_sound.drv", 15);
   ASSERT_EQ(run.dumps.size(), 15u);
-  const Value& start = run.dumps[0];
+  const Value& start = run.dump("start");
   // Built-in captions whatever is stored; no music at load with zkuky "0".
   EXPECT_EQ(text(start, "zvuky"), "ANO");
   EXPECT_EQ(text(start, "hlasitost"), "100 %");
@@ -462,7 +491,7 @@ TEST(MenuSound, VolumeAreasMusicSwitchAndAVolumeThatIsNoNumber) {
                                                  {"60 %", -800},  {"70 %", -600},  {"80 %", -400},
                                                  {"90 %", -200},  {"100 %", 0}};
   for (std::size_t i = 0; i < 8; ++i) {
-    const Value& d = run.dumps[1 + i];
+    const Value& d = run.dump("volume-" + std::to_string(30 + 10 * i));
     EXPECT_EQ(text(d, "hlasitost"), volumes[i].first);
     EXPECT_EQ(setting(d, "hlasitost"), std::to_string(volumes[i].second));
     EXPECT_EQ(d["menuMusic"]["volume"].n, volumes[i].second);
@@ -470,31 +499,31 @@ TEST(MenuSound, VolumeAreasMusicSwitchAndAVolumeThatIsNoNumber) {
   }
   // The page opened showing the music off, so the first click switches it on: the menu music
   // plays at the volume picked last; the second click pauses it.
-  EXPECT_EQ(text(run.dumps[9], "zvuky"), "ANO");
-  EXPECT_EQ(setting(run.dumps[9], "zkuky"), "1");
-  EXPECT_TRUE(run.dumps[9]["menuMusic"]["playing"].b);
-  EXPECT_NE(run.dumps[9]["menuMusic"]["file"].s.find("/music/menu.mp3"), std::string::npos);
-  EXPECT_EQ(run.dumps[9]["menuMusic"]["volume"].n, 0);
-  EXPECT_EQ(text(run.dumps[10], "zvuky"), "NE");
-  EXPECT_EQ(setting(run.dumps[10], "zkuky"), "0");
-  EXPECT_FALSE(run.dumps[10]["menuMusic"]["playing"].b);
+  EXPECT_EQ(text(run.dump("music-on"), "zvuky"), "ANO");
+  EXPECT_EQ(setting(run.dump("music-on"), "zkuky"), "1");
+  EXPECT_TRUE(run.dump("music-on")["menuMusic"]["playing"].b);
+  EXPECT_NE(run.dump("music-on")["menuMusic"]["file"].s.find("/music/menu.mp3"), std::string::npos);
+  EXPECT_EQ(run.dump("music-on")["menuMusic"]["volume"].n, 0);
+  EXPECT_EQ(text(run.dump("music-off"), "zvuky"), "NE");
+  EXPECT_EQ(setting(run.dump("music-off"), "zkuky"), "0");
+  EXPECT_FALSE(run.dump("music-off")["menuMusic"]["playing"].b);
 
   // Music at load with the volume "abc": it plays at full volume, the menu runs on.
-  const Value& music = run.dumps[11];
+  const Value& music = run.dump("abc-start");
   EXPECT_TRUE(music["running"].b);
   EXPECT_NE(music["menuMusic"]["file"].s.find("/music/menu.mp3"), std::string::npos);
   EXPECT_TRUE(music["menuMusic"]["playing"].b);
   EXPECT_EQ(music["menuMusic"]["volume"].n, 0);
-  EXPECT_FALSE(run.dumps[12]["menuMusic"]["playing"].b);
-  EXPECT_TRUE(run.dumps[13]["menuMusic"]["playing"].b);
-  EXPECT_EQ(run.dumps[14]["menuMusic"]["volume"].n, -400);
+  EXPECT_FALSE(run.dump("abc-paused")["menuMusic"]["playing"].b);
+  EXPECT_TRUE(run.dump("abc-on")["menuMusic"]["playing"].b);
+  EXPECT_EQ(run.dump("abc-volume")["menuMusic"]["volume"].n, -400);
 }
 
 TEST(MenuSettingsState, EachPageShowsTheStateInForceAndItsFirstClickChangesIt) {
   const ScriptRun run = runOk("menu_settings_state.drv", 16);
   ASSERT_EQ(run.dumps.size(), 16u);
   struct Sound {
-    std::size_t dump;
+    const char* dump;
     const char* zvuky;
     const char* hlasitost;
     const char* zkuky;
@@ -502,18 +531,19 @@ TEST(MenuSettingsState, EachPageShowsTheStateInForceAndItsFirstClickChangesIt) {
     int volume;  // the player's, while it plays
   };
   const Sound sounds[] = {
-      {0, "NE", "60 %", "0", false, 0},     // opened: off at -800
-      {1, "ANO", "60 %", "1", true, -800},  // switched on: the menu music at the stored volume
-      {2, "NE", "60 %", "0", false, 0},     // paused
-      {3, "ANO", "60 %", "1", true, -800},  // on again
-      {4, "ANO", "55 %", "1", true, -900},  // opened: on, between the 50 % and 60 % areas
-      {5, "NE", "55 %", "0", false, 0},     // its first click switches it off
-      {6, "NE", "0 %", "0", false, 0},      // below the scale
-      {7, "NE", "100 %", "0", false, 0},    // above full volume
+      {"off-opened", "NE", "60 %", "0", false, 0},  // opened: off at -800
+      // switched on: the menu music at the stored volume
+      {"off-switched-on", "ANO", "60 %", "1", true, -800},
+      {"off-paused", "NE", "60 %", "0", false, 0},       // paused
+      {"off-on-again", "ANO", "60 %", "1", true, -800},  // on again
+      {"on-opened", "ANO", "55 %", "1", true, -900},  // opened: on, between the 50 % and 60 % areas
+      {"on-switched-off", "NE", "55 %", "0", false, 0},  // its first click switches it off
+      {"below-opened", "NE", "0 %", "0", false, 0},      // below the scale
+      {"above-opened", "NE", "100 %", "0", false, 0},    // above full volume
   };
   for (const Sound& c : sounds) {
-    const Value& d = run.dumps[c.dump];
-    SCOPED_TRACE("dump " + std::to_string(c.dump));
+    const Value& d = run.dump(c.dump);
+    SCOPED_TRACE(std::string("dump ") + c.dump);
     EXPECT_EQ(text(d, "zvuky"), c.zvuky);
     EXPECT_EQ(text(d, "hlasitost"), c.hlasitost);
     EXPECT_EQ(setting(d, "zkuky"), c.zkuky);
@@ -525,24 +555,24 @@ TEST(MenuSettingsState, EachPageShowsTheStateInForceAndItsFirstClickChangesIt) {
   }
 
   struct Graphics {
-    std::size_t dump;
+    const char* dump;
     const char* name;
     const char* full;
     bool fullscreen;
     const char* rozliseni;
   };
   const Graphics graphics[] = {
-      {8, "restart in a window: opened", "NE", false, "0"},
-      {9, "restart in a window: first click", "ANO", true, "1"},
-      {10, "restart in a window: opened again", "ANO", true, "1"},
-      {11, "no settings file: opened", "NE", false, "800*600"},
-      {12, "no settings file: first click", "ANO", true, "1"},
-      {13, "restart in full screen: opened", "ANO", true, "1"},
-      {14, "restart in full screen: first click", "NE", false, "0"},
-      {15, "restart in full screen: opened again", "NE", false, "0"},
+      {"window-opened", "restart in a window: opened", "NE", false, "0"},
+      {"window-switched", "restart in a window: first click", "ANO", true, "1"},
+      {"window-reopened", "restart in a window: opened again", "ANO", true, "1"},
+      {"nofile-opened", "no settings file: opened", "NE", false, "800*600"},
+      {"nofile-switched", "no settings file: first click", "ANO", true, "1"},
+      {"full-opened", "restart in full screen: opened", "ANO", true, "1"},
+      {"full-switched", "restart in full screen: first click", "NE", false, "0"},
+      {"full-reopened", "restart in full screen: opened again", "NE", false, "0"},
   };
   for (const Graphics& c : graphics) {
-    const Value& d = run.dumps[c.dump];
+    const Value& d = run.dump(c.dump);
     EXPECT_EQ(text(d, "full"), c.full) << c.name;
     EXPECT_EQ(d["display"]["fullscreen"].b, c.fullscreen) << c.name;
     EXPECT_EQ(setting(d, "Rozliseni"), c.rozliseni) << c.name;
@@ -567,7 +597,7 @@ TEST(MenuDisplay, FreshStartsRestartsNoSettingsFileAndTheSwitch) {
   const ScriptRun run = runOk("menu_display.drv", 24);
   ASSERT_EQ(run.dumps.size(), 24u);
   struct Start {
-    std::size_t dump;
+    const char* dump;
     const char* name;
     Display display;
     const char* rozliseni;
@@ -575,15 +605,20 @@ TEST(MenuDisplay, FreshStartsRestartsNoSettingsFileAndTheSwitch) {
     const char* full;
   };
   const Start starts[] = {
-      {0, "fresh start, full screen", {true, 640, 480, 1}, "1024", "1024", "ANO"},
-      {2, "fresh start, windowed", {false, 0, 0, 0}, "1280", "1280", "NE"},
-      {3, "restart after a race, full screen", {true, 640, 480, 1}, "1024", "1024", "ANO"},
+      {"fresh-full", "fresh start, full screen", {true, 640, 480, 1}, "1024", "1024", "ANO"},
+      {"fresh-window", "fresh start, windowed", {false, 0, 0, 0}, "1280", "1280", "NE"},
+      {"restart-full",
+       "restart after a race, full screen",
+       {true, 640, 480, 1},
+       "1024",
+       "1024",
+       "ANO"},
       // `full` as the load leaves it; the graphics page shows what is in force as it opens.
-      {4, "restart after a race, windowed", {false, 0, 0, 0}, "1024", "1024", "ANO"},
-      {5, "no settings file", {false, 0, 0, 0}, "Omreše", "Omreše", "ANO"},
+      {"restart-window", "restart after a race, windowed", {false, 0, 0, 0}, "1024", "1024", "ANO"},
+      {"nofile", "no settings file", {false, 0, 0, 0}, "Omreše", "Omreše", "ANO"},
   };
   for (const Start& s : starts) {
-    const Value& d = run.dumps[s.dump];
+    const Value& d = run.dump(s.dump);
     expectDisplay(d, s.display, s.name);
     EXPECT_EQ(text(d, "rozliseni"), s.rozliseni) << s.name;
     EXPECT_EQ(setting(d, "runing"), s.runing) << s.name;
@@ -592,7 +627,7 @@ TEST(MenuDisplay, FreshStartsRestartsNoSettingsFileAndTheSwitch) {
     EXPECT_EQ(d["forms"]["menu"]["left"].n, 0) << s.name;
   }
   // Quitting from the menu restored the desktop mode and saved a fresh start.
-  const Value& quit = run.dumps[1];
+  const Value& quit = run.dump("fresh-full-quit");
   EXPECT_FALSE(quit["running"].b);
   expectDisplay(quit, {false, 1024, 768, 2}, "quit");
   EXPECT_NE(quit["settingsFile"].s.find("rez1=true\n"), std::string::npos);
@@ -601,19 +636,17 @@ TEST(MenuDisplay, FreshStartsRestartsNoSettingsFileAndTheSwitch) {
   // The switch on the graphics page: to a window at the table's place (centred on the
   // desktop for a width outside the table), and back to full screen at (0, 0).
   struct Switch {
-    std::size_t dump;
-    const char* remembered;
+    const char* remembered;  // the dumps are labelled with it: REMEMBERED-off, REMEMBERED-on
     int width, height, left, top;
   };
   const Switch switches[] = {
-      {8, "1280", 1280, 1024, 320, 272}, {10, "1024", 1024, 768, 192, 144},
-      {12, "768", 1024, 768, 192, 144},  {14, "800", 800, 600, 80, 60},
-      {16, "600", 800, 600, 80, 60},     {18, "640", 640, 480, 0, 0},
-      {20, "480", 640, 480, 0, 0},       {22, "1152", 1920, 1080, 640, 300},
+      {"1280", 1280, 1024, 320, 272}, {"1024", 1024, 768, 192, 144},  {"768", 1024, 768, 192, 144},
+      {"800", 800, 600, 80, 60},      {"600", 800, 600, 80, 60},      {"640", 640, 480, 0, 0},
+      {"480", 640, 480, 0, 0},        {"1152", 1920, 1080, 640, 300},
   };
   for (const Switch& s : switches) {
-    const Value& off = run.dumps[s.dump];
-    const Value& on = run.dumps[s.dump + 1];
+    const Value& off = run.dump(std::string(s.remembered) + "-off");
+    const Value& on = run.dump(std::string(s.remembered) + "-on");
     expectDisplay(off, {false, s.width, s.height, 2}, s.remembered);
     EXPECT_EQ(text(off, "full"), "NE") << s.remembered;
     EXPECT_EQ(setting(off, "Rozliseni"), "0") << s.remembered;
@@ -628,8 +661,8 @@ TEST(MenuDisplay, FreshStartsRestartsNoSettingsFileAndTheSwitch) {
   }
   // Without a settings file the game runs in a window, so the first click takes up full screen
   // and the second returns to a window centred on the desktop (no row for the word remembered).
-  const Value& on = run.dumps[6];
-  const Value& off = run.dumps[7];
+  const Value& on = run.dump("nofile-on");
+  const Value& off = run.dump("nofile-off");
   expectDisplay(on, {true, 640, 480, 1}, "no settings file, on");
   EXPECT_EQ(text(on, "full"), "ANO");
   EXPECT_EQ(setting(on, "Rozliseni"), "1");
@@ -645,23 +678,23 @@ TEST(MenuDisplay, FreshStartsRestartsNoSettingsFileAndTheSwitch) {
 TEST(MenuInfo, ScrollsBetweenItsEndsAndKeepsItsPlace) {
   const ScriptRun run = runOk("menu_info.drv", 6);
   ASSERT_EQ(run.dumps.size(), 6u);
-  auto top = [&](std::size_t i) { return int(control(run.dumps[i], "Picture8")["top"].n); };
-  EXPECT_EQ(control(run.dumps[0], "Picture8")["picture"].s, "/gfx/menu/cz/info.bmp");
-  const int height = int(control(run.dumps[0], "Picture8")["height"].n);
-  EXPECT_EQ(top(0), 0);
+  auto top = [&](const char* dump) { return int(control(run.dump(dump), "Picture8")["top"].n); };
+  EXPECT_EQ(control(run.dump("opened"), "Picture8")["picture"].s, "/gfx/menu/cz/info.bmp");
+  const int height = int(control(run.dump("opened"), "Picture8")["height"].n);
+  EXPECT_EQ(top("opened"), 0);
   // 5 pixels a tick of 16 ms while the arrow is held.
-  EXPECT_LE(top(1), -45);
-  EXPECT_GE(top(1), -55);
-  EXPECT_EQ(top(1) % 5, 0);
+  EXPECT_LE(top("down"), -45);
+  EXPECT_GE(top("down"), -55);
+  EXPECT_EQ(top("down") % 5, 0);
   // Held long: stops at the first step that brings the bottom edge to 130 or above.
-  EXPECT_LE(top(2) + height, 130);
-  EXPECT_GT(top(2) + height, 125);
+  EXPECT_LE(top("held-down") + height, 130);
+  EXPECT_GT(top("held-down") + height, 125);
   // Up again, and nothing moves once released.
-  EXPECT_GT(top(3), top(2));
-  EXPECT_EQ(run.dumps[3]["menu"]["InfoScroll"].s, "");
+  EXPECT_GT(top("up"), top("held-down"));
+  EXPECT_EQ(run.dump("up")["menu"]["InfoScroll"].s, "");
   // The next visit loads the picture again and keeps its place.
-  EXPECT_EQ(top(4), top(3));
-  EXPECT_EQ(control(run.dumps[5], "Picture8")["picture"].s, "/gfx/menu/ang/info.bmp");
+  EXPECT_EQ(top("revisit"), top("up"));
+  EXPECT_EQ(control(run.dump("english"), "Picture8")["picture"].s, "/gfx/menu/ang/info.bmp");
 }
 
 }  // namespace

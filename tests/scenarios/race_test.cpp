@@ -89,7 +89,7 @@ TEST(AutopilotRace, WinsEveryLapAcceptedAndUnlocks) {
     s.dumpEvery(2000, 110);
     s << "click Form1.ok"
       << "wait 100"
-      << "dump";
+      << "dump @relaunched";
     const ScriptRun run = runScriptText(s.text);
     ASSERT_EQ(run.status, 0) << c.trasa;
     const Value* end = finished(run);
@@ -97,7 +97,7 @@ TEST(AutopilotRace, WinsEveryLapAcceptedAndUnlocks) {
     expectThreeAcceptedLaps(run, *end, c.trasa);
     EXPECT_EQ(control(*end, "textik")["picture"].s, c.picture) << c.trasa;
     // Leaving saved the unlocks before the program started again.
-    const Value& after = run.dumps.back();
+    const Value& after = run.dump("relaunched");
     EXPECT_EQ(after["relaunches"].n, 1) << c.trasa;
     const std::string file = after["settingsFile"].s;
     EXPECT_NE(file.find(std::string("unlockauta=") + c.unlockauta), std::string::npos) << file;
@@ -152,27 +152,27 @@ TEST(KolderRun, ItemsAreCollectedUntilTheClockRunsOutThenANewRun) {
       s << "set ViewLeft " + std::to_string(p[0] + 50 - 320)
         << "set ViewTop " + std::to_string(p[1] + 50 - 240) << "set Speed 0"
         << "frames 3";
-  s << "dump"
+  s << "dump @collecting"
     << "wait 125000"
-    << "dump"
+    << "dump @over"
     << "click Form1.kolde"
     << "frames 2"
-    << "dump";
+    << "dump @again";
   const ScriptRun run = runScriptText(s.text);
   ASSERT_EQ(run.status, 0);
   ASSERT_EQ(run.dumps.size(), 3u);
-  const Value& collecting = run.dumps[0];
+  const Value& collecting = run.dump("collecting");
   const int count = int(collecting["race"]["KolderCount"].n);
   EXPECT_GE(count, 3);
   EXPECT_EQ(control(collecting, "Label17")["text"].s, "Kolder : " + std::to_string(count));
-  const Value& over = run.dumps[1];
+  const Value& over = run.dump("over");
   EXPECT_LT(over["race"]["TimeLeft"].n, 0);
   EXPECT_TRUE(control(over, "konec")["visible"].b);
   EXPECT_EQ(control(over, "textik")["picture"].s, "/gfx/story/cz/kolder.bmp");
   EXPECT_TRUE(control(over, "Label18")["visible"].b);
   EXPECT_EQ(control(over, "Label18")["text"].s, std::to_string(count));
   EXPECT_TRUE(control(over, "kolde")["visible"].b);
-  const Value& again = run.dumps[2];
+  const Value& again = run.dump("again");
   EXPECT_TRUE(again["race"]["KolderRunMode"].b);
   EXPECT_EQ(again["race"]["TimeLeft"].n, 120);
   EXPECT_EQ(again["race"]["KolderCount"].n, 0);

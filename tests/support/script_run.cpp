@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 namespace testscript {
 
@@ -30,6 +31,25 @@ ScriptRun runFile(const std::string& path, int limitSeconds = 0) {
 }
 
 }  // namespace
+
+const testjson::Value& ScriptRun::dump(const std::string& label) const {
+  const testjson::Value* found = nullptr;
+  std::string labels;
+  for (const testjson::Value& d : dumps) {
+    if (!d.has("label")) continue;
+    const std::string& name = d["label"].s;
+    labels += (labels.empty() ? "" : ", ") + name;
+    if (name != label) continue;
+    if (found) throw std::runtime_error("more than one dump labelled '" + label + "'");
+    found = &d;
+  }
+  if (!found)
+    throw std::runtime_error("no dump labelled '" + label + "' among " +
+                             std::to_string(dumps.size()) +
+                             " dumps (labels: " + (labels.empty() ? "none" : labels) +
+                             "; driver status " + std::to_string(status) + ")");
+  return *found;
+}
 
 ScriptRun runScript(const std::string& name) { return runFile(std::string(SCENARIO_DIR) + "/" + name); }
 

@@ -12,6 +12,11 @@ struct ScriptRun {
   int status = -1;  // as from pclose: 0 when the driver exited with 0
   std::vector<testjson::Value> dumps;
   std::string output;  // everything the driver wrote to standard output
+
+  // The dump the script wrote with `dump @label`. Throws, naming the label and the labels there
+  // are, when no dump or more than one has it, so the test fails at the lookup, not at a stray
+  // check further on.
+  const testjson::Value& dump(const std::string& label) const;
 };
 
 // name: a file of tests/scenarios.

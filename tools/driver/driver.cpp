@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <tuple>
 
 #include "services/errors.h"
 #include "services/ini_file.h"
@@ -354,14 +355,21 @@ void Driver::pump(std::deque<svc::InputEvent>* events, bool topLevel) {
         }
       if (!found) throw ScriptError(l.number, "set: no race-state field " + name);
     } else if (c == "dump") {
-      const std::string json = dump();
-      if (l.rest.empty()) {
+      // `dump @NAME [FILE]` labels the dump, so a test finds it by name rather than by its place
+      // among the others; a plain `dump FILE` still writes to FILE.
+      std::string label, file = l.rest;
+      if (!file.empty() && file[0] == '@') {
+        std::tie(label, file) = splitFirst(file.substr(1));
+        if (label.empty()) throw ScriptError(l.number, "dump: a label after @ expected");
+      }
+      const std::string json = dump(label);
+      if (file.empty()) {
         out_ << json << "\n";
         out_.flush();
       } else {
-        std::ofstream file(scriptPath(l.rest));
-        file << json << "\n";
-        if (!file) throw ScriptError(l.number, "dump: cannot write " + l.rest);
+        std::ofstream out(scriptPath(file));
+        out << json << "\n";
+        if (!out) throw ScriptError(l.number, "dump: cannot write " + file);
       }
     } else if (c == "shot") {
       auto [name, file] = splitFirst(l.rest);
@@ -376,14 +384,14 @@ void Driver::pump(std::deque<svc::InputEvent>* events, bool topLevel) {
   }
 }
 
-std::string Driver::dump() {
+std::string Driver::dump(const std::string& label) {
   std::string settingsFile;
   bool exists = false;
   if (!root_.empty()) settingsFile = readFile(root_ + "/Data/snow.ini", &exists);
   // Names and the settings file may hold any bytes; the dump stays UTF-8 JSON.
   return validUtf8(dumpJson(program_ && !programEnded_ ? program_.get() : nullptr,
                             exists ? svc::jsonString(settingsFile) : "null", relaunches_,
-                            clock_->ticks(), display_->json()));
+                            clock_->ticks(), display_->json(), label));
 }
 
 int Driver::run() {

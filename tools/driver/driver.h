@@ -49,7 +49,8 @@ class Driver : public svc::InputSource {
   void sleepUntil(std::uint32_t tick);
   void startProgram();
   void ensureRoot();
-  std::string dump();
+  // label: "" for an unlabelled dump.
+  std::string dump(const std::string& label);
   // A file named in the script, relative to the folder the driver was started in.
   std::string scriptPath(const std::string& file) const;
   svc::Form& form(const Line& l, const std::string& name);
@@ -79,8 +80,10 @@ class Driver : public svc::InputSource {
   int waitLine_ = 0;
 };
 
-// The JSON dump of a program (settings, settings file, forms, menu and race state).
+// The JSON dump of a program (settings, settings file, forms, menu and race state). A non-empty
+// label comes first in it as "label".
 std::string dumpJson(game::Program* program, const std::string& settingsFile, int relaunches,
-                     std::uint32_t ticks, const std::string& display);
+                     std::uint32_t ticks, const std::string& display,
+                     const std::string& label = "");
 
 }  // namespace driver

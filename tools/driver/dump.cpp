@@ -84,9 +84,11 @@ long residentKb() {
 }  // namespace
 
 std::string dumpJson(game::Program* program, const std::string& settingsFile, int relaunches,
-                     std::uint32_t ticks, const std::string& display) {
+                     std::uint32_t ticks, const std::string& display, const std::string& label) {
   std::ostringstream o;
-  o << "{\"relaunches\":" << relaunches << ",\"ticks\":" << ticks
+  o << "{";
+  if (!label.empty()) o << "\"label\":" << jsonString(label) << ",";
+  o << "\"relaunches\":" << relaunches << ",\"ticks\":" << ticks
     << ",\"residentKb\":" << residentKb() << ",\"settingsFile\":" << settingsFile
     << ",\"display\":" << display;
   if (!program) {
