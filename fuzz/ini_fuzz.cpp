@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   // The first line of the input is a value to write, the rest the file's text.
   const std::size_t nl = input.find('\n');
-  const std::string_view value = nl == std::string_view::npos ? std::string_view() : input.substr(0, nl);
+  const std::string_view value =
+      nl == std::string_view::npos ? std::string_view() : input.substr(0, nl);
   const std::string_view text = nl == std::string_view::npos ? input : input.substr(nl + 1);
 
   const std::string read = svc::profileLookup(text, "dv", "hrac", "Tento", 10);

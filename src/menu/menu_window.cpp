@@ -86,7 +86,9 @@ void MenuWindow::load() {
   form_.show();
 }
 
-std::string MenuWindow::pictureLanguage() const { return settings_.pictureLanguage(); }
+std::string MenuWindow::pictureLanguage() const {
+  return settings_.pictureLanguage();
+}
 
 void MenuWindow::loadPagePictures(const std::string& language) {
   for (int i = 0; i < kPageCount; ++i)

@@ -46,10 +46,9 @@ void Program::showMenu() {
 void Program::loadRace() {
   race_ = std::make_unique<Race>(runtime_, settings_, *menu_);
   Race& r = *race_;
-  r.procedures = {[&r] { VillageView(r); }, [&r] { VillageRules(r); },
-                  [&r] { VillageOpponent(r); }, [&r] { CityView(r); },
-                  [&r] { CityRules(r); },       [&r] { CityOpponent(r); },
-                  [&r] { CircuitView(r); },     [&r] { CircuitRules(r); }};
+  r.procedures = {[&r] { VillageView(r); }, [&r] { VillageRules(r); }, [&r] { VillageOpponent(r); },
+                  [&r] { CityView(r); },    [&r] { CityRules(r); },    [&r] { CityOpponent(r); },
+                  [&r] { CircuitView(r); }, [&r] { CircuitRules(r); }};
   r.load();
 }
 

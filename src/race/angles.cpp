@@ -12,7 +12,9 @@ void FillAngleTables(RaceState& s) {
   }
 }
 
-double PrevedNaStupne(const double& radians) { return radians / 3.14159265 * 180.0; }
+double PrevedNaStupne(const double& radians) {
+  return radians / 3.14159265 * 180.0;
+}
 
 int HeadingDegrees(double heading) {
   int d = RoundEven(heading);

@@ -9,7 +9,9 @@
 namespace game {
 
 // Rounds to the nearest whole number, halves to the even neighbour.
-inline int RoundEven(double v) { return int(std::nearbyint(v)); }
+inline int RoundEven(double v) {
+  return int(std::nearbyint(v));
+}
 
 // Fills CosTable and SinTable for every whole degree from -360 to 360, to four decimals.
 void FillAngleTables(RaceState& s);

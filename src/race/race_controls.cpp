@@ -96,7 +96,7 @@ RaceControls::RaceControls(svc::Form& f)
 
 void ArrangePanelButtons(RaceControls& c) {
   constexpr int kGap = 8, kCentre = 320;
-  svc::ImageBox* const order[] = {&c.Image2, &c.Image1, &c.Image3, &c.Command3,
+  svc::ImageBox* const order[] = {&c.Image2, &c.Image1, &c.Image3,  &c.Command3,
                                   &c.kolde,  &c.ok,     &c.Command4};
   int total = -kGap;
   for (svc::ImageBox* b : order)

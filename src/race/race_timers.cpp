@@ -28,8 +28,10 @@ void restartRace(Race& race, int trackKind) {
   s.OpponentSteer = "";
   c.konec.setVisible(false);
   s.TrackKind = std::int16_t(trackKind);
-  if (trackKind == 1) StartVillage(race);
-  else StartCity(race);
+  if (trackKind == 1)
+    StartVillage(race);
+  else
+    StartCity(race);
 }
 
 void clearLapTimes(Race& race) {

@@ -5,7 +5,9 @@
 namespace game {
 
 namespace {
-std::string indexed(const char* name, int i) { return std::string(name) + "(" + std::to_string(i) + ")"; }
+std::string indexed(const char* name, int i) {
+  return std::string(name) + "(" + std::to_string(i) + ")";
+}
 }  // namespace
 
 void buildRaceWindow(svc::Form& f) {
@@ -110,6 +112,7 @@ void buildRaceWindow(svc::Form& f) {
     int x, y;
     bool shown;
   };
+  // clang-format off
   const StatLabel statLabels[] = {
       {"Label2", "", 6, 4, true},         {"Label8", "", 70, 4, true},
       {"Label3", "", 6, 24, true},        {"Label4", "", 50, 24, true},
@@ -120,6 +123,7 @@ void buildRaceWindow(svc::Form& f) {
       {"Label11", "", 6, 104, true},      {"Label13", "", 50, 104, true},
       {"Label14", "", 94, 104, true},     {"Label15", "", 138, 104, true},
   };
+  // clang-format on
   for (const auto& s : statLabels) {
     // The opponent's offsets are long numbers.
     const bool offset = std::string(s.name) == "sa" || std::string(s.name) == "sb";
@@ -143,7 +147,7 @@ void buildRaceWindow(svc::Form& f) {
   };
   // One row under the panel text: the buttons shown together never overlap (resume and leave;
   // repeat, a new Kolder Run or the City race of a championship and leave; leave alone).
-  const Button buttons[] = {{"Image2", 250, 58}, {"ok", 291, 58},      {"Command4", 340, 45},
+  const Button buttons[] = {{"Image2", 250, 58}, {"ok", 291, 58},       {"Command4", 340, 45},
                             {"Image3", 262, 58}, {"Command3", 262, 58}, {"kolde", 262, 58},
                             {"Image1", 291, 58}};
   for (const auto& b : buttons) f.addImage(b.name, b.x, 332, b.w, 15, &konec).setVisible(false);

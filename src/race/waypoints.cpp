@@ -10,6 +10,8 @@ Markers freshMarkers() {
   return m;
 }
 
+// The waypoints read best as two rows of numbers.
+// clang-format off
 const WaypointTable& villageWaypoints() {
   static const WaypointTable t{
       {740, 850, 200, 65, -230, -22, 120, 620, 380, -630, -800, -350, -380, -250, 300, 250,
@@ -28,6 +30,7 @@ const WaypointTable& cityWaypoints() {
        800, 700, 600, 500, 200, 0, -100, -200, -300, -400, -600, -700, -850, -950, -620, -540}};
   return t;
 }
+// clang-format on
 
 void PlaceFirstWaypoint(RaceState& s, Markers& markers) {
   Marker& m = markers[std::size_t(s.WaypointIndex)];

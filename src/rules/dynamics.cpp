@@ -47,13 +47,18 @@ void Pedal(RaceState& s, bool offTrack) {
       ++s.Gear;
     }
     if (offTrack) {
-      if (s.Speed > 0.5) s.Speed -= 0.03;
-      else if (s.Speed < 0.5) s.Speed += 0.01;
-      else s.Speed = 0.5;
+      if (s.Speed > 0.5)
+        s.Speed -= 0.03;
+      else if (s.Speed < 0.5)
+        s.Speed += 0.01;
+      else
+        s.Speed = 0.5;
       if (s.Rpm < 10) s.Rpm += 0.2;
     } else {
-      if (s.Speed < 1) s.Speed += 0.01;
-      else s.Speed = 1;
+      if (s.Speed < 1)
+        s.Speed += 0.01;
+      else
+        s.Speed = 1;
       if (s.Rpm < 10) s.Rpm += 0.35;
     }
   } else if (s.Throttle == "down") {
@@ -62,8 +67,10 @@ void Pedal(RaceState& s, bool offTrack) {
       --s.Gear;
     }
     if (s.Speed < 0) s.Gear = 0;
-    if (s.Speed > -0.2) s.Speed -= 0.03;
-    else s.Speed = -0.2;
+    if (s.Speed > -0.2)
+      s.Speed -= 0.03;
+    else
+      s.Speed = -0.2;
     if (s.Rpm > 0.1) s.Rpm -= 0.5;
   } else {
     if (s.Speed > -0.05 && s.Speed < 0.05) s.Gear = 0;

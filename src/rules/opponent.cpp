@@ -73,10 +73,10 @@ void OpponentStep(RaceState& s, Markers& markers, OpponentEffects& fx, OpponentT
       const double radians = std::atan(sa / sb);
       const double a = std::fabs(PrevedNaStupne(radians));
       double bearing = s.OpponentBearing;
-      if (sa > 0 && sb < 0) bearing = a;          // up and to the right
-      if (sa > 0 && sb > 0) bearing = 180 - a;    // up and to the left
-      if (sa < 0 && sb > 0) bearing = 180 + a;    // down and to the left
-      if (sa < 0 && sb < 0) bearing = 360 - a;    // down and to the right
+      if (sa > 0 && sb < 0) bearing = a;        // up and to the right
+      if (sa > 0 && sb > 0) bearing = 180 - a;  // up and to the left
+      if (sa < 0 && sb > 0) bearing = 180 + a;  // down and to the left
+      if (sa < 0 && sb < 0) bearing = 360 - a;  // down and to the right
       s.OpponentBearing = RoundEven(bearing);
     }
     const double h = s.OpponentHeading, b = s.OpponentBearing;

@@ -69,8 +69,7 @@ void fillClipped(Surface& target, int x, int y, int w, int h, Colour c, Control:
 
 Colour mix(Colour under, Colour over, unsigned a) {
   auto ch = [&](unsigned u, unsigned o) { return (u * (255 - a) + o * a + 127) / 255; };
-  return rgb(ch(red(under), red(over)), ch(green(under), green(over)),
-             ch(blue(under), blue(over)));
+  return rgb(ch(red(under), red(over)), ch(green(under), green(over)), ch(blue(under), blue(over)));
 }
 
 }  // namespace
@@ -171,8 +170,8 @@ void Label::paint(Surface& target, int x, int y, Clip clip) const {
 
 const std::vector<Coverage>& Label::lines() const {
   Cache& c = cache_;
-  if (c.caption != caption_ || c.width != width() || c.size != style.size ||
-      c.bold != style.bold || c.wrap != wordWrap) {
+  if (c.caption != caption_ || c.width != width() || c.size != style.size || c.bold != style.bold ||
+      c.wrap != wordWrap) {
     c = Cache{caption_, width(), style.size, style.bold, wordWrap, {}};
     const std::vector<std::string> text =
         wordWrap ? wrapText(*renderer_, caption_, style, width()) : std::vector{caption_};
@@ -187,7 +186,9 @@ void TextBox::setText(std::string t) {
   changed();
 }
 
-void TextBox::typeText(const std::string& utf8) { setText(text_ + utf8); }
+void TextBox::typeText(const std::string& utf8) {
+  setText(text_ + utf8);
+}
 
 void TextBox::backspace() {
   std::string t = text_;

@@ -12,9 +12,9 @@ namespace svc {
 // A slot that is empty, holds a number, or holds a text (a text never equals a number).
 using Sample = std::variant<std::monostate, std::int16_t, std::string>;
 
-using FieldPtr = std::variant<bool*, std::int16_t*, std::int32_t*, std::uint32_t*, float*, double*,
-                              std::string*, std::span<double>, std::span<std::uint32_t>,
-                              std::span<Sample>>;
+using FieldPtr =
+    std::variant<bool*, std::int16_t*, std::int32_t*, std::uint32_t*, float*, double*, std::string*,
+                 std::span<double>, std::span<std::uint32_t>, std::span<Sample>>;
 
 struct Field {
   std::string name;

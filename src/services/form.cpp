@@ -133,19 +133,26 @@ Control& Form::control(const std::string& name) const {
 template <class T>
 T& Form::typed(const std::string& name, ControlKind kind) const {
   Control& c = control(name);
-  if (c.kind() != kind) throw std::out_of_range("control " + name_ + "." + name + " has another kind");
+  if (c.kind() != kind)
+    throw std::out_of_range("control " + name_ + "." + name + " has another kind");
   return static_cast<T&>(c);
 }
 
 PictureBox& Form::picture(const std::string& n) const {
   return typed<PictureBox>(n, ControlKind::Picture);
 }
-ImageBox& Form::image(const std::string& n) const { return typed<ImageBox>(n, ControlKind::Image); }
-Label& Form::label(const std::string& n) const { return typed<Label>(n, ControlKind::Label); }
+ImageBox& Form::image(const std::string& n) const {
+  return typed<ImageBox>(n, ControlKind::Image);
+}
+Label& Form::label(const std::string& n) const {
+  return typed<Label>(n, ControlKind::Label);
+}
 TextBox& Form::textBox(const std::string& n) const {
   return typed<TextBox>(n, ControlKind::TextBox);
 }
-LineShape& Form::line(const std::string& n) const { return typed<LineShape>(n, ControlKind::Line); }
+LineShape& Form::line(const std::string& n) const {
+  return typed<LineShape>(n, ControlKind::Line);
+}
 
 Button& Form::button(const std::string& n) const {
   return typed<Button>(n, ControlKind::Button);
@@ -161,7 +168,8 @@ std::uint64_t Form::version() const {
   // Pictures are drawn into directly, so their surfaces count too.
   std::uint64_t v = version_;
   for (const Control* c : order_)
-    if (c->kind() == ControlKind::Picture) v += static_cast<const PictureBox*>(c)->surface().version();
+    if (c->kind() == ControlKind::Picture)
+      v += static_cast<const PictureBox*>(c)->surface().version();
   return v;
 }
 

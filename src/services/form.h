@@ -87,8 +87,8 @@ class Form {
                          Control* parent = nullptr);
   ImageBox& addImage(const std::string& name, int left, int top, int width, int height,
                      Control* parent = nullptr);
-  Label& addLabel(const std::string& name, const std::string& caption, int left, int top,
-                  int width, int height, Control* parent = nullptr);
+  Label& addLabel(const std::string& name, const std::string& caption, int left, int top, int width,
+                  int height, Control* parent = nullptr);
   TextBox& addTextBox(const std::string& name, const std::string& text, int left, int top,
                       int width, int height, Control* parent = nullptr);
   LineShape& addLine(const std::string& name, Control* parent = nullptr);

@@ -28,6 +28,8 @@ class NullPlayer : public MusicPlayer {
 };
 }  // namespace
 
-std::unique_ptr<MusicPlayer> NullAudio::newPlayer() { return std::make_unique<NullPlayer>(); }
+std::unique_ptr<MusicPlayer> NullAudio::newPlayer() {
+  return std::make_unique<NullPlayer>();
+}
 
 }  // namespace svc

@@ -7,7 +7,9 @@ extern char** environ;
 
 namespace svc {
 
-bool changeDirectory(const std::string& folder) { return ::chdir(folder.c_str()) == 0; }
+bool changeDirectory(const std::string& folder) {
+  return ::chdir(folder.c_str()) == 0;
+}
 
 bool spawnProgram(const std::string& program) {
   pid_t pid = 0;

@@ -36,8 +36,10 @@ class SdlPlayer : public MusicPlayer {
     file_ = path;
     if (!device_.available) {
       // Without an audio device the file must still be there, as it would be to play it.
-      if (std::FILE* f = std::fopen(path.c_str(), "rb")) std::fclose(f);
-      else throw DataFileError(path, "file not found");
+      if (std::FILE* f = std::fopen(path.c_str(), "rb"))
+        std::fclose(f);
+      else
+        throw DataFileError(path, "file not found");
       return;
     }
     music_ = Mix_LoadMUS(path.c_str());
@@ -109,6 +111,8 @@ SdlAudio::~SdlAudio() {
   Mix_Quit();
 }
 
-std::unique_ptr<MusicPlayer> SdlAudio::newPlayer() { return std::make_unique<SdlPlayer>(*this); }
+std::unique_ptr<MusicPlayer> SdlAudio::newPlayer() {
+  return std::make_unique<SdlPlayer>(*this);
+}
 
 }  // namespace svc

@@ -8,7 +8,9 @@
 
 namespace svc {
 
-std::uint32_t SdlClock::ticks() { return SDL_GetTicks(); }
+std::uint32_t SdlClock::ticks() {
+  return SDL_GetTicks();
+}
 
 double SdlClock::secondsSinceMidnight() {
   const auto now = std::chrono::system_clock::now();

@@ -18,6 +18,8 @@ int virtualKey(const SDL_Keysym& k) {
   if (c >= SDLK_a && c <= SDLK_z) return int('A' + (c - SDLK_a));
   if (c >= SDLK_0 && c <= SDLK_9) return int('0' + (c - SDLK_0));
   if (c >= SDLK_F1 && c <= SDLK_F12) return 112 + int(c - SDLK_F1);
+  // One key a line reads as the table it is.
+  // clang-format off
   switch (c) {
     case SDLK_LEFT: return 37;
     case SDLK_UP: return 38;
@@ -40,6 +42,7 @@ int virtualKey(const SDL_Keysym& k) {
     case SDLK_LALT: case SDLK_RALT: return 18;
     default: break;
   }
+  // clang-format on
   if (c >= SDLK_KP_1 && c <= SDLK_KP_9) return 97 + int(c - SDLK_KP_1);
   if (c == SDLK_KP_0) return 96;
   return 0;
@@ -47,10 +50,14 @@ int virtualKey(const SDL_Keysym& k) {
 
 int mouseButton(Uint8 b) {
   switch (b) {
-    case SDL_BUTTON_LEFT: return 1;
-    case SDL_BUTTON_RIGHT: return 2;
-    case SDL_BUTTON_MIDDLE: return 4;
-    default: return 0;
+    case SDL_BUTTON_LEFT:
+      return 1;
+    case SDL_BUTTON_RIGHT:
+      return 2;
+    case SDL_BUTTON_MIDDLE:
+      return 4;
+    default:
+      return 0;
   }
 }
 

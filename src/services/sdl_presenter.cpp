@@ -37,7 +37,8 @@ SdlPresenter::Window& SdlPresenter::window(WindowSlot slot, Form& form) {
     if (slot == WindowSlot::Tool) x = y = SDL_WINDOWPOS_CENTERED;
     if (slot == WindowSlot::Tool) flags |= SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_UTILITY;
     w->window = SDL_CreateWindow(form.caption.c_str(), x, y, form.width(), form.height(), flags);
-    if (!w->window) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
+    if (!w->window)
+      throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
     // The game composes its whole picture itself and only copies it to the screen, which the
     // software renderer does at once (see SdlSystem for its window surface).
     w->renderer = SDL_CreateRenderer(w->window, -1, SDL_RENDERER_SOFTWARE);
@@ -55,7 +56,8 @@ SdlPresenter::Window& SdlPresenter::window(WindowSlot slot, Form& form) {
     w->texture = SDL_CreateTexture(w->renderer, SDL_PIXELFORMAT_XBGR8888,
                                    SDL_TEXTUREACCESS_STREAMING, form.width(), form.height());
     SDL_RenderSetLogicalSize(w->renderer, form.width(), form.height());
-    if (!fullscreen_ || slot != WindowSlot::Main) SDL_SetWindowSize(w->window, form.width(), form.height());
+    if (!fullscreen_ || slot != WindowSlot::Main)
+      SDL_SetWindowSize(w->window, form.width(), form.height());
     w->width = form.width();
     w->height = form.height();
   }
@@ -67,7 +69,8 @@ SdlPresenter::Window& SdlPresenter::window(WindowSlot slot, Form& form) {
   if (slot == WindowSlot::Main && !fullscreen_) {
     int x = 0, y = 0;
     SDL_GetWindowPosition(w->window, &x, &y);
-    if (x != form.left() || y != form.top()) SDL_SetWindowPosition(w->window, form.left(), form.top());
+    if (x != form.left() || y != form.top())
+      SDL_SetWindowPosition(w->window, form.left(), form.top());
   }
   return *w;
 }

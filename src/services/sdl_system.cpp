@@ -26,8 +26,12 @@ void* sdlCalloc(size_t count, size_t size) {
   if (p && count) adviseLargePages(p, count * size);
   return p;
 }
-void* sdlRealloc(void* p, size_t size) { return std::realloc(p, size); }
-void sdlFree(void* p) { std::free(p); }
+void* sdlRealloc(void* p, size_t size) {
+  return std::realloc(p, size);
+}
+void sdlFree(void* p) {
+  std::free(p);
+}
 
 }  // namespace
 
@@ -38,7 +42,8 @@ std::string noDisplayMessage(const char* chosenDriver, bool driverRequested, con
   auto value = [](const char* name, const char* v) {
     return std::string(name) + (v && *v ? "=" + std::string(v) : " is not set");
   };
-  return "no display found (" + value("DISPLAY", display) + ", " + value("WAYLAND_DISPLAY", wayland) +
+  return "no display found (" + value("DISPLAY", display) + ", " +
+         value("WAYLAND_DISPLAY", wayland) +
          "): start the game on a desktop, or choose a video driver with SDL_VIDEODRIVER";
 }
 
@@ -70,7 +75,8 @@ SdlSystem::SdlSystem(bool headless) {
   audio_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
   if (!audio_) std::fprintf(stderr, "Drovanta: no audio (%s)\n", SDL_GetError());
   IMG_Init(IMG_INIT_JPG);
-  if (TTF_Init() != 0) throw std::runtime_error(std::string("cannot start SDL_ttf: ") + TTF_GetError());
+  if (TTF_Init() != 0)
+    throw std::runtime_error(std::string("cannot start SDL_ttf: ") + TTF_GetError());
 }
 
 SdlSystem::~SdlSystem() {

@@ -15,7 +15,8 @@ void adviseLargePages(const void* data, std::size_t bytes) {
   constexpr std::uintptr_t kLarge = std::uintptr_t(2) << 20;
   if (bytes < 2 * kLarge) return;
   // Only the whole large pages inside the buffer.
-  const std::uintptr_t begin = (reinterpret_cast<std::uintptr_t>(data) + kLarge - 1) & ~(kLarge - 1);
+  const std::uintptr_t begin =
+      (reinterpret_cast<std::uintptr_t>(data) + kLarge - 1) & ~(kLarge - 1);
   const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(data) + bytes) & ~(kLarge - 1);
   if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
 #else

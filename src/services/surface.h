@@ -81,9 +81,7 @@ class Surface {
 
   // Writable rows take a copy of a shared picture first.
   Colour* row(int y) { return own().pixels.data() + size_t(y) * image_.width; }
-  const Colour* row(int y) const {
-    return current().pixels.data() + size_t(y) * current().width;
-  }
+  const Colour* row(int y) const { return current().pixels.data() + size_t(y) * current().width; }
   const Image& image() const { return current(); }
 
   // Counts changes to the drawn image, so a window knows when to compose again.

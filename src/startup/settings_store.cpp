@@ -34,9 +34,9 @@ void SettingsStore::build() {
   // Two columns of five fields, in key order.
   for (std::size_t i = 0; i < kSettingKeys.size(); ++i) {
     const int column = int(i / 5), row = int(i % 5);
-    svc::TextBox& field = form_.addTextBox("Text" + std::to_string(i + 1),
-                                           "Text" + std::to_string(i + 1), 12 + column * 180,
-                                           34 + row * 27, 168, 22);
+    svc::TextBox& field =
+        form_.addTextBox("Text" + std::to_string(i + 1), "Text" + std::to_string(i + 1),
+                         12 + column * 180, 34 + row * 27, 168, 22);
     field.style.size = 12;
   }
   const char* labels[] = {"Label1", "Label2", "Label3"};
@@ -101,7 +101,9 @@ svc::TextBox& SettingsStore::field(const std::string& key) const {
   throw std::out_of_range("no settings value " + key);
 }
 
-std::string SettingsStore::get(const std::string& key) const { return field(key).text(); }
+std::string SettingsStore::get(const std::string& key) const {
+  return field(key).text();
+}
 
 void SettingsStore::set(const std::string& key, const std::string& value) {
   field(key).setText(value);

@@ -20,14 +20,16 @@ void SpeedNeedle(Race& race) {
   }
   const int a = s.Speed < 0 ? 0 : RoundEven(s.Speed / 2 * s.SpeedScale * f);
   svc::LineShape& l = race.controls().Line3;
-  l.setPoints(l.x1(), l.y1(), float(l.x1() - 30 * s.CosTable(a)), float(l.y1() - 30 * s.SinTable(a)));
+  l.setPoints(l.x1(), l.y1(), float(l.x1() - 30 * s.CosTable(a)),
+              float(l.y1() - 30 * s.SinTable(a)));
 }
 
 void RevNeedle(Race& race) {
   RaceState& s = race.state;
   const int a = RoundEven(s.Rpm * 20);
   svc::LineShape& l = race.controls().Line4;
-  l.setPoints(l.x1(), l.y1(), float(l.x1() - 25 * s.CosTable(a)), float(l.y1() - 25 * s.SinTable(a)));
+  l.setPoints(l.x1(), l.y1(), float(l.x1() - 25 * s.CosTable(a)),
+              float(l.y1() - 25 * s.SinTable(a)));
 }
 
 void BackgroundCopy(Race& race, double shift) {
@@ -65,8 +67,10 @@ void PlayerSprite(Race& race) {
   if (!c.Labelsipka.visible()) {
     const bool alt = s.AltSpritesOn;
     int index = alt ? 0 : 5;
-    if (s.Throttle == "down" && s.Speed < 0) index = alt ? 2 : 3;
-    else if (s.Throttle == "down") index = alt ? 1 : 4;
+    if (s.Throttle == "down" && s.Speed < 0)
+      index = alt ? 2 : 3;
+    else if (s.Throttle == "down")
+      index = alt ? 1 : 4;
     sprite = c.car[std::size_t(index)];
   }
   svc::foxRotate(c.pic.surface(), RoundEven(s.CarScreenX), RoundEven(s.CarScreenY),
@@ -94,8 +98,8 @@ void Minimap(Race& race) {
                    RoundEven((s.OpponentY + kMapOffset) / 20 + 2), c.miniauto2.surface(), key,
                    -s.OpponentHeading, 0);
   svc::foxRotate(pic, RoundEven(s.MinimapX + (s.ViewLeft + kMapOffset + s.CarScreenX) / 20),
-                 RoundEven((s.ViewTop + kMapOffset + s.CarScreenY) / 20 + 2), c.miniauto1.surface(), key,
-                 -s.Heading, 0);
+                 RoundEven((s.ViewTop + kMapOffset + s.CarScreenY) / 20 + 2), c.miniauto1.surface(),
+                 key, -s.Heading, 0);
 }
 
 }  // namespace game

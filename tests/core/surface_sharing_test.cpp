@@ -20,11 +20,14 @@ TEST(SurfaceSharing, DrawingIntoOneSurfaceLeavesThePictureAndItsOtherUsersAlone)
     void (*run)(svc::Surface&, const svc::Surface&);
   };
   const Draw draws[] = {
-      {"copy", [](svc::Surface& d, const svc::Surface& s) { svc::bitBlt(d, 1, 1, 2, 2, s, 0, 0, svc::Rop::Copy); }},
-      {"and", [](svc::Surface& d, const svc::Surface& s) { svc::bitBlt(d, 0, 0, 2, 2, s, 0, 0, svc::Rop::And); }},
+      {"copy", [](svc::Surface& d,
+                  const svc::Surface& s) { svc::bitBlt(d, 1, 1, 2, 2, s, 0, 0, svc::Rop::Copy); }},
+      {"and", [](svc::Surface& d,
+                 const svc::Surface& s) { svc::bitBlt(d, 0, 0, 2, 2, s, 0, 0, svc::Rop::And); }},
       {"pixel", [](svc::Surface& d, const svc::Surface&) { d.setPixel(3, 2, svc::rgb(1, 2, 3)); }},
       {"fill", [](svc::Surface& d, const svc::Surface&) { d.fill(svc::rgb(9, 9, 9)); }},
-      {"rotate", [](svc::Surface& d, const svc::Surface& s) { svc::foxRotate(d, 2, 1, s, svc::kMagenta, 30, 1); }},
+      {"rotate", [](svc::Surface& d,
+                    const svc::Surface& s) { svc::foxRotate(d, 2, 1, s, svc::kMagenta, 30, 1); }},
   };
   for (const Draw& d : draws) {
     a.cls();

@@ -13,7 +13,7 @@ TEST(Utf8, PrefixNeverCutsACharacter) {
   const Case cases[] = {
       {"abcdefghijkl", 9, "abcdefghi"},
       {"Přemyslovci", 9, "Přemyslo"},  // "ř" takes two of the nine bytes
-      {"Žluťoučký", 9, "Žluťou"},     // a cut inside "č" steps back before it
+      {"Žluťoučký", 9, "Žluťou"},      // a cut inside "č" steps back before it
       {"krátké", 9, "krátké"},
       {"", 9, ""},
       {"ž", 1, ""},

@@ -187,12 +187,20 @@ TEST(KolderRun, APickUpNeedsTheCentreStrictlyInsideAndTheCarAlmostStopped) {
     bool collected;
   };
   const Case cases[] = {
-      {-250, -450, 0, true},  {-299, -499, 0.09, true}, {-201, -401, -0.09, true},
-      {-300, -450, 0, false}, {-200, -450, 0, false},   {-250, -500, 0, false},
-      {-250, -400, 0, false}, {-250, -450, 0.1, false}, {-250, -450, -0.1, false},
+      {-250, -450, 0, true},
+      {-299, -499, 0.09, true},
+      {-201, -401, -0.09, true},
+      {-300, -450, 0, false},
+      {-200, -450, 0, false},
+      {-250, -500, 0, false},
+      {-250, -400, 0, false},
+      {-250, -450, 0.1, false},
+      {-250, -450, -0.1, false},
       // Half a pixel inside: the square is where the item is, not where its picture is drawn
       // (at a whole pixel of the view).
-      {-299.75, -450, 0, true}, {-200.25, -450, 0, true}, {-250, -499.75, 0, true},
+      {-299.75, -450, 0, true},
+      {-200.25, -450, 0, true},
+      {-250, -499.75, 0, true},
       {-250, -400.25, 0, true},
   };
   for (const Case& c : cases) {

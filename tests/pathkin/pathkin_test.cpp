@@ -53,7 +53,9 @@ class Pathkin : public ::testing::Test {
 void* Pathkin::handle_ = nullptr;
 GetShortPathFn Pathkin::shortPath_ = nullptr;
 
-std::string withTerminator(const std::string& s) { return s + '\0'; }
+std::string withTerminator(const std::string& s) {
+  return s + '\0';
+}
 
 TEST_F(Pathkin, PathsWithoutShortNamesComeBackUnchanged) {
   fs::create_directories(dir_ + "/A long folder name/sub");
@@ -102,8 +104,8 @@ TEST_F(Pathkin, LongNamesOnFatBecomeTheirShortAliases) {
     GTEST_SKIP() << "mkfs.vfat (dosfstools) is not installed";
   const std::string image = dir_ + "/fat.img", mnt = dir_ + "/mnt";
   fs::create_directories(mnt);
-  const std::string make = "truncate -s 4M " + image + " && mkfs.vfat -n PATHKIN " + image +
-                           " >/dev/null 2>&1";
+  const std::string make =
+      "truncate -s 4M " + image + " && mkfs.vfat -n PATHKIN " + image + " >/dev/null 2>&1";
   ASSERT_EQ(std::system(make.c_str()), 0);
   if (std::system(("mount -o loop " + image + " " + mnt + " 2>/dev/null").c_str()) != 0)
     GTEST_SKIP() << "this machine cannot mount the FAT image (no loop device or no vfat support)";

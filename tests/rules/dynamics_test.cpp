@@ -75,8 +75,8 @@ TEST(Dynamics, SteeringHasADeadZoneAndReversesBackwards) {
     const char* steer;
     double heading;
   };
-  const Case cases[] = {{0.1, "right", 100},   {-0.1, "left", 100},  {0.11, "right", 103},
-                        {0.11, "left", 97},    {-0.11, "right", 97}, {-0.11, "left", 103},
+  const Case cases[] = {{0.1, "right", 100}, {-0.1, "left", 100},  {0.11, "right", 103},
+                        {0.11, "left", 97},  {-0.11, "right", 97}, {-0.11, "left", 103},
                         {0.5, "", 100}};
   for (const Case& c : cases) {
     RaceState s = freshCar();
@@ -103,8 +103,8 @@ TEST(Dynamics, AFullCircleAndTheHeadingWrap) {
   }
   EXPECT_EQ(frames, 139);
 
-  const std::pair<double, double> wraps[] = {{362, 0}, {360.4, 360.4}, {360.9, 360.9},
-                                             {-1, 360}, {-0.5, -0.5}, {361, 0}};
+  const std::pair<double, double> wraps[] = {{362, 0},  {360.4, 360.4}, {360.9, 360.9},
+                                             {-1, 360}, {-0.5, -0.5},   {361, 0}};
   for (auto [h, after] : wraps) {
     RaceState w = freshCar();
     w.Heading = h;
@@ -120,12 +120,12 @@ TEST(Dynamics, TheViewFollowsTheCarWithinItsLimits) {
   };
   // Speed 1 at SpeedScale 10: ten pixels a frame.
   const Case cases[] = {
-      {0, 0, 320, 240, 0, 10, 0, 320, 240},           // the middle: the view scrolls
-      {350, 0, 320, 240, 0, 360, 0, 320, 240},        // at the limit it still moves once
-      {360, 0, 320, 240, 0, 360, 0, 330, 240},        // past it the car moves across the view
-      {360, 0, 318, 240, 180, 340, 0, 320, 240},      // re-centred, and within the limit the
-                                                      // view scrolls again in the same frame
-      {-700, 521, 320, 390, 90, -700, 521, 320, 380}, // the Village start, below the limit
+      {0, 0, 320, 240, 0, 10, 0, 320, 240},            // the middle: the view scrolls
+      {350, 0, 320, 240, 0, 360, 0, 320, 240},         // at the limit it still moves once
+      {360, 0, 320, 240, 0, 360, 0, 330, 240},         // past it the car moves across the view
+      {360, 0, 318, 240, 180, 340, 0, 320, 240},       // re-centred, and within the limit the
+                                                       // view scrolls again in the same frame
+      {-700, 521, 320, 390, 90, -700, 521, 320, 380},  // the Village start, below the limit
   };
   for (const Case& c : cases) {
     RaceState s = freshCar(10);
@@ -150,11 +150,11 @@ TEST(Dynamics, ContactKeysConvertTheOpponentsSpeed) {
     double speed, heading;
   };
   const Case cases[] = {
-      {1, 7.0 / 7 + 0.1, 0},      // key 0 at opponent speed 7 and SpeedScale 7: 1.1
-      {4, 7.0 / 9 - 0.1, 0},      // key 3
-      {2, 7.0 / 9 - 0.1, 84},     // key 1: heading = opponent - 6
-      {3, 7.0 / 9, 96},           // key 2: heading = opponent + 6
-      {99, 0.5, 0},               // no key: nothing changes
+      {1, 7.0 / 7 + 0.1, 0},   // key 0 at opponent speed 7 and SpeedScale 7: 1.1
+      {4, 7.0 / 9 - 0.1, 0},   // key 3
+      {2, 7.0 / 9 - 0.1, 84},  // key 1: heading = opponent - 6
+      {3, 7.0 / 9, 96},        // key 2: heading = opponent + 6
+      {99, 0.5, 0},            // no key: nothing changes
   };
   for (const Case& c : cases) {
     RaceState s = freshCar(7);

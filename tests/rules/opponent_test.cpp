@@ -66,7 +66,7 @@ TEST(AngleTables, HoldFourDecimalsAndTheGameConvertsRadians) {
   EXPECT_EQ(s.CosTable(45), 0.7071);
   EXPECT_EQ(s.SinTable(-360), 0.0);
   EXPECT_EQ(PrevedNaStupne(3.14159265), 180.0);
-  const std::pair<double, int> headings[] = {{0.5, 0}, {1.5, 2}, {359.6, 360}, {360.4, 360},
+  const std::pair<double, int> headings[] = {{0.5, 0},   {1.5, 2},  {359.6, 360}, {360.4, 360},
                                              {360.6, 1}, {-0.5, 0}, {-1.5, -2}};
   for (auto [h, d] : headings) EXPECT_EQ(HeadingDegrees(h), d) << h;
 }
@@ -78,10 +78,10 @@ TEST(Opponent, BearingByQuadrantAndTheShorterWayRound) {
     const char* steer;
   };
   const Case cases[] = {
-      {0, 100, -100, 45, "left"},    // up and to the right
-      {90, -100, -100, 135, "left"},  // up and to the left
-      {180, -100, 100, 225, "left"},  // down and to the left
-      {0, 100, 100, 315, "right"},   // down and to the right: the short way is clockwise
+      {0, 100, -100, 45, "left"},        // up and to the right
+      {90, -100, -100, 135, "left"},     // up and to the left
+      {180, -100, 100, 225, "left"},     // down and to the left
+      {0, 100, 100, 315, "right"},       // down and to the right: the short way is clockwise
       {350, 100, -17.6327, 10, "left"},  // through 360 to 10, not the long way
       {10, 100, 17.6327, 350, "right"},
   };
@@ -138,9 +138,9 @@ TEST(Opponent, ReachingWaypointsSetsSpeedsAndWrapsTheLap) {
     int nextIndex, laps;
   };
   const Case cases[] = {
-      {OpponentTrack::Village, 7, 6, 3, 8, 0},   {OpponentTrack::Village, 11, 4.8, 3, 12, 0},
+      {OpponentTrack::Village, 7, 6, 3, 8, 0},     {OpponentTrack::Village, 11, 4.8, 3, 12, 0},
       {OpponentTrack::Village, 15, 7, 2.6, 16, 0}, {OpponentTrack::Village, 16, 7, 3, 17, 0},
-      {OpponentTrack::Village, 31, 7, 3, 0, 1},  {OpponentTrack::City, 11, 4, 3, 12, 0},
+      {OpponentTrack::Village, 31, 7, 3, 0, 1},    {OpponentTrack::City, 11, 4, 3, 12, 0},
       {OpponentTrack::City, 3, 7, 3, 4, 0},
   };
   for (const Case& c : cases) {
@@ -218,9 +218,9 @@ TEST(Watchdog, FreesAnOpponentStuckAtOneWaypointForAWholeGroup) {
     double speedAfter;
   };
   const Case cases[] = {
-      {{4, 4, 4, 4, 4}, 5},      // four equal samples, judged at the fifth tick
-      {{4, 4, 5, 5, 5}, 4.8},    // a new waypoint within the group
-      {{4, 4, 4, 4}, 4.8},       // not judged yet
+      {{4, 4, 4, 4, 4}, 5},    // four equal samples, judged at the fifth tick
+      {{4, 4, 5, 5, 5}, 4.8},  // a new waypoint within the group
+      {{4, 4, 4, 4}, 4.8},     // not judged yet
   };
   for (const Case& c : cases) {
     RaceState s;

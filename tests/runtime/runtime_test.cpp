@@ -222,7 +222,8 @@ TEST(Labels, WrapAtBlanksAndRunsOfBlanksPushWordsDown) {
       {"jedna\ndva", 200, {"jedna", "dva"}},
       {"přílišdlouhéslovo a", 35, {"přílišdlouhéslovo", "a"}},
   };
-  for (const Case& c : cases) EXPECT_EQ(svc::wrapText(r, c.text, style, c.width), c.lines) << c.text;
+  for (const Case& c : cases)
+    EXPECT_EQ(svc::wrapText(r, c.text, style, c.width), c.lines) << c.text;
 }
 
 }  // namespace

@@ -29,11 +29,21 @@ struct Parser {
         ++i;
         if (i >= t.size()) fail("escape");
         switch (t[i]) {
-          case 'n': out += '\n'; break;
-          case 'r': out += '\r'; break;
-          case 't': out += '\t'; break;
-          case 'u': out += char(std::strtol(t.substr(i + 1, 4).c_str(), nullptr, 16)); i += 4; break;
-          default: out += t[i];
+          case 'n':
+            out += '\n';
+            break;
+          case 'r':
+            out += '\r';
+            break;
+          case 't':
+            out += '\t';
+            break;
+          case 'u':
+            out += char(std::strtol(t.substr(i + 1, 4).c_str(), nullptr, 16));
+            i += 4;
+            break;
+          default:
+            out += t[i];
         }
         ++i;
       } else {
@@ -58,7 +68,10 @@ struct Parser {
         expect(':');
         v.o[k] = value();
         ws();
-        if (t[i] == ',') { ++i; continue; }
+        if (t[i] == ',') {
+          ++i;
+          continue;
+        }
         expect('}');
         return v;
       }
@@ -71,7 +84,10 @@ struct Parser {
       for (;;) {
         v.a.push_back(value());
         ws();
-        if (t[i] == ',') { ++i; continue; }
+        if (t[i] == ',') {
+          ++i;
+          continue;
+        }
         expect(']');
         return v;
       }

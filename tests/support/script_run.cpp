@@ -51,7 +51,9 @@ const testjson::Value& ScriptRun::dump(const std::string& label) const {
   return *found;
 }
 
-ScriptRun runScript(const std::string& name) { return runFile(std::string(SCENARIO_DIR) + "/" + name); }
+ScriptRun runScript(const std::string& name) {
+  return runFile(std::string(SCENARIO_DIR) + "/" + name);
+}
 
 ScriptRun runScriptText(const std::string& text, int limitSeconds) {
   char path[] = "/tmp/drovanta-script-XXXXXX";

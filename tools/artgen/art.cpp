@@ -19,7 +19,9 @@ std::vector<Module>& modules() {
   return all;
 }
 
-std::string Context::path(const std::string& relative) const { return outDir + relative; }
+std::string Context::path(const std::string& relative) const {
+  return outDir + relative;
+}
 
 namespace {
 std::ofstream openOut(const std::string& full) {

@@ -43,4 +43,5 @@ struct Registrar {
 
 #define ARTGEN_CONCAT2(a, b) a##b
 #define ARTGEN_CONCAT(a, b) ARTGEN_CONCAT2(a, b)
-#define ARTGEN_MODULE(name, fn) static ::art::Registrar ARTGEN_CONCAT(artgen_reg_, __LINE__)(name, fn)
+#define ARTGEN_MODULE(name, fn) \
+  static ::art::Registrar ARTGEN_CONCAT(artgen_reg_, __LINE__)(name, fn)

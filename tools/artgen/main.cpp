@@ -14,9 +14,12 @@ int main(int argc, char** argv) {
   art::Context ctx;
   std::string only;
   for (int i = 1; i + 1 < argc; i += 2) {
-    if (!std::strcmp(argv[i], "--out")) ctx.outDir = argv[i + 1];
-    else if (!std::strcmp(argv[i], "--fonts")) ctx.fontDir = argv[i + 1];
-    else if (!std::strcmp(argv[i], "--only")) only = argv[i + 1];
+    if (!std::strcmp(argv[i], "--out"))
+      ctx.outDir = argv[i + 1];
+    else if (!std::strcmp(argv[i], "--fonts"))
+      ctx.fontDir = argv[i + 1];
+    else if (!std::strcmp(argv[i], "--only"))
+      only = argv[i + 1];
   }
   if (ctx.outDir.empty() || ctx.fontDir.empty()) {
     std::fprintf(stderr, "usage: artgen --out PROGRAM_FOLDER --fonts FONT_FOLDER [--only NAME]\n");

@@ -113,7 +113,8 @@ std::string Driver::scriptPath(const std::string& file) const {
 }
 
 game::Program& Driver::program(const Line& l) {
-  if (!program_ || programEnded_) throw ScriptError(l.number, l.command + ": the program is not running");
+  if (!program_ || programEnded_)
+    throw ScriptError(l.number, l.command + ": the program is not running");
   return *program_;
 }
 
@@ -250,7 +251,8 @@ void Driver::pump(std::deque<svc::InputEvent>* events, bool topLevel) {
     } else if (c == "race") {
       needEvents();
       game::MenuWindow* menu = program(l).menu();
-      if (!menu || !menu->form().loaded()) throw ScriptError(l.number, "race: no menu to start from");
+      if (!menu || !menu->form().loaded())
+        throw ScriptError(l.number, "race: no menu to start from");
       menu->startRace();
     } else if (c == "wait") {
       waitTarget_ = clock_->ticks() + std::uint32_t(parseInt(l.number, l.rest));
@@ -269,7 +271,8 @@ void Driver::pump(std::deque<svc::InputEvent>* events, bool topLevel) {
         if (!speed.empty()) {
           char* end = nullptr;
           top = std::strtod(speed.c_str(), &end);
-          if (*end || top <= 0) throw ScriptError(l.number, "autopilot: not a speed: '" + speed + "'");
+          if (*end || top <= 0)
+            throw ScriptError(l.number, "autopilot: not a speed: '" + speed + "'");
         }
         autopilot_.enable(top);
       } else {

@@ -15,12 +15,18 @@ using svc::jsonString;
 
 const char* kindName(svc::ControlKind k) {
   switch (k) {
-    case svc::ControlKind::Picture: return "picture";
-    case svc::ControlKind::Image: return "image";
-    case svc::ControlKind::Label: return "label";
-    case svc::ControlKind::TextBox: return "text";
-    case svc::ControlKind::Line: return "line";
-    case svc::ControlKind::Button: return "button";
+    case svc::ControlKind::Picture:
+      return "picture";
+    case svc::ControlKind::Image:
+      return "image";
+    case svc::ControlKind::Label:
+      return "label";
+    case svc::ControlKind::TextBox:
+      return "text";
+    case svc::ControlKind::Line:
+      return "line";
+    case svc::ControlKind::Button:
+      return "button";
   }
   return "?";
 }
@@ -68,8 +74,8 @@ std::string formJson(svc::Form& f) {
 
 std::string musicJson(svc::MusicPlayer& m) {
   std::ostringstream o;
-  o << "{\"file\":" << jsonString(m.fileName()) << ",\"playing\":" << (m.playing() ? "true" : "false")
-    << ",\"volume\":" << m.volume() << "}";
+  o << "{\"file\":" << jsonString(m.fileName())
+    << ",\"playing\":" << (m.playing() ? "true" : "false") << ",\"volume\":" << m.volume() << "}";
   return o.str();
 }
 
@@ -98,7 +104,8 @@ std::string dumpJson(game::Program* program, const std::string& settingsFile, in
   o << ",\"running\":true,\"settings\":{";
   bool first = true;
   for (const auto& k : game::kSettingKeys) {
-    o << (first ? "" : ",") << jsonString(k.key) << ":" << jsonString(program->settings().get(k.key));
+    o << (first ? "" : ",") << jsonString(k.key) << ":"
+      << jsonString(program->settings().get(k.key));
     first = false;
   }
   o << "},\"forms\":{";
@@ -109,9 +116,11 @@ std::string dumpJson(game::Program* program, const std::string& settingsFile, in
   }
   o << "}";
   if (game::MenuWindow* menu = program->menu())
-    o << ",\"menu\":" << fieldsJson(menu->state.fields()) << ",\"menuMusic\":" << musicJson(menu->music());
+    o << ",\"menu\":" << fieldsJson(menu->state.fields())
+      << ",\"menuMusic\":" << musicJson(menu->music());
   if (game::Race* race = program->race())
-    o << ",\"race\":" << fieldsJson(race->state.fields()) << ",\"raceMusic\":" << musicJson(race->music());
+    o << ",\"race\":" << fieldsJson(race->state.fields())
+      << ",\"raceMusic\":" << musicJson(race->music());
   o << "}";
   return o.str();
 }

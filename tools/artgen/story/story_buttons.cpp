@@ -26,20 +26,23 @@ struct ButtonSpec {
 
 constexpr int kHeight = 15;
 constexpr ButtonSpec kButtons[] = {
-    {"Image2", 58, Icon::Play, "OK", Role::Go},            // resume
-    {"ok", 58, Icon::Menu, "Menu", Role::Leave},           // leave
-    {"Command4", 45, Icon::Menu, "Menu", Role::Leave},     // leave
-    {"Image3", 58, Icon::Village, "", Role::Again},        // repeat the Village race
-    {"Command3", 58, Icon::City, "", Role::Again},         // repeat the City race
-    {"kolde", 58, Icon::Replay, "Kolder", Role::Again},    // a new Kolder Run
-    {"Image1", 58, Icon::Trophy, "", Role::Go},            // on to the championship's City race
+    {"Image2", 58, Icon::Play, "OK", Role::Go},          // resume
+    {"ok", 58, Icon::Menu, "Menu", Role::Leave},         // leave
+    {"Command4", 45, Icon::Menu, "Menu", Role::Leave},   // leave
+    {"Image3", 58, Icon::Village, "", Role::Again},      // repeat the Village race
+    {"Command3", 58, Icon::City, "", Role::Again},       // repeat the City race
+    {"kolde", 58, Icon::Replay, "Kolder", Role::Again},  // a new Kolder Run
+    {"Image1", 58, Icon::Trophy, "", Role::Go},          // on to the championship's City race
 };
 
 Rgb accent(Role r) {
   switch (r) {
-    case Role::Go: return {44, 150, 78};
-    case Role::Again: return {214, 142, 28};
-    case Role::Leave: return {178, 52, 48};
+    case Role::Go:
+      return {44, 150, 78};
+    case Role::Again:
+      return {214, 142, 28};
+    case Role::Leave:
+      return {178, 52, 48};
   }
   return {};
 }

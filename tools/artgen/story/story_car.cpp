@@ -160,9 +160,8 @@ void paintCar(cairo_t* cr, const Placement& at, const CarLook& look) {
 
   // Lamps.
   for (double s : {-1.0, 1.0}) {
-    lamp(cr, 0.465, s * w * 0.66, 0.028, w * 0.17, look.headlamps ? Rgb{255, 246, 200}
-                                                                   : Rgb{220, 226, 232},
-         {120, 130, 140}, look.headlamps);
+    lamp(cr, 0.465, s * w * 0.66, 0.028, w * 0.17,
+         look.headlamps ? Rgb{255, 246, 200} : Rgb{220, 226, 232}, {120, 130, 140}, look.headlamps);
     lamp(cr, -0.49, s * w * 0.68, 0.014, w * 0.2,
          look.brakeLights ? Rgb{255, 60, 40} : Rgb{190, 24, 20}, {90, 10, 10}, look.brakeLights);
   }

@@ -14,8 +14,8 @@ struct Placement {
 
 struct CarLook {
   Rgb body;
-  bool stripes = false;   // two racing stripes along the roof
-  bool headlamps = false; // lit head lamps (the glow ahead is the caller's)
+  bool stripes = false;    // two racing stripes along the roof
+  bool headlamps = false;  // lit head lamps (the glow ahead is the caller's)
   bool brakeLights = false;
 };
 

@@ -7,8 +7,8 @@ namespace art::story {
 void checkSize(const Image& image, int width, int height, const std::string& name) {
   if (image.width != width || image.height != height)
     throw std::runtime_error(name + ": " + std::to_string(image.width) + " x " +
-                             std::to_string(image.height) + " instead of " +
-                             std::to_string(width) + " x " + std::to_string(height));
+                             std::to_string(image.height) + " instead of " + std::to_string(width) +
+                             " x " + std::to_string(height));
 }
 
 void checkNoKey(const Image& image, const std::string& name) {

@@ -41,8 +41,8 @@ struct TypeEntry {
 struct CarEntry {
   const char* name;
   const char* czName;
-  int kmh;            // 0: only a note
-  int turning;        // 1 low .. 3 high
+  int kmh;      // 0: only a note
+  int turning;  // 1 low .. 3 high
   Rgb paint;
   bool truck;
 };
@@ -341,8 +341,8 @@ void content(Page& p, Lang lang) {
   p.unlockStep(Icon::Trophy, cz ? "Vyhraj Championat" : "Win the Championship",
                cz ? "Kolder Run a náklaďák" : "the Kolder Run and the truck", true);
   p.space(4);
-  p.paragraph(cz ? "Co jednou odemkneš, zůstane odemčené." : "Whatever you unlock stays open.",
-              9.5, kDim);
+  p.paragraph(cz ? "Co jednou odemkneš, zůstane odemčené." : "Whatever you unlock stays open.", 9.5,
+              kDim);
 
   p.section(cz ? "Tipy" : "Tips");
   p.tip(cz ? "„Kolo neuznáno“: kolo bez všech kontrolních bodů se nepočítá."
@@ -350,8 +350,9 @@ void content(Page& p, Lang lang) {
   p.tip(cz ? "Remíza v cíli patří soupeři." : "A tie at the line goes to the rival.");
   p.tip(cz ? "Mimo silnici jede auto jen poloviční rychlostí."
            : "Off the road your car reaches only half speed.");
-  p.tip(cz ? "Balík naložíš jen téměř stojícím autem." : "You load a parcel only when almost "
-                                                          "stopped.");
+  p.tip(cz ? "Balík naložíš jen téměř stojícím autem."
+           : "You load a parcel only when almost "
+             "stopped.");
   p.space(16);
 }
 
@@ -388,8 +389,8 @@ Image infoPicture(Lang lang) {
 void writeInfo(const Context& ctx) {
   for (const Lang lang : {Lang::Cz, Lang::Ang}) {
     const Image img = infoPicture(lang);
-    writeChecked(ctx, std::string("/gfx/menu/") + langFolder(lang) + "/info.bmp", img,
-                 kInfoWidth, img.height);
+    writeChecked(ctx, std::string("/gfx/menu/") + langFolder(lang) + "/info.bmp", img, kInfoWidth,
+                 img.height);
   }
 }
 

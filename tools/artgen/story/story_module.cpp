@@ -17,8 +17,7 @@ void writeStories(const Context& ctx) {
       const std::string dir =
           std::string("/gfx/story/") + langFolder(lang) + "/" + storyFolder(type) + "/";
       writeChecked(ctx, dir + "obr.bmp", picture, kSceneWidth, kSceneHeight);
-      writeChecked(ctx, dir + "story.bmp", scrollPicture(type, lang), kScrollWidth,
-                   kScrollHeight);
+      writeChecked(ctx, dir + "story.bmp", scrollPicture(type, lang), kScrollWidth, kScrollHeight);
     }
   }
 }
@@ -27,11 +26,16 @@ void writeStories(const Context& ctx) {
 
 Image scene(GameType type) {
   switch (type) {
-    case GameType::FreeRide: return freeRideScene();
-    case GameType::Race: return raceScene();
-    case GameType::Championship: return championshipScene();
-    case GameType::KolderRun: return kolderScene();
-    case GameType::Training: return trainingScene();
+    case GameType::FreeRide:
+      return freeRideScene();
+    case GameType::Race:
+      return raceScene();
+    case GameType::Championship:
+      return championshipScene();
+    case GameType::KolderRun:
+      return kolderScene();
+    case GameType::Training:
+      return trainingScene();
   }
   return {};
 }

@@ -74,8 +74,12 @@ void frame(cairo_t* cr, Rgb mood) {
 
 void emblem(cairo_t* cr, Emblem e, double cx, double cy) {
   blurred(
-      cr, [&](cairo_t* lc) { cairo_arc(lc, cx, cy, 16, 0, 2 * M_PI); cairo_fill(lc); }, 14,
-      e == Emblem::SilverMedal ? Rgb{140, 170, 220} : Rgb{255, 190, 80}, 0.45, 0, 0,
+      cr,
+      [&](cairo_t* lc) {
+        cairo_arc(lc, cx, cy, 16, 0, 2 * M_PI);
+        cairo_fill(lc);
+      },
+      14, e == Emblem::SilverMedal ? Rgb{140, 170, 220} : Rgb{255, 190, 80}, 0.45, 0, 0,
       CAIRO_OPERATOR_ADD);
   cairo_save(cr);
   if (e != Emblem::Parcel) {
@@ -253,6 +257,8 @@ Image card(const Result& r) {
   return img;
 }
 
+// The texts of each result read best one picture a row.
+// clang-format off
 std::vector<Result> results(Lang lang) {
   const bool cz = lang == Lang::Cz;
   const Rgb gold{255, 180, 60}, blue{90, 130, 230}, green{80, 200, 120}, amber{255, 160, 40};
@@ -292,6 +298,7 @@ std::vector<Result> results(Lang lang) {
        {kolder, menuShort}},
   };
 }
+// clang-format on
 
 // The pick-up as the race draws it: copied opaquely onto the City's street, so the square is
 // drawn as a marked loading bay (dark asphalt, painted corner brackets) with the glowing parcel.
@@ -303,8 +310,8 @@ Image pickUp() {
   grain(cr, 71, 0.08);
   cairo_set_line_width(cr, 2);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
-  for (const auto& [x, y, dx, dy] : {std::array<double, 4>{3, 3, 1, 1}, {47, 3, -1, 1},
-                                     {3, 47, 1, -1}, {47, 47, -1, -1}}) {
+  for (const auto& [x, y, dx, dy] :
+       {std::array<double, 4>{3, 3, 1, 1}, {47, 3, -1, 1}, {3, 47, 1, -1}, {47, 47, -1, -1}}) {
     cairo_move_to(cr, x, y + dy * 9);
     cairo_line_to(cr, x, y);
     cairo_line_to(cr, x + dx * 9, y);

@@ -253,7 +253,7 @@ void cup(cairo_t* cr) {
 }
 
 void confetti(cairo_t* cr, unsigned seed, int count, double sizeMin, double sizeMax, bool soft) {
-  const Rgb colours[] = {{255, 210, 60}, {230, 50, 60}, {60, 130, 240},
+  const Rgb colours[] = {{255, 210, 60},  {230, 50, 60},  {60, 130, 240},
                          {250, 250, 250}, {70, 200, 110}, {250, 120, 40}};
   Rng rng(seed);
   auto pieces = [&](cairo_t* c, bool colourIt) {

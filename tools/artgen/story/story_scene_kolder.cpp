@@ -79,7 +79,8 @@ void wall(cairo_t* cr, Vec a, Vec b, double h, Rgb colour, Rng& rng) {
   setLinear(cr, a.x, a.y, ta.x, ta.y, {{0, shade(colour, 0.55)}, {1, colour}});
   cairo_fill(cr);
   // Windows: a grid on the wall, some lit warm, a few cold.
-  const int floors = std::max(2, int(h / 9)), cols = std::max(2, int(std::hypot(b.x - a.x, b.y - a.y) / 7));
+  const int floors = std::max(2, int(h / 9)),
+            cols = std::max(2, int(std::hypot(b.x - a.x, b.y - a.y) / 7));
   for (int f = 0; f < floors; ++f)
     for (int c = 0; c < cols; ++c) {
       const double u0 = (c + 0.3) / cols, u1 = (c + 0.7) / cols;
@@ -191,7 +192,10 @@ Image kolderScene() {
   for (const Placement& p : {Placement{78, 26, 26, -M_PI / 2}, Placement{116, 64, 26, M_PI / 2},
                              Placement{116, 258, 26, M_PI / 2}}) {
     carShadow(cr, p, 0.6);
-    paintCar(cr, p, {p.y < 40 ? Rgb{150, 30, 36} : p.y < 100 ? Rgb{200, 200, 196} : Rgb{60, 110, 70}});
+    paintCar(cr, p,
+             {p.y < 40    ? Rgb{150, 30, 36}
+              : p.y < 100 ? Rgb{200, 200, 196}
+                          : Rgb{60, 110, 70}});
   }
 
   glowingParcel(cr, 97, 112, 26, 0.3);
@@ -206,7 +210,8 @@ Image kolderScene() {
   // Blocks, drawn from the top so that nearer walls overlap farther ones.
   Rng rng(33);
   const Building blocks[] = {
-      {4, 4, 36, 58, 60, {52, 58, 80}},        {40, 6, kStreetL - kWalk, 62, 40, {64, 56, 72}},
+      {4, 4, 36, 58, 60, {52, 58, 80}},
+      {40, 6, kStreetL - kWalk, 62, 40, {64, 56, 72}},
       {4, 66, kStreetL - kWalk, 142, 80, {46, 54, 74}},
       {kStreetR + kWalk, 4, 162, 70, 50, {70, 62, 60}},
       {166, 6, 194, 70, 90, {48, 56, 78}},

@@ -84,8 +84,12 @@ void finishLine(cairo_t* cr, double y) {
 // The gantry over the line: a truss beam with lamps, and its shadow on the road.
 void gantry(cairo_t* cr) {
   blurred(
-      cr, [](cairo_t* lc) { cairo_rectangle(lc, 0, 18, kW, 9); cairo_fill(lc); }, 5, {0, 0, 0},
-      0.45, 10, 14);
+      cr,
+      [](cairo_t* lc) {
+        cairo_rectangle(lc, 0, 18, kW, 9);
+        cairo_fill(lc);
+      },
+      5, {0, 0, 0}, 0.45, 10, 14);
   cairo_rectangle(cr, 0, 12, kW, 10);
   setLinear(cr, 0, 12, 0, 22, {{0, {150, 156, 168}}, {0.4, {96, 100, 112}}, {1, {40, 42, 50}}});
   cairo_fill(cr);

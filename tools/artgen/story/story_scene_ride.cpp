@@ -17,9 +17,15 @@ constexpr double kHorizon = 150;
 constexpr double kSunX = 126, kSunY = 136;
 
 // The road: t runs from the horizon (0) to the bottom edge (1).
-double roadY(double t) { return kHorizon + 1 + (kH + 4 - kHorizon) * t * t; }
-double roadX(double t) { return 104 + 26 * std::sin(t * 3.4 - 0.4) * t - 10 * t; }
-double roadHalf(double t) { return 1 + 62 * t * t; }
+double roadY(double t) {
+  return kHorizon + 1 + (kH + 4 - kHorizon) * t * t;
+}
+double roadX(double t) {
+  return 104 + 26 * std::sin(t * 3.4 - 0.4) * t - 10 * t;
+}
+double roadHalf(double t) {
+  return 1 + 62 * t * t;
+}
 
 void sky(cairo_t* cr) {
   setLinear(
@@ -53,8 +59,8 @@ void clouds(cairo_t* cr) {
   struct Cloud {
     double x, y, w, h;
   };
-  const Cloud cs[] = {{40, 52, 70, 6},  {150, 40, 90, 7}, {100, 78, 110, 5},
-                      {20, 96, 60, 4},  {170, 104, 60, 4}, {70, 118, 80, 3}};
+  const Cloud cs[] = {{40, 52, 70, 6}, {150, 40, 90, 7},  {100, 78, 110, 5},
+                      {20, 96, 60, 4}, {170, 104, 60, 4}, {70, 118, 80, 3}};
   for (const Cloud& c : cs) {
     auto shape = [&](double dy) {
       return [&c, dy](cairo_t* lc) {
@@ -125,8 +131,12 @@ void village(cairo_t* cr) {
   for (int i = 0; i < 14; ++i) {
     const double x = rng.range(8, 88), y = rng.range(137, 144);
     blurred(
-        cr, [&](cairo_t* lc) { cairo_rectangle(lc, x - 1, y - 1, 3, 3); cairo_fill(lc); }, 3,
-        {255, 200, 100}, 0.6, 0, 0, CAIRO_OPERATOR_ADD);
+        cr,
+        [&](cairo_t* lc) {
+          cairo_rectangle(lc, x - 1, y - 1, 3, 3);
+          cairo_fill(lc);
+        },
+        3, {255, 200, 100}, 0.6, 0, 0, CAIRO_OPERATOR_ADD);
     cairo_rectangle(cr, x, y, 1.2, 1.2);
     source(cr, {255, 230, 150});
     cairo_fill(cr);
@@ -149,8 +159,9 @@ void fields(cairo_t* cr) {
     cairo_line_to(cr, vx + (x0 - vx) * 1.0, kH);
     cairo_line_to(cr, vx + (x1 - vx) * 1.0, kH);
     cairo_close_path(cr);
-    const Rgb tone = (i % 3 == 0) ? Rgb{220, 170, 80} : (i % 3 == 1) ? Rgb{110, 130, 50}
-                                                                   : Rgb{180, 120, 60};
+    const Rgb tone = (i % 3 == 0)   ? Rgb{220, 170, 80}
+                     : (i % 3 == 1) ? Rgb{110, 130, 50}
+                                    : Rgb{180, 120, 60};
     source(cr, tone, 0.22);
     cairo_fill(cr);
   }
@@ -320,8 +331,12 @@ void car(cairo_t* cr, double t) {
   for (double s : {-1.0, 1.0}) {
     const double lx = x + s * w * 0.36;
     blurred(
-        cr, [&](cairo_t* lc) { cairo_arc(lc, lx, y - 15, 6, 0, 2 * M_PI); cairo_fill(lc); }, 6,
-        {255, 40, 30}, 0.8, 0, 0, CAIRO_OPERATOR_ADD);
+        cr,
+        [&](cairo_t* lc) {
+          cairo_arc(lc, lx, y - 15, 6, 0, 2 * M_PI);
+          cairo_fill(lc);
+        },
+        6, {255, 40, 30}, 0.8, 0, 0, CAIRO_OPERATOR_ADD);
     roundedRect(cr, lx - 5, y - 17, 10, 4, 1.5);
     source(cr, {255, 90, 70});
     cairo_fill(cr);
@@ -341,8 +356,12 @@ void villageSign(cairo_t* cr) {
   source(cr, {70, 70, 76});
   cairo_fill(cr);
   blurred(
-      cr, [&](cairo_t* lc) { cairo_rectangle(lc, x - 18, y - 6, 36, 14); cairo_fill(lc); }, 3,
-      {0, 0, 0}, 0.5, 2, 3);
+      cr,
+      [&](cairo_t* lc) {
+        cairo_rectangle(lc, x - 18, y - 6, 36, 14);
+        cairo_fill(lc);
+      },
+      3, {0, 0, 0}, 0.5, 2, 3);
   cairo_rectangle(cr, x - 18, y - 7, 36, 14);
   setLinear(cr, x - 18, 0, x + 18, 0, {{0, {200, 196, 200}}, {1, {255, 236, 214}}});
   cairo_fill(cr);

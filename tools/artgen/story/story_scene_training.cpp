@@ -78,8 +78,12 @@ void grassVerge(cairo_t* cr) {
 
 void tree(cairo_t* cr, double x, double y, double r, unsigned seed) {
   blurred(
-      cr, [&](cairo_t* lc) { cairo_arc(lc, x, y, r, 0, 2 * M_PI); cairo_fill(lc); }, int(r * 0.4),
-      {0, 0, 0}, 0.45, r * 0.6, r * 0.7);
+      cr,
+      [&](cairo_t* lc) {
+        cairo_arc(lc, x, y, r, 0, 2 * M_PI);
+        cairo_fill(lc);
+      },
+      int(r * 0.4), {0, 0, 0}, 0.45, r * 0.6, r * 0.7);
   Rng rng(seed);
   // Clumps of leaves, each shaded from the light side.
   for (int i = 0; i < 7; ++i) {
@@ -122,8 +126,12 @@ void cone(cairo_t* cr, double x, double y, double s) {
 
 void tyreStack(cairo_t* cr, double x, double y) {
   blurred(
-      cr, [&](cairo_t* lc) { cairo_arc(lc, x, y, 8, 0, 2 * M_PI); cairo_fill(lc); }, 3, {0, 0, 0},
-      0.5, 5, 6);
+      cr,
+      [&](cairo_t* lc) {
+        cairo_arc(lc, x, y, 8, 0, 2 * M_PI);
+        cairo_fill(lc);
+      },
+      3, {0, 0, 0}, 0.5, 5, 6);
   cairo_arc(cr, x, y, 8, 0, 2 * M_PI);
   setRadial(cr, x - 3, y - 3, 1, x, y, 8, {{0, {80, 80, 84}}, {1, {18, 18, 20}}});
   cairo_fill(cr);
@@ -233,8 +241,8 @@ Image trainingScene() {
   learnerSign(cr, car);
 
   grassVerge(cr);
-  for (auto [x, y, r] : {std::array<double, 3>{14, 12, 15}, {46, 18, 12}, {92, 8, 16},
-                         {134, 16, 12}, {176, 10, 16}})
+  for (auto [x, y, r] :
+       {std::array<double, 3>{14, 12, 15}, {46, 18, 12}, {92, 8, 16}, {134, 16, 12}, {176, 10, 16}})
     tree(cr, x, y, r, unsigned(x));
 
   // Warm afternoon light over everything.

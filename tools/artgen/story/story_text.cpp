@@ -33,7 +33,9 @@ std::vector<std::string> words(const std::string& text) {
   return out;
 }
 
-bool isDash(const std::string& w) { return w == "–" || w == "—" || w == "-"; }
+bool isDash(const std::string& w) {
+  return w == "–" || w == "—" || w == "-";
+}
 
 // Groups words that must not be split by a line break.
 std::vector<std::string> unbreakable(const std::vector<std::string>& ws) {
@@ -75,8 +77,8 @@ void write(cairo_t* cr, const std::string& text, double x, double y, Rgb colour,
   cairo_show_text(cr, text.c_str());
 }
 
-void writeGlowing(cairo_t* cr, const std::string& text, double x, double y, Rgb colour,
-                  Rgb glow, double glowAlpha, int radius, bool centred) {
+void writeGlowing(cairo_t* cr, const std::string& text, double x, double y, Rgb colour, Rgb glow,
+                  double glowAlpha, int radius, bool centred) {
   if (centred) x -= advance(cr, text) / 2;
   cairo_font_face_t* face = cairo_get_font_face(cr);
   cairo_matrix_t m;

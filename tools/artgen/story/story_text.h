@@ -25,7 +25,7 @@ void write(cairo_t* cr, const std::string& text, double x, double y, Rgb colour,
            bool centred = false);
 
 // Draws text with a soft glow of the glow colour behind it (headlines on dark panels).
-void writeGlowing(cairo_t* cr, const std::string& text, double x, double y, Rgb colour,
-                  Rgb glow, double glowAlpha, int radius, bool centred = false);
+void writeGlowing(cairo_t* cr, const std::string& text, double x, double y, Rgb colour, Rgb glow,
+                  double glowAlpha, int radius, bool centred = false);
 
 }  // namespace art::story

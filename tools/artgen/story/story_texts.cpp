@@ -2,15 +2,22 @@
 
 namespace art::story {
 
-const char* langFolder(Lang lang) { return lang == Lang::Cz ? "cz" : "ang"; }
+const char* langFolder(Lang lang) {
+  return lang == Lang::Cz ? "cz" : "ang";
+}
 
 const char* storyFolder(GameType type) {
   switch (type) {
-    case GameType::FreeRide: return "vol";
-    case GameType::Race: return "zav";
-    case GameType::Championship: return "champ";
-    case GameType::KolderRun: return "kold";
-    case GameType::Training: return "okr";
+    case GameType::FreeRide:
+      return "vol";
+    case GameType::Race:
+      return "zav";
+    case GameType::Championship:
+      return "champ";
+    case GameType::KolderRun:
+      return "kold";
+    case GameType::Training:
+      return "okr";
   }
   return "";
 }

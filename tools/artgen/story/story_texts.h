@@ -18,12 +18,12 @@ constexpr GameType kGameTypes[] = {GameType::FreeRide, GameType::Race, GameType:
 const char* storyFolder(GameType type);  // "vol", "zav", "champ", "kold", "okr"
 
 struct StoryText {
-  std::string heading;                 // the game type's name
-  std::string tagline;                 // one line under the heading
-  std::vector<std::string> story;      // paragraphs
-  std::string rulesHeading;            // "Pravidla" / "Rules"
-  std::vector<std::string> rules;      // one bullet each
-  std::string farewell;                // the last line
+  std::string heading;             // the game type's name
+  std::string tagline;             // one line under the heading
+  std::vector<std::string> story;  // paragraphs
+  std::string rulesHeading;        // "Pravidla" / "Rules"
+  std::vector<std::string> rules;  // one bullet each
+  std::string farewell;            // the last line
 };
 
 const StoryText& storyText(GameType type, Lang lang);

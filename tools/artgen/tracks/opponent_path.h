@@ -8,11 +8,11 @@
 namespace art {
 
 struct PathPoint {
-  double x, y;        // world position of the opponent's centre
-  double heading;     // degrees, 0 east, counter-clockwise
-  int waypoint;       // the waypoint it is heading for
-  int lap;            // laps completed so far
-  double speed;       // pixels per frame
+  double x, y;     // world position of the opponent's centre
+  double heading;  // degrees, 0 east, counter-clockwise
+  int waypoint;    // the waypoint it is heading for
+  int lap;         // laps completed so far
+  double speed;    // pixels per frame
 };
 
 // Frames of the opponent from the race start until it has completed `laps` laps (or a frame
