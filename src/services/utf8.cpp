@@ -7,10 +7,17 @@ bool isContinuation(unsigned char c) {
   return (c & 0xC0) == 0x80;
 }
 
-// The length of the well-formed sequence that starts at text[i]; 1 for a byte that starts none
-// (a stray continuation byte, an overlong form, a surrogate, a truncated sequence), so such a
-// byte counts as one character of its own and a character never spans more than four bytes.
+// The length of the character that starts at text[i]; 1 for a byte that starts no well-formed
+// sequence (a stray continuation byte, an overlong form, a surrogate, a truncated sequence), so
+// such a byte counts as one character of its own and a character never spans more than four bytes.
 std::size_t charLength(std::string_view text, std::size_t i) {
+  const std::size_t len = utf8SequenceLength(text, i);
+  return len ? len : 1;
+}
+
+}  // namespace
+
+std::size_t utf8SequenceLength(std::string_view text, std::size_t i) {
   const unsigned char c = static_cast<unsigned char>(text[i]);
   std::size_t len = 0;
   unsigned char lo = 0x80, hi = 0xBF;  // the allowed range of the second byte
@@ -26,17 +33,15 @@ std::size_t charLength(std::string_view text, std::size_t i) {
     if (c == 0xF0) lo = 0x90;  // overlong
     if (c == 0xF4) hi = 0x8F;  // past U+10FFFF
   } else {
-    return 1;
+    return 0;
   }
-  if (i + len > text.size()) return 1;
+  if (i + len > text.size()) return 0;
   const unsigned char second = static_cast<unsigned char>(text[i + 1]);
-  if (second < lo || second > hi) return 1;
+  if (second < lo || second > hi) return 0;
   for (std::size_t k = 2; k < len; ++k)
-    if (!isContinuation(static_cast<unsigned char>(text[i + k]))) return 1;
+    if (!isContinuation(static_cast<unsigned char>(text[i + k]))) return 0;
   return len;
 }
-
-}  // namespace
 
 std::string_view utf8Prefix(std::string_view text, std::size_t maxBytes) {
   if (text.size() <= maxBytes) return text;

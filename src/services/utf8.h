@@ -8,6 +8,11 @@
 
 namespace svc {
 
+// The length in bytes of the well-formed character that starts at text[i], or 0 when the byte
+// there starts none (a stray continuation byte, an overlong form, a surrogate, a sequence cut
+// short or past U+10FFFF).
+std::size_t utf8SequenceLength(std::string_view text, std::size_t i);
+
 // The longest prefix of text that has at most maxBytes bytes and does not end inside a
 // multi-byte character.
 std::string_view utf8Prefix(std::string_view text, std::size_t maxBytes);
