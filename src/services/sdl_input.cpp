@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "services/sdl_presenter.h"
@@ -118,6 +119,14 @@ void SdlInput::waitForInput(std::uint32_t untilTick, bool hasDeadline) {
   if (hasDeadline) {
     const std::int32_t left = static_cast<std::int32_t>(untilTick - SDL_GetTicks());
     timeout = std::max<std::int32_t>(0, std::min<std::int32_t>(left, timeout));
+  }
+  // A video driver that draws nowhere cannot wait for events: SDL then polls every millisecond,
+  // which keeps an idle game at several per cent of a core. Nothing can arrive there but a quit,
+  // so sleeping a while before looking again loses nothing.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0)) {
+    SDL_Delay(static_cast<Uint32>(std::min(timeout, 20)));
+    return;
   }
   SDL_WaitEventTimeout(nullptr, timeout);
 }
