@@ -2,8 +2,6 @@
 // or won until then is saved on the way out, once the start-up window has read the settings.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "fake_platform.h"
@@ -12,13 +10,7 @@
 namespace {
 
 using testing_support::FakeGame;
-
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using testing_support::readFile;
 
 TEST(DataFileErrors, TheSettingsAreSavedBeforeTheProgramEnds) {
   FakeGame g;

@@ -107,11 +107,7 @@ void play(const Path& path) {
   FakeGame g;
   buttonPictures(g);
   g.start();
-  MenuWindow& menu = *g.program->menu();
-  menu.setSelection("typ", path.typ);
-  menu.setSelection("auto", "Porsche");
-  menu.setSelection("barva", "Modrá");
-  menu.setSelection("Obtiznost", "Lehká");
+  g.choose(path.typ);
   std::size_t next = 0;
   int waited = 0;
   bool checkPanel = false, expectResumed = false;

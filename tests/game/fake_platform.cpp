@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 namespace testing_support {
 
@@ -27,6 +29,15 @@ game::Program& FakeGame::start() {
   return *program;
 }
 
+void FakeGame::choose(const std::string& typ, const std::string& car, const std::string& colour,
+                      const std::string& difficulty) {
+  game::MenuWindow& menu = *program->menu();
+  menu.setSelection("typ", typ);
+  menu.setSelection("auto", car);
+  menu.setSelection("barva", colour);
+  menu.setSelection("Obtiznost", difficulty);
+}
+
 svc::ProgramEnd FakeGame::race(const std::string& trasa) {
   program->menu()->setSelection("trasa", trasa);
   try {
@@ -35,6 +46,13 @@ svc::ProgramEnd FakeGame::race(const std::string& trasa) {
     return end;
   }
   return {};
+}
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
 }
 
 }  // namespace testing_support

@@ -60,8 +60,14 @@ struct FakeGame {
   svc::Services services();
   // Makes the program and starts it (start-up window, then the menu).
   game::Program& start();
+  // Fills the menu's selection record for a race: game type, car, colour and difficulty.
+  void choose(const std::string& typ, const std::string& car = "Porsche",
+              const std::string& colour = "Modrá", const std::string& difficulty = "Lehká");
   // Starts a race on the given track from the menu; returns how the program ended.
   svc::ProgramEnd race(const std::string& trasa);
 };
+
+// The whole content of a file ("" when it cannot be read).
+std::string readFile(const std::string& path);
 
 }  // namespace testing_support

@@ -13,13 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing_support::FakeGame;
-
-std::string readText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using testing_support::readFile;
 
 TEST(SettingsSave, AFailedSaveKeepsTheLiveValuesAndSaysWhy) {
   struct Case {
@@ -52,7 +46,7 @@ TEST(SettingsSave, AFailedSaveKeepsTheLiveValuesAndSaysWhy) {
         << c.name;
     EXPECT_EQ(settings.get("hrac"), "Jan") << c.name;
     if (c.readOnlyFile) {
-      EXPECT_EQ(readText(file), "[dv]\nhrac=Old\njazyk=cz\n") << c.name;
+      EXPECT_EQ(readFile(file), "[dv]\nhrac=Old\njazyk=cz\n") << c.name;
     }
   }
 }

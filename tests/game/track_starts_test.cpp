@@ -35,11 +35,7 @@ TEST(TrackStarts, EachTrackStartsWhereItsTableSays) {
   for (const Case& c : cases) {
     FakeGame g;
     g.start();
-    MenuWindow& menu = *g.program->menu();
-    menu.setSelection("typ", c.typ);
-    menu.setSelection("auto", "Viper GTS");
-    menu.setSelection("barva", "Červená");
-    menu.setSelection("Obtiznost", "Lehká");
+    g.choose(c.typ, "Viper GTS", "Červená");
     bool seen = false;
     g.input.onPoll = [&](std::deque<svc::InputEvent>&) {
       Race* race = g.program->race();
