@@ -6,7 +6,8 @@
 
 namespace game {
 
-Program::Program(const svc::Services& services) : runtime_(services), settings_(runtime_) {
+Program::Program(const svc::Services& services)
+    : runtime_(services), settings_(runtime_), extras_(runtime_, settings_) {
   settings_.showMenu = [this] { showMenu(); };
   // Closing the game's windows unloads the start-up window, which saves the settings.
   runtime_.onQuit = [this] {
@@ -49,6 +50,7 @@ void Program::loadRace() {
   r.procedures = {[&r] { VillageView(r); }, [&r] { VillageRules(r); }, [&r] { VillageOpponent(r); },
                   [&r] { CityView(r); },    [&r] { CityRules(r); },    [&r] { CityOpponent(r); },
                   [&r] { CircuitView(r); }, [&r] { CircuitRules(r); }};
+  extras_.attach(r);
   r.load();
 }
 

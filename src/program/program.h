@@ -3,6 +3,7 @@
 #pragma once
 #include <memory>
 
+#include "extras/extras.h"
 #include "menu/menu_window.h"
 #include "race/race.h"
 #include "services/runtime.h"
@@ -25,6 +26,7 @@ class Program {
   SettingsStore& settings() { return settings_; }
   MenuWindow* menu() { return menu_.get(); }
   Race* race() { return race_.get(); }
+  Extras& extras() { return extras_; }
 
  private:
   void showMenu();
@@ -32,6 +34,7 @@ class Program {
 
   svc::Runtime runtime_;
   SettingsStore settings_;
+  Extras extras_;
   std::unique_ptr<MenuWindow> menu_;
   std::unique_ptr<Race> race_;
 };

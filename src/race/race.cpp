@@ -42,6 +42,7 @@ void Race::load() {
 }
 
 void Race::GameLoop() {
+  for (RaceObserver* o : observers) o->raceStarted(*this);
   if (loopRunning_) {
     restarted_ = true;
     return;
@@ -69,9 +70,11 @@ void Race::GameLoop() {
     ++s.FrameCount;
     ++s.TotalFrames;
     if (runtime_.onFrame) runtime_.onFrame();
-    if (s.Paused) continue;
-    runFrameProcedures();
-    runtime_.doEvents();
+    if (!s.Paused) {
+      runFrameProcedures();
+      runtime_.doEvents();
+    }
+    for (RaceObserver* o : observers) o->frameDone(*this);
     if (restarted_) {
       restarted_ = false;
       s.Paused = false;

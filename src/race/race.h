@@ -4,6 +4,7 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "menu/menu_window.h"
 #include "race/race_controls.h"
@@ -25,6 +26,21 @@ struct FrameProcedures {
   std::function<void()> CircuitView, CircuitRules;
 };
 
+class Race;
+
+// What the game shows and plays beside its rules (sounds, records, the ghost of the best lap):
+// told of the race as it goes, it reads the state and never changes it.
+class RaceObserver {
+ public:
+  virtual ~RaceObserver() = default;
+  // A start procedure has set the race up (the first start and every restart).
+  virtual void raceStarted(Race&) {}
+  // A pass of the frame loop has ended: after the frame's procedures, or a paused pass.
+  virtual void frameDone(Race&) {}
+  // The frame's picture has the map (and a Kolder Run parcel) but no car yet.
+  virtual void drawUnderCars(Race&, svc::Surface&) {}
+};
+
 class Race {
  public:
   Race(svc::Runtime& runtime, SettingsStore& settings, MenuWindow& menu);
@@ -36,6 +52,8 @@ class Race {
   const TrackInfo& track() const { return trackInfo(trackId); }
   // The opponent's waypoint squares as last placed.
   Markers markers = freshMarkers();
+  // Told of the race as it goes; the program that assembles the game fills it in.
+  std::vector<RaceObserver*> observers;
   // The race window hears keys only while this is on (from the green light to the race's end).
   bool keyboardCapture = false;
 

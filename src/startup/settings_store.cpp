@@ -22,7 +22,9 @@ constexpr std::size_t kValueBuffer = 10;
 }  // namespace
 
 SettingsStore::SettingsStore(svc::Runtime& runtime)
-    : runtime_(runtime), form_("ini", runtime.ui(), svc::WindowSlot::Tool) {
+    : runtime_(runtime),
+      form_("ini", runtime.ui(), svc::WindowSlot::Tool),
+      options_(runtime.path(kOptionsFile)) {
   build();
   runtime_.addForm(form_);
 }
@@ -75,6 +77,7 @@ void SettingsStore::load() {
   const std::vector<std::string> values =
       svc::getProfileStrings(filePath(), kSettingsSection, keys, kValueBuffer);
   for (std::size_t i = 0; i < kSettingKeys.size(); ++i) set(kSettingKeys[i].key, values[i]);
+  options_.load();
   if (showMenu) showMenu();
   // The start-up window stands above the menu once its load has finished.
   form_.show();
@@ -84,7 +87,13 @@ bool SettingsStore::save() {
   svc::ProfileValues values;
   for (const auto& k : kSettingKeys) values.emplace_back(k.key, get(k.key));
   std::string error;
-  if (svc::writeProfileStrings(filePath(), kSettingsSection, values, &error)) return true;
+  if (svc::writeProfileStrings(filePath(), kSettingsSection, values, &error)) {
+    // The options follow in a file of their own beside it; a failure there costs a line of its
+    // own, never the settings. When the settings themselves could not be written, the player
+    // has been told why the folder keeps nothing.
+    options_.save();
+    return true;
+  }
   // The game goes on with its live values; the player learns why they were not kept.
   std::fprintf(stderr, "Drovanta: %s\n", error.c_str());
   return false;

@@ -9,6 +9,7 @@
 
 #include "services/form.h"
 #include "services/runtime.h"
+#include "startup/options_store.h"
 
 namespace game {
 
@@ -63,6 +64,10 @@ class SettingsStore {
 
   std::string filePath() const { return runtime_.path(kSettingsFile); }
 
+  // The options beyond the ten values: read with them at start and written whenever they are.
+  OptionsStore& options() { return options_; }
+  const OptionsStore& options() const { return options_; }
+
   // Loads the menu window the first time and brings it forward afterwards.
   std::function<void()> showMenu;
 
@@ -72,6 +77,7 @@ class SettingsStore {
 
   svc::Runtime& runtime_;
   svc::Form form_;
+  OptionsStore options_;
 };
 
 }  // namespace game

@@ -50,6 +50,7 @@ void drawing(Race& race, const TrackInfo& t, const std::optional<KolderItemPlace
   svc::Surface& pic = c.pic.surface();
   BackgroundCopy(race, kMapOffset);
   if (item) KolderItemDraw(race, *item);
+  for (RaceObserver* o : race.observers) o->drawUnderCars(race, pic);
   if (!s.KolderRunMode && !s.FreeRideMode) {
     const svc::PictureBox& sprite = c.LabelAIsipka.visible() ? c.sipka2 : c.car2;
     svc::foxRotate(pic, RoundEven(s.OpponentX - s.ViewLeft), RoundEven(s.OpponentY - s.ViewTop),

@@ -1,0 +1,14 @@
+#include "extras/extras.h"
+
+namespace game {
+
+Extras::Extras(svc::Runtime& runtime, SettingsStore& settings)
+    : runtime_(runtime), settings_(settings) {}
+
+Extras::~Extras() = default;
+
+void Extras::attach(Race& race) {
+  for (const auto& o : observers_) race.observers.push_back(o.get());
+}
+
+}  // namespace game
