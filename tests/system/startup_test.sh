@@ -25,7 +25,9 @@ copy() {
 # CPU time (clock ticks) used so far by a process.
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 
-# Starts the game, lets it settle, and measures its processor use over four seconds.
+# Starts the game, lets it settle, and measures its processor use: the least of three windows of
+# three seconds, since other work on a busy machine only ever adds to what a process uses (a game
+# that spins reads near 100 % in every window).
 idle_check() {
   local label=$1 dir=$2
   shift 2
@@ -36,11 +38,14 @@ idle_check() {
   if ! kill -0 "$pid" 2>/dev/null; then
     fail "$label: the game did not stay up"; cat "$work/$label.out"; return
   fi
-  local before after hz=$(getconf CLK_TCK)
-  before=$(cpu_ticks "$pid")
-  sleep 4
-  after=$(cpu_ticks "$pid")
-  local percent=$(( (after - before) * 100 / (4 * hz) ))
+  local before after hz=$(getconf CLK_TCK) percent=100 window
+  for window in 1 2 3; do
+    before=$(cpu_ticks "$pid")
+    sleep 3
+    after=$(cpu_ticks "$pid")
+    local used=$(( (after - before) * 100 / (3 * hz) ))
+    [ "$used" -lt "$percent" ] && percent=$used
+  done
   echo "$label: idle processor use ${percent}% of a core"
   [ "$percent" -lt 5 ] || fail "$label: idle use ${percent}% (limit 5%)"
   kill -TERM "$pid"
