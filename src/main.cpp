@@ -30,6 +30,7 @@ int main() {
     svc::SdlPictureLoader pictures;
     svc::SdlTextRenderer text(folder + "/fonts");
     svc::Services services{folder, &clock, &input, &presenter, &audio, &pictures, &text};
+    services.dataFolder = svc::playerDataFolder(folder);
     try {
       game::Program program(services);
       program.start();

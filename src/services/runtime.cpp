@@ -11,6 +11,12 @@ Runtime::Runtime(const Services& services) : services_(services) {
   ui_.text = services_.text;
 }
 
+std::string Runtime::path(const std::string& relative) const {
+  const bool playersFile = relative.compare(0, 6, "/Data/") == 0;
+  if (playersFile && !services_.dataFolder.empty()) return services_.dataFolder + relative;
+  return services_.programFolder + relative;
+}
+
 ImagePtr Runtime::loadPicture(const std::string& relative) {
   const std::string full = path(relative);
   // Pictures are immutable once decoded, so a picture still in use elsewhere is shared.

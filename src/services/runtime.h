@@ -24,6 +24,8 @@ struct Services {
   AudioDevice* audio = nullptr;
   PictureLoader* pictures = nullptr;
   TextRenderer* text = nullptr;
+  // The folder whose Data/ keeps the player's files; empty: the program folder.
+  std::string dataFolder;
 };
 
 class Runtime {
@@ -36,8 +38,9 @@ class Runtime {
   AudioDevice& audio() { return *services_.audio; }
   Random& random() { return random_; }
   const std::string& programFolder() const { return services_.programFolder; }
-  // The program folder followed by a relative path written with forward slashes.
-  std::string path(const std::string& relative) const { return services_.programFolder + relative; }
+  // The full path of a relative path written with forward slashes: the program folder followed
+  // by it, or for the player's files ("/Data/...") the data folder.
+  std::string path(const std::string& relative) const;
 
   // Decodes a picture of the program folder (relative path); throws DataFileError.
   ImagePtr loadPicture(const std::string& relative);
