@@ -29,6 +29,7 @@ void Race::wireHandlers() {
   };
   c.Timer3.onTick = [this] { CountdownTick(*this); };
   wireRaceTimers(*this);
+  form_.takesKeyBindings = true;
   form_.onKeyDown = [this](int key) { RaceKeyDown(*this, key); };
   form_.onKeyUp = [this](int key) { RaceKeyUp(*this, key); };
 }

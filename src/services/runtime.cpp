@@ -128,12 +128,18 @@ void Runtime::dispatch(const InputEvent& e) {
   if (!form) return;
   switch (e.type) {
     case T::KeyDown:
-      if (e.key == 8 && form->focus) form->focus->backspace();
-      if (form->onKeyDown) form->onKeyDown(e.key);
+    case T::KeyUp: {
+      // The player's bindings stand between the keyboard and a form that takes them.
+      const int key = form->takesKeyBindings ? keyBindings_.translate(e.key) : e.key;
+      if (key == 0) return;
+      if (e.type == T::KeyUp) {
+        if (form->onKeyUp) form->onKeyUp(key);
+        return;
+      }
+      if (key == 8 && form->focus) form->focus->backspace();
+      if (form->onKeyDown) form->onKeyDown(key);
       return;
-    case T::KeyUp:
-      if (form->onKeyUp) form->onKeyUp(e.key);
-      return;
+    }
     case T::Text:
       if (form->focus) form->focus->typeText(e.text);
       return;

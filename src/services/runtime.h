@@ -11,6 +11,7 @@
 
 #include "services/clock.h"
 #include "services/form.h"
+#include "services/key_bindings.h"
 #include "services/platform.h"
 #include "services/random.h"
 
@@ -64,6 +65,9 @@ class Runtime {
   // for loops that wait while they process events.
   void idleWait(std::uint32_t untilTick);
 
+  // The keys the player bound to the actions of forms that take bindings.
+  KeyBindings& keyBindings() { return keyBindings_; }
+
   // Called when the window system asks the program to end (a window closed, a terminate
   // signal); the program then ends.
   std::function<void()> onQuit;
@@ -79,6 +83,7 @@ class Runtime {
   Services services_;
   UiContext ui_;
   Random random_;
+  KeyBindings keyBindings_;
   std::vector<Form*> forms_;
   std::deque<InputEvent> queue_;
   std::map<std::string, std::weak_ptr<const Image>> pictureCache_;

@@ -17,6 +17,36 @@ constexpr std::size_t kValueBuffer = 256;
 constexpr const char* kMissing = "\x01";
 }  // namespace
 
+svc::KeyBindings keyBindingsFrom(const OptionsStore& options) {
+  svc::KeyBindings bindings;
+  for (const KeyAction& action : kKeyActions) {
+    const std::string& value = options.get(action.option);
+    std::vector<int> keys;
+    std::string problem;
+    std::size_t at = 0;
+    while (problem.empty() && at <= value.size()) {
+      std::size_t comma = value.find(',', at);
+      if (comma == std::string::npos) comma = value.size();
+      std::string name = value.substr(at, comma - at);
+      name.erase(0, name.find_first_not_of(" \t"));
+      name.erase(name.find_last_not_of(" \t") + 1);
+      const int key = svc::virtualKeyByName(name);
+      if (key == 0) problem = "no key is named \"" + name + "\"";
+      keys.push_back(key);
+      at = comma + 1;
+    }
+    if (problem.empty() && keys.size() > 2) problem = "more than two keys";
+    if (!problem.empty()) {
+      std::fprintf(stderr, "Drovanta: %s: [keys] %s = \"%s\": %s; it keeps %s\n",
+                   options.path().c_str(), action.option, value.c_str(), problem.c_str(),
+                   svc::keyName(action.key).c_str());
+      continue;
+    }
+    if (keys.size() != 1 || keys[0] != action.key) bindings.bind(action.key, keys);
+  }
+  return bindings;
+}
+
 bool optionAllows(const OptionKey& option, const std::string& value) {
   if (option.allowed.empty()) return true;
   return std::any_of(option.allowed.begin(), option.allowed.end(),

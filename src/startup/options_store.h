@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "services/key_bindings.h"
+
 namespace game {
 
 struct OptionKey {
@@ -19,9 +21,32 @@ struct OptionKey {
 
 // Every option, in the order it is written.
 // clang-format off
-inline const std::array<OptionKey, 2> kOptionKeys{{
-    {"options", "effects", "1", {"0", "1"}},  // sound effects on or off
-    {"options", "ghost",   "1", {"0", "1"}},  // the ghost of the best lap in races
+inline const std::array<OptionKey, 12> kOptionKeys{{
+    {"options", "effects",    "1", {"0", "1"}},  // sound effects on or off
+    {"options", "ghost",      "1", {"0", "1"}},  // the ghost of the best lap in races
+    // The race's keys: one or two key names each, separated by a comma (see KeyAction).
+    {"keys", "accelerate", "Up",       {}},
+    {"keys", "brake",      "Down",     {}},
+    {"keys", "left",       "Left",     {}},
+    {"keys", "right",      "Right",    {}},
+    {"keys", "pause",      "Escape",   {}},
+    {"keys", "lights",     "L",        {}},
+    {"keys", "minimap",    "M",        {}},
+    {"keys", "statistics", "S",        {}},
+    {"keys", "slower",     "Keypad +", {}},
+    {"keys", "faster",     "Keypad -", {}},
+}};
+// clang-format on
+
+// The race's actions by their option name, with the key the race window hears for each.
+struct KeyAction {
+  const char* option;
+  int key;  // virtual-key code
+};
+// clang-format off
+inline constexpr std::array<KeyAction, 10> kKeyActions{{
+    {"accelerate", 38}, {"brake", 40}, {"left", 37}, {"right", 39}, {"pause", 27},
+    {"lights", 76}, {"minimap", 77}, {"statistics", 83}, {"slower", 107}, {"faster", 109},
 }};
 // clang-format on
 
@@ -52,6 +77,11 @@ class OptionsStore {
   std::string path_;
   std::vector<std::string> values_;
 };
+
+// The key bindings the options give: each action's keys by name. An action whose value names a
+// key the game does not know, or more than two keys, keeps its own key, after one line on
+// standard error naming what was wrong.
+svc::KeyBindings keyBindingsFrom(const OptionsStore& options);
 
 // Whether an option takes a value.
 bool optionAllows(const OptionKey& option, const std::string& value);

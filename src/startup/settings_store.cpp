@@ -78,6 +78,7 @@ void SettingsStore::load() {
       svc::getProfileStrings(filePath(), kSettingsSection, keys, kValueBuffer);
   for (std::size_t i = 0; i < kSettingKeys.size(); ++i) set(kSettingKeys[i].key, values[i]);
   options_.load();
+  runtime_.keyBindings() = keyBindingsFrom(options_);
   if (showMenu) showMenu();
   // The start-up window stands above the menu once its load has finished.
   form_.show();
