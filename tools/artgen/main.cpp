@@ -1,4 +1,6 @@
 // artgen --out PROGRAM_FOLDER --fonts FONT_FOLDER [--only NAME]: runs every art module.
+// artgen --sound-pictures DIR: pictures of every sound effect, for looking at them.
+// artgen --plot-csv IN.csv OUT.png TITLE: a line plot of measured series.
 #include <cairo.h>
 #include <fontconfig/fontconfig.h>
 
@@ -9,8 +11,22 @@
 #include <string>
 
 #include "art.h"
+#include "sound/pictures.h"
 
 int main(int argc, char** argv) {
+  try {
+    if (argc == 3 && !std::strcmp(argv[1], "--sound-pictures")) {
+      art::sound::renderEffectPictures(argv[2]);
+      return 0;
+    }
+    if (argc == 5 && !std::strcmp(argv[1], "--plot-csv")) {
+      art::sound::plotCsv(argv[2], argv[3], argv[4]);
+      return 0;
+    }
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "artgen: %s\n", e.what());
+    return 1;
+  }
   art::Context ctx;
   std::string only;
   for (int i = 1; i + 1 < argc; i += 2) {
