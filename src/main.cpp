@@ -9,6 +9,7 @@
 #include "services/process.h"
 #include "services/sdl_audio.h"
 #include "services/sdl_clock.h"
+#include "services/sdl_effects.h"
 #include "services/sdl_error_box.h"
 #include "services/sdl_executable_folder.h"
 #include "services/sdl_input.h"
@@ -27,10 +28,12 @@ int main() {
     svc::SdlPresenter presenter;
     svc::SdlInput input(presenter);
     svc::SdlAudio audio(sdl.audioAvailable());
+    svc::SdlSoundEffects effects(audio.available);
     svc::SdlPictureLoader pictures;
     svc::SdlTextRenderer text(folder + "/fonts");
     svc::Services services{folder, &clock, &input, &presenter, &audio, &pictures, &text};
     services.dataFolder = svc::playerDataFolder(folder);
+    services.effects = &effects;
     try {
       game::Program program(services);
       program.start();

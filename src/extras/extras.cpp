@@ -3,7 +3,9 @@
 namespace game {
 
 Extras::Extras(svc::Runtime& runtime, SettingsStore& settings)
-    : runtime_(runtime), settings_(settings) {}
+    : runtime_(runtime), settings_(settings), sounds_(runtime, settings) {
+  observers_.push_back(std::make_unique<RaceSounds>(sounds_));
+}
 
 Extras::~Extras() = default;
 

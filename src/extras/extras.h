@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "extras/sounds.h"
 #include "race/race.h"
 #include "services/runtime.h"
 #include "startup/settings_store.h"
@@ -21,9 +22,12 @@ class Extras {
   // Lets every part watch the race.
   void attach(Race& race);
 
+  SoundBoard& sounds() { return sounds_; }
+
  private:
   svc::Runtime& runtime_;
   SettingsStore& settings_;
+  SoundBoard sounds_;
   std::vector<std::unique_ptr<RaceObserver>> observers_;
 };
 

@@ -117,6 +117,10 @@ void MenuWindow::build() {
   // The info scrolling was made for a 1 ms timer that the system ran at its 16 ms granularity:
   // 5 pixels a tick at 16 ms keeps the picture readable while it scrolls.
   form_.addTimer("Timer2", 16, false);
+  buildEffectsSwitch();
+  form_.onControlClick = [this] {
+    if (onEffect) onEffect("click");
+  };
 }
 
 void MenuWindow::buildPages() {

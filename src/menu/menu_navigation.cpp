@@ -135,6 +135,7 @@ void MenuWindow::forwardMove(const char* pageName, int from, int to, bool hideBe
 }
 
 void MenuWindow::SlideForward() {
+  if (onEffect) onEffect("slide");
   auto moveBoth = [this](int dx) {
     page(state.FromPage).setLeft(page(state.FromPage).left() + dx);
     page(state.ToPage).setLeft(page(state.ToPage).left() + dx);
@@ -161,6 +162,7 @@ void MenuWindow::SlideForward() {
 }
 
 void MenuWindow::SlideBack() {
+  if (onEffect) onEffect("slide");
   while (page(state.ToPage).left() <= 100) {
     pacePass();
     runtime_.doEvents();

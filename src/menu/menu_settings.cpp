@@ -119,4 +119,34 @@ void MenuWindow::setDifficultyLabel() {
     if (value == std::to_string(i)) label("Label2").setCaption(words[i]);
 }
 
+void MenuWindow::buildEffectsSwitch() {
+  // Above the music's switch, left of the free space under the speaker: the page's own
+  // controls keep their places.
+  svc::Label& name = form_.addLabel("efektyText", "Efekty", 8, 88, 84, 13, &page(7));
+  name.style = {11, true};
+  name.wordWrap = false;
+  name.align = svc::Align::Right;
+  name.centreVertically = true;
+  svc::Label& value = form_.addLabel("efekty", "ANO", 96, 88, 23, 13, &page(7));
+  value.style = {9, true};
+  value.wordWrap = false;
+  value.align = svc::Align::Centre;
+  value.centreVertically = true;
+  // The look of the music's switch, whose box the page picture draws.
+  value.foreColor = svc::rgb(255, 214, 110);
+  value.transparent = false;
+  value.backColor = svc::rgb(26, 24, 30);
+  value.mouse.click = [this] {
+    svc::Label& v = label("efekty");
+    const bool on = v.caption() != "ANO";
+    v.setCaption(on ? "ANO" : "NE");
+    settings_.options().set("effects", on ? "1" : "0");
+  };
+}
+
+void MenuWindow::showEffectsSwitch(const std::string& language) {
+  label("efektyText").setCaption(language == "cz" ? "Efekty" : "Effects");
+  label("efekty").setCaption(settings_.options().on("effects") ? "ANO" : "NE");
+}
+
 }  // namespace game

@@ -95,6 +95,7 @@ void MenuWindow::loadPagePictures(const std::string& language) {
     if (i != 3)
       runtime_.loadInto(page(i), "/gfx/menu/" + language + "/" + std::to_string(i) + ".bmp");
   loadMarks(language);
+  showEffectsSwitch(language);
 }
 
 void MenuWindow::close() {

@@ -76,6 +76,9 @@ class MenuWindow {
   // is created by the program that assembles the game; this call does not return.
   void startRace();
   std::function<void()> loadRace;
+  // Asks for a sound effect ("click" for a button, "slide" for a page slide); the program that
+  // assembles the game plays it.
+  std::function<void(const char* effect)> onEffect;
 
   // Navigation.
   void SlideForward();
@@ -136,6 +139,9 @@ class MenuWindow {
   void stepDifficulty();
   void setDifficultyLabel();
   void loadPagePictures(const std::string& language);
+  // The sound page's switch for the sound effects, kept in the options (menu_settings.cpp).
+  void buildEffectsSwitch();
+  void showEffectsSwitch(const std::string& language);
 
   // What the settings pages show of the state in force (menu_marks.cpp).
   void showGraphicsState();

@@ -41,6 +41,7 @@ void Program::showMenu() {
   }
   menu_ = std::make_unique<MenuWindow>(runtime_, settings_);
   menu_->loadRace = [this] { loadRace(); };
+  menu_->onEffect = [this](const char* effect) { extras_.sounds().play(effect); };
   menu_->load();
 }
 

@@ -71,11 +71,9 @@ void Race::GameLoop() {
     ++s.FrameCount;
     ++s.TotalFrames;
     if (runtime_.onFrame) runtime_.onFrame();
-    if (!s.Paused) {
-      runFrameProcedures();
-      runtime_.doEvents();
-    }
+    if (!s.Paused) runFrameProcedures();
     for (RaceObserver* o : observers) o->frameDone(*this);
+    if (!s.Paused) runtime_.doEvents();
     if (restarted_) {
       restarted_ = false;
       s.Paused = false;

@@ -112,6 +112,8 @@ class Form {
 
   // Keyboard: virtual-key codes (Left 37, Up 38, Right 39, Down 40, Esc 27, letters 65..90,
   // numpad + 107, numpad - 109). Auto-repeat arrives as repeated key-downs.
+  // Told of every click that reaches a control's click handler, before the handler runs.
+  std::function<void()> onControlClick;
   // Keys reach this form through the player's key bindings (Runtime::keyBindings).
   bool takesKeyBindings = false;
   std::function<void(int key)> onKeyDown;

@@ -165,7 +165,10 @@ void Runtime::dispatch(const InputEvent& e) {
       captured_ = nullptr;
       capturedForm_ = nullptr;
       if (target->mouse.up) target->mouse.up(e.button, lx, ly);
-      if (inside && e.button == 1 && target->mouse.click) target->mouse.click();
+      if (inside && e.button == 1 && target->mouse.click) {
+        if (form->onControlClick) form->onControlClick();
+        target->mouse.click();
+      }
       return;
     }
   }

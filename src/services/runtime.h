@@ -14,6 +14,7 @@
 #include "services/key_bindings.h"
 #include "services/platform.h"
 #include "services/random.h"
+#include "services/sound_effects.h"
 
 namespace svc {
 
@@ -27,6 +28,8 @@ struct Services {
   TextRenderer* text = nullptr;
   // The folder whose Data/ keeps the player's files; empty: the program folder.
   std::string dataFolder;
+  // Sound effects; none: silent ones.
+  SoundEffects* effects = nullptr;
 };
 
 class Runtime {
@@ -37,6 +40,7 @@ class Runtime {
   Clock& clock() { return *services_.clock; }
   Presenter& presenter() { return *services_.presenter; }
   AudioDevice& audio() { return *services_.audio; }
+  SoundEffects& effects() { return services_.effects ? *services_.effects : silentEffects_; }
   Random& random() { return random_; }
   const std::string& programFolder() const { return services_.programFolder; }
   // The full path of a relative path written with forward slashes: the program folder followed
@@ -84,6 +88,7 @@ class Runtime {
   UiContext ui_;
   Random random_;
   KeyBindings keyBindings_;
+  NullSoundEffects silentEffects_;
   std::vector<Form*> forms_;
   std::deque<InputEvent> queue_;
   std::map<std::string, std::weak_ptr<const Image>> pictureCache_;

@@ -11,6 +11,7 @@
 #include "services/ini_file.h"
 #include "services/sdl_audio.h"
 #include "services/sdl_clock.h"
+#include "services/sdl_effects.h"
 #include "services/sdl_pictures.h"
 #include "services/sdl_system.h"
 #include "services/sdl_text.h"
@@ -132,6 +133,7 @@ void Driver::startProgram() {
   services.input = this;
   services.presenter = display_.get();
   services.audio = audio_.get();
+  services.effects = effects_.get();
   services.pictures = pictures_.get();
   services.text = text_.get();
   program_.reset();
@@ -221,6 +223,18 @@ void Driver::pump(std::deque<svc::InputEvent>* events, bool topLevel) {
         if (!svc::writeProfileString(file, "dv", key, value))
           throw ScriptError(l.number, "cannot write " + file);
       }
+    } else if (c == "option") {
+      // One value of the options file, in the section its option belongs to.
+      if (program_ && !programEnded_) throw ScriptError(l.number, c + ": only before start");
+      ensureRoot();
+      auto [key, value] = splitFirst(l.rest);
+      const game::OptionKey* option = nullptr;
+      for (const game::OptionKey& o : game::kOptionKeys)
+        if (key == o.key) option = &o;
+      if (!option) throw ScriptError(l.number, "no option " + key);
+      const std::string file = root_ + game::kOptionsFile;
+      if (!svc::writeProfileString(file, option->section, key, value))
+        throw ScriptError(l.number, "cannot write " + file);
     } else if (c == "realtime") {
       if (program_) throw ScriptError(l.number, "realtime: only before start");
       realClock_ = std::make_unique<svc::SdlClock>();
@@ -400,7 +414,9 @@ std::string Driver::dump(const std::string& label) {
 int Driver::run() {
   svc::SdlSystem sdl(true);
   display_ = std::make_unique<DriverDisplay>();
-  audio_ = std::make_unique<svc::SdlAudio>(sdl.audioAvailable());
+  auto audio = std::make_unique<svc::SdlAudio>(sdl.audioAvailable());
+  effects_ = std::make_unique<svc::SdlSoundEffects>(audio->available);
+  audio_ = std::move(audio);
   pictures_ = std::make_unique<svc::SdlPictureLoader>();
   catchStopSignals();
   int status = 0;
@@ -435,6 +451,8 @@ int Driver::run() {
   }
   program_.reset();
   text_.reset();
+  // The effects let go of their mixer channels while the mixer is still open.
+  effects_.reset();
   return status;
 }
 

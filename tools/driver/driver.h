@@ -14,6 +14,7 @@
 #include "program/program.h"
 #include "services/clock.h"
 #include "services/platform.h"
+#include "services/sound_effects.h"
 
 namespace driver {
 
@@ -69,6 +70,7 @@ class Driver : public svc::InputSource {
   svc::Clock* clock_ = &virtualClock_;
   std::unique_ptr<DriverDisplay> display_;
   std::unique_ptr<svc::AudioDevice> audio_;
+  std::unique_ptr<svc::SoundEffects> effects_;  // before the audio device closes
   std::unique_ptr<svc::PictureLoader> pictures_;
   std::unique_ptr<svc::TextRenderer> text_;
   std::unique_ptr<game::Program> program_;

@@ -87,6 +87,24 @@ long residentKb() {
   return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
+// Each effect with how often it has started and whether it is heard now, and the pitch of the
+// player's engine (1 as recorded).
+std::string soundsJson(const game::SoundBoard& board) {
+  std::ostringstream o;
+  o << "{\"enabled\":" << (board.enabled() ? "true" : "false")
+    << ",\"enginePitch\":" << board.playerEnginePitch() << ",\"effects\":{";
+  bool first = true;
+  for (const char* name : game::kEffectNames) {
+    auto it = board.stats().find(name);
+    const int started = it == board.stats().end() ? 0 : it->second.started;
+    o << (first ? "" : ",") << jsonString(name) << ":{\"started\":" << started
+      << ",\"playing\":" << (board.playing(name) ? "true" : "false") << "}";
+    first = false;
+  }
+  o << "}}";
+  return o.str();
+}
+
 }  // namespace
 
 std::string dumpJson(game::Program* program, const std::string& settingsFile, int relaunches,
@@ -121,6 +139,7 @@ std::string dumpJson(game::Program* program, const std::string& settingsFile, in
   if (game::Race* race = program->race())
     o << ",\"race\":" << fieldsJson(race->state.fields())
       << ",\"raceMusic\":" << musicJson(race->music());
+  o << ",\"sounds\":" << soundsJson(program->extras().sounds());
   o << "}";
   return o.str();
 }
