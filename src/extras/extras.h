@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "extras/records.h"
 #include "extras/sounds.h"
 #include "race/race.h"
 #include "services/runtime.h"
@@ -23,11 +24,13 @@ class Extras {
   void attach(Race& race);
 
   SoundBoard& sounds() { return sounds_; }
+  RaceRecords& records() { return *records_; }
 
  private:
   svc::Runtime& runtime_;
   SettingsStore& settings_;
   SoundBoard sounds_;
+  RaceRecords* records_ = nullptr;
   std::vector<std::unique_ptr<RaceObserver>> observers_;
 };
 

@@ -159,6 +159,11 @@ void MenuWindow::buildPanels() {
   // The hover-text panel on the right, over which the pages slide in.
   svc::PictureBox& tma = form_.addPicture("tma", 440, 96, 200, 345);
   informace_ = &form_.addLabel("informace", "", 8, 296, 161, 41, &tma);
+  // The record of the track and car on the summary page, at the top of the empty panel.
+  svc::Label& record = form_.addLabel("rekord", "", 8, 10, 184, 60, &tma);
+  record.style = {13, true};
+  record.foreColor = kValueInk;
+  record.setVisible(false);
   informace_->style = {11, false};
   informace_->foreColor = kFieldInk;
 

@@ -159,6 +159,7 @@ void MenuWindow::SlideForward() {
     runtime_.doEvents();
   }
   back_button_->setVisible(true);
+  showRecordLine();
 }
 
 void MenuWindow::SlideBack() {
@@ -171,6 +172,7 @@ void MenuWindow::SlideBack() {
     delay(0);
     runtime_.doEvents();
   }
+  showRecordLine();
 }
 
 void MenuWindow::pacePass() {

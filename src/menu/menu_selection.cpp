@@ -167,4 +167,37 @@ void MenuWindow::summaryInCzech() {
     if (selection(t.field) == t.english) setSelection(t.field, t.czech);
 }
 
+std::string MenuWindow::czechSelection(const std::string& field) const {
+  const std::string shown = selection(field);
+  for (const Translation& t : summaryEnglish())
+    if (t.field == field && shown == t.english) return t.czech;
+  return shown;
+}
+
+void MenuWindow::showRecordLine() {
+  svc::Label& line = label("rekord");
+  if (state.ToPage != 14 || !page(14).visible()) {
+    line.setVisible(false);
+    return;
+  }
+  const bool cz = settings_.pictureLanguage() == "cz";
+  const RecordOf of{czechSelection("trasa"), czechSelection("auto"), czechSelection("Obtiznost")};
+  const RecordsStore& records = settings_.records();
+  std::string text;
+  if (czechSelection("typ") == kTypeKolderRun) {
+    if (const auto best = records.best(RecordKind::Kolder, of))
+      text = (cz ? "Rekord: " : "Record: ") + std::to_string(int(*best)) +
+             (cz ? " balíků" : " parcels");
+  } else {
+    const auto lap = records.best(RecordKind::Lap, of);
+    const auto race = records.best(RecordKind::Race, of);
+    if (lap || race)
+      text = std::string(cz ? "Rekord trati\nkolo " : "Track record\nlap ") +
+             (lap ? recordTimeText(*lap) : "-") + (cz ? "\nzávod " : "\nrace ") +
+             (race ? recordTimeText(*race) : "-");
+  }
+  line.setCaption(text);
+  line.setVisible(!text.empty());
+}
+
 }  // namespace game

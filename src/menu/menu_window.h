@@ -129,6 +129,9 @@ class MenuWindow {
   void chooseTrack(const std::string& button);
   void summaryInEnglish();
   void summaryInCzech();
+  // The record of the chosen track and car, beside the summary page (menu_selection.cpp).
+  std::string czechSelection(const std::string& field) const;
+  void showRecordLine();
 
   // The settings pages (menu_settings.cpp).
   void wireSettings();

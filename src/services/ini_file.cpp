@@ -164,6 +164,23 @@ std::vector<std::string> profileLookupAll(std::string_view text, std::string_vie
   return values;
 }
 
+ProfileValues profileSection(std::string_view text, std::string_view section,
+                             std::size_t bufferSize) {
+  ProfileValues entries;
+  LineCursor lines(text);
+  Line header;
+  if (!enterSection(lines, section, &header)) return entries;
+  forEachEntry(lines, [&](const Line&, std::string_view k, std::string_view v) {
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+      v = v.substr(1, v.size() - 2);
+    const bool seen = std::any_of(entries.begin(), entries.end(),
+                                  [&](const auto& e) { return sameName(e.first, k); });
+    if (!seen && !k.empty()) entries.emplace_back(std::string(k), cut(v, bufferSize));
+    return true;
+  });
+  return entries;
+}
+
 std::string profileLookup(std::string_view text, std::string_view section, std::string_view key,
                           std::string_view def, std::size_t bufferSize) {
   return profileLookupAll(text, section, {{std::string(key), std::string(def)}}, bufferSize)[0];

@@ -34,6 +34,11 @@ std::vector<std::string> profileLookupAll(std::string_view text, std::string_vie
                                           const ProfileValues& keysAndDefaults,
                                           std::size_t bufferSize);
 
+// Every entry of the first section of the name, in the order of the file, as a lookup reads
+// it (the first of duplicate keys; values cut like a lookup's with this buffer size).
+ProfileValues profileSection(std::string_view text, std::string_view section,
+                             std::size_t bufferSize);
+
 // The INI text with key set to value in section: an existing key keeps its line's position (the
 // first one, in the first section of the name), a new key goes after the last entry of its
 // section, a new section at the end of the text; every other line, comments included, stays as
@@ -61,6 +66,9 @@ std::vector<std::string> getProfileStrings(const std::string& path, std::string_
 // alone. Returns false when the file cannot be written (for example a missing or read-only
 // folder, or a read-only file); the file is then unchanged and error, when given, holds one
 // line naming the file and the reason.
+ProfileValues getProfileSection(const std::string& path, std::string_view section,
+                                std::size_t bufferSize);
+
 bool writeProfileStrings(const std::string& path, std::string_view section,
                          const ProfileValues& values, std::string* error = nullptr);
 bool writeProfileString(const std::string& path, std::string_view section, std::string_view key,

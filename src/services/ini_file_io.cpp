@@ -129,6 +129,11 @@ std::vector<std::string> getProfileStrings(const std::string& path, std::string_
   return profileLookupAll(readText(path).text, section, keysAndDefaults, bufferSize);
 }
 
+ProfileValues getProfileSection(const std::string& path, std::string_view section,
+                                std::size_t bufferSize) {
+  return profileSection(readText(path).text, section, bufferSize);
+}
+
 bool writeProfileStrings(const std::string& path, std::string_view section,
                          const ProfileValues& values, std::string* error) {
   std::string reason;

@@ -24,7 +24,8 @@ constexpr std::size_t kValueBuffer = 10;
 SettingsStore::SettingsStore(svc::Runtime& runtime)
     : runtime_(runtime),
       form_("ini", runtime.ui(), svc::WindowSlot::Tool),
-      options_(runtime.path(kOptionsFile)) {
+      options_(runtime.path(kOptionsFile)),
+      records_(runtime.path(kRecordsFile)) {
   build();
   runtime_.addForm(form_);
 }
@@ -79,6 +80,7 @@ void SettingsStore::load() {
   for (std::size_t i = 0; i < kSettingKeys.size(); ++i) set(kSettingKeys[i].key, values[i]);
   options_.load();
   runtime_.keyBindings() = keyBindingsFrom(options_);
+  records_.load();
   if (showMenu) showMenu();
   // The start-up window stands above the menu once its load has finished.
   form_.show();

@@ -10,6 +10,7 @@
 #include "services/form.h"
 #include "services/runtime.h"
 #include "startup/options_store.h"
+#include "startup/records_store.h"
 
 namespace game {
 
@@ -67,6 +68,9 @@ class SettingsStore {
   // The options beyond the ten values: read with them at start and written whenever they are.
   OptionsStore& options() { return options_; }
   const OptionsStore& options() const { return options_; }
+  // The player's records, read at start.
+  RecordsStore& records() { return records_; }
+  const RecordsStore& records() const { return records_; }
 
   // Loads the menu window the first time and brings it forward afterwards.
   std::function<void()> showMenu;
@@ -78,6 +82,7 @@ class SettingsStore {
   svc::Runtime& runtime_;
   svc::Form form_;
   OptionsStore options_;
+  RecordsStore records_;
 };
 
 }  // namespace game

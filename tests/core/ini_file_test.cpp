@@ -53,6 +53,19 @@ TEST(IniRead, FindsValuesAsTheSettingsStoreExpects) {
     EXPECT_EQ(svc::profileLookup(c.text, "dv", c.key, "D", 10), c.expected) << c.name;
 }
 
+// A whole section as the lookups read it: first of duplicates, quotes off, comments and other
+// sections skipped, names compared without case.
+TEST(IniRead, AWholeSectionInTheOrderOfTheFile) {
+  const std::string text =
+      "[other]\nx=1\n[Records]\n; note\nb = 2\na='quoted'\nB=3\nnovalue\n= empty key\n"
+      "c=\n[records]\nd=4\n";
+  const svc::ProfileValues got = svc::profileSection(text, "records", 256);
+  const svc::ProfileValues want = {{"b", "2"}, {"a", "quoted"}, {"c", ""}};
+  EXPECT_EQ(got, want);
+  EXPECT_TRUE(svc::profileSection(text, "none", 256).empty());
+  EXPECT_EQ(svc::profileSection("[r]\nk=abcdef\n", "r", 4), (svc::ProfileValues{{"k", "abc"}}));
+}
+
 TEST(IniRead, DefaultsLoseTrailingBlanksAndAreCutToo) {
   EXPECT_EQ(svc::profileLookup("", "dv", "k", "pro  \t ", 10), "pro");
   EXPECT_EQ(svc::profileLookup("", "dv", "k", "speciálně", 10), "speciálně");

@@ -140,6 +140,19 @@ std::string dumpJson(game::Program* program, const std::string& settingsFile, in
     o << ",\"race\":" << fieldsJson(race->state.fields())
       << ",\"raceMusic\":" << musicJson(race->music());
   o << ",\"sounds\":" << soundsJson(program->extras().sounds());
+  o << ",\"records\":{";
+  first = true;
+  for (const auto& [key, value] : program->settings().records().all()) {
+    o << (first ? "" : ",") << jsonString(key) << ":" << value;
+    first = false;
+  }
+  const game::RaceRecords::GhostView g = program->extras().records().ghostView();
+  o << "},\"ghost\":{\"loaded\":" << (g.loaded ? "true" : "false")
+    << ",\"shown\":" << (g.shown ? "true" : "false")
+    << ",\"beaten\":" << (program->extras().records().ghostBeaten() ? "true" : "false")
+    << ",\"lapMs\":" << g.lapMs << ",\"frames\":" << g.frames << ",\"frame\":" << g.frame
+    << ",\"x\":" << g.at.x << ",\"y\":" << g.at.y << ",\"heading\":" << g.at.heading
+    << ",\"recording\":" << g.recording << "}";
   o << "}";
   return o.str();
 }
