@@ -88,9 +88,35 @@ void raceFrames(benchmark::State& state, const char* trasa) {
     if (!state.KeepRunning()) throw Stop{};
   });
 }
+// The same frames with the ghost of a lap drawn half seen through beside the player's car.
+void raceFramesWithGhost(benchmark::State& state, const char* trasa) {
+  BenchGame g(trasa);
+  int warmup = 300;
+  g.race([&] {
+    game::Race& race = *g.program->race();
+    benchmark::DoNotOptimize(race.form().image());
+    if (warmup > 0) {
+      if (--warmup == 0) {
+        const game::RaceState& s = race.state;
+        game::GhostLap lap;
+        lap.lapMs = 60000;
+        for (int i = 0; i < 100000; ++i)
+          lap.frames.push_back({float(s.ViewLeft + s.CarScreenX + 60),
+                                float(s.ViewTop + s.CarScreenY + 10), float(i % 360), 5});
+        g.program->extras().records().playGhost(std::move(lap));
+      }
+      return;
+    }
+    if (!state.KeepRunning()) throw Stop{};
+  });
+}
 void BM_VillageFrame(benchmark::State& state) {
   raceFrames(state, "Vesnice");
 }
+void BM_VillageFrameWithGhost(benchmark::State& state) {
+  raceFramesWithGhost(state, "Vesnice");
+}
+BENCHMARK(BM_VillageFrameWithGhost)->Unit(benchmark::kMicrosecond)->MinTime(3);
 void BM_CityFrame(benchmark::State& state) {
   raceFrames(state, "Město");
 }

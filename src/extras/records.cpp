@@ -196,12 +196,21 @@ void RaceRecords::drawUnderCars(Race& race, svc::Surface& picture) {
   const svc::Surface& sprite = f.sprite == 6 ? c.sipka1.surface() : c.car[f.sprite]->surface();
   // Turned on a patch of the key colour, then laid over the map half seen through.
   const int side = int(std::ceil(std::hypot(sprite.width(), sprite.height()))) + 2;
-  svc::Surface patch(side, side, svc::kMagenta);
+  // One patch kept from frame to frame: a fresh picture each frame would cost a page or two.
+  if (patch_.width() != side || patch_.height() != side) patch_ = svc::Surface(side, side);
+  patch_.fill(svc::kMagenta);
+  svc::Surface& patch = patch_;
   svc::foxRotate(patch, side / 2.0, side / 2.0, sprite, svc::kMagenta, -f.heading, 0);
   const RaceState& s = race.state;
   const int x = int(std::lround(f.x - s.ViewLeft)) - side / 2;
   const int y = int(std::lround(f.y - s.ViewTop)) - side / 2;
   svc::foxAlphaBlend(picture, x, y, side, side, patch, 0, 0, kGhostAlpha, svc::kMagenta, 0);
+}
+
+void RaceRecords::playGhost(GhostLap lap) {
+  ghost_ = std::move(lap);
+  playing_ = !ghost_->frames.empty();
+  playFrame_ = 0;
 }
 
 RaceRecords::GhostView RaceRecords::ghostView() const {

@@ -48,6 +48,8 @@ class RaceRecords : public RaceObserver {
     std::size_t recording = 0;  // frames of the lap under way recorded so far
   };
   GhostView ghostView() const;
+  // Sends a lap round as the ghost from this frame on (benchmarks, tests).
+  void playGhost(GhostLap lap);
   bool ghostBeaten() const { return ghostBeaten_; }
 
  private:
@@ -76,6 +78,7 @@ class RaceRecords : public RaceObserver {
   std::size_t playFrame_ = 0;
   bool recordingOn_ = false;
   GhostLap recording_;
+  svc::Surface patch_;  // the ghost's car turned, before it is laid over the map
 };
 
 }  // namespace game

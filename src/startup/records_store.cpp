@@ -103,8 +103,8 @@ void RecordsStore::load() {
     if (bad++ == 0) first = k + "=" + v;
   }
   if (bad > 0)
-    std::fprintf(stderr, "Drovanta: %s: %d %s not a record and %s ignored (\"%s\")\n",
-                 path_.c_str(), bad, bad == 1 ? "entry is" : "entries are", bad == 1 ? "is" : "are",
+    std::fprintf(stderr, "Drovanta: %s: %d %s ignored (\"%s\")\n", path_.c_str(), bad,
+                 bad == 1 ? "entry is not a record and is" : "entries are not records and are",
                  first.c_str());
 }
 
