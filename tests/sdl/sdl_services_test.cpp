@@ -3,6 +3,7 @@
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include "services/errors.h"
 #include "services/form.h"
 #include "services/sdl_audio.h"
+#include "services/sdl_effects.h"
 #include "services/sdl_pictures.h"
 #include "services/sdl_presenter.h"
 #include "services/sdl_system.h"
@@ -172,6 +174,37 @@ TEST_F(SdlServices, MusicPlayersPlayPauseAndHandOver) {
   menu->stop();  // the menu closing after the race music started leaves the race music alone
   EXPECT_TRUE(race->playing());
   EXPECT_THROW(race->setFileName(file("missing.mp3")), svc::DataFileError);
+}
+
+// Effects read their files: one second of 22050 Hz is 1000 ms; a missing or broken file is
+// one line naming it, and that effect alone stays silent while the others play.
+TEST_F(SdlServices, EffectsLoadAndABadFileCostsOnlyItself) {
+  writeSilence(file("good.wav"));
+  std::ofstream(file("broken.wav")) << "RIFF nonsense";
+  svc::SdlAudio audio(sdl_->audioAvailable());
+  svc::SdlSoundEffects effects(audio.available);
+  EXPECT_TRUE(effects.load("good", file("good.wav")));
+  EXPECT_EQ(effects.lengthMs("good"), 1000);
+  struct Case {
+    const char* name;
+    const char* file;
+  };
+  const Case cases[] = {{"missing", "missing.wav"}, {"broken", "broken.wav"}};
+  for (const Case& c : cases) {
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(effects.load(c.name, file(c.file))) << c.name;
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_NE(err.find(file(c.file)), std::string::npos) << err;
+    EXPECT_EQ(effects.lengthMs(c.name), 0);
+    effects.play(c.name, 1, 0);  // silence, never a crash
+  }
+  effects.play("good", 0.5, -1);
+  effects.voice(0, "good", 0.5, 2.5, 0.3);
+  effects.voice(0, "good", 0.5, 0.4, -0.3);  // a sudden change of pitch glides
+  effects.pauseVoices(true);
+  effects.pauseVoices(false);
+  effects.stopAll();
 }
 
 TEST(Volume, HundredthsOfADecibelBecomeAGain) {
