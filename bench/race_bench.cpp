@@ -74,29 +74,16 @@ struct BenchGame {
 
 // One iteration is one whole frame from frame start to frame start: event processing, the view,
 // the rules and the opponent, and the race window composed into its image, as the screen gets
-// it. The first 300 frames (start lights and launch) run untimed, then the opponent drives.
-void raceFrames(benchmark::State& state, const char* trasa) {
+// it. The first 300 frames (start lights and launch) run untimed, then the opponent drives. With
+// `ghost`, a lap's ghost is drawn half seen through beside the player's car from then on.
+void raceFrames(benchmark::State& state, const char* trasa, bool ghost = false) {
   BenchGame g(trasa);
   int warmup = 300;
   g.race([&] {
     game::Race& race = *g.program->race();
     benchmark::DoNotOptimize(race.form().image());
     if (warmup > 0) {
-      --warmup;
-      return;
-    }
-    if (!state.KeepRunning()) throw Stop{};
-  });
-}
-// The same frames with the ghost of a lap drawn half seen through beside the player's car.
-void raceFramesWithGhost(benchmark::State& state, const char* trasa) {
-  BenchGame g(trasa);
-  int warmup = 300;
-  g.race([&] {
-    game::Race& race = *g.program->race();
-    benchmark::DoNotOptimize(race.form().image());
-    if (warmup > 0) {
-      if (--warmup == 0) {
+      if (--warmup == 0 && ghost) {
         const game::RaceState& s = race.state;
         game::GhostLap lap;
         lap.lapMs = 60000;
@@ -114,7 +101,7 @@ void BM_VillageFrame(benchmark::State& state) {
   raceFrames(state, "Vesnice");
 }
 void BM_VillageFrameWithGhost(benchmark::State& state) {
-  raceFramesWithGhost(state, "Vesnice");
+  raceFrames(state, "Vesnice", true);
 }
 BENCHMARK(BM_VillageFrameWithGhost)->Unit(benchmark::kMicrosecond)->MinTime(3);
 void BM_CityFrame(benchmark::State& state) {

@@ -10,6 +10,7 @@
 #include "art.h"
 #include "cars/car_models.h"
 #include "cars/paints.h"
+#include "toolkit/shapes.h"
 
 namespace art::desktop {
 namespace {
@@ -20,13 +21,8 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kBendX = 0.10, kBendY = 0.92, kBendRadius = 0.62, kRoadWidth = 0.34;
 
 void badge(cairo_t* cr) {
-  const double r = 0.2, m = 0.02;
   cairo_new_path(cr);
-  cairo_arc(cr, 1 - m - r, m + r, r, -kPi / 2, 0);
-  cairo_arc(cr, 1 - m - r, 1 - m - r, r, 0, kPi / 2);
-  cairo_arc(cr, m + r, 1 - m - r, r, kPi / 2, kPi);
-  cairo_arc(cr, m + r, m + r, r, kPi, 3 * kPi / 2);
-  cairo_close_path(cr);
+  roundedRect(cr, 0.02, 0.02, 0.96, 0.96, 0.2);
 }
 
 void grass(cairo_t* cr) {
