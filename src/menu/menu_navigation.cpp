@@ -231,6 +231,8 @@ void MenuWindow::quitConfirmed() {
 }
 
 void MenuWindow::keyReleased(int key) {
+  // F11: full screen on or off, as the graphics page's switch does it.
+  if (key == 122) toggleFullScreen();
   // Numpad plus and minus pace the story animations; never below 1 ms, never past the field.
   if (key == 107 && state.MenuFrameInterval < INT16_MAX) ++state.MenuFrameInterval;
   if (key == 109 && state.MenuFrameInterval > 1) --state.MenuFrameInterval;

@@ -1,5 +1,7 @@
 #include "services/platform.h"
 
+#include <algorithm>
+
 #include <cmath>
 
 namespace svc {
@@ -30,6 +32,12 @@ class NullPlayer : public MusicPlayer {
 
 std::unique_ptr<MusicPlayer> NullAudio::newPlayer() {
   return std::make_unique<NullPlayer>();
+}
+
+int autoWindowScale(int desktopWidth, int desktopHeight, int width, int height) {
+  if (width <= 0 || height <= 0) return 1;
+  const int across = desktopWidth * 4 / (5 * width), down = desktopHeight * 4 / (5 * height);
+  return std::max(1, std::min(across, down));
 }
 
 }  // namespace svc

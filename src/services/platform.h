@@ -45,7 +45,14 @@ class Presenter {
   // when the display refused the mode (the window stays as it was).
   virtual bool setFullscreen(bool on, int width, int height) = 0;
   virtual bool fullscreen() const = 0;
+  // How windows show their pictures: a window opens `scale` times the picture's size (0: the
+  // largest whole step that fits 80 % of the desktop), and a picture scaled to a window is drawn
+  // in sharp whole-number steps where the window allows, or smoothly to fill it.
+  virtual void setWindowScale(int /*scale*/, bool /*smooth*/) {}
 };
+
+// The largest whole number of times a picture fits 80 % of a desktop, at least 1.
+int autoWindowScale(int desktopWidth, int desktopHeight, int width, int height);
 
 // One music player control. Several may exist (menu and race); the audio device plays the one
 // that was last asked to play.

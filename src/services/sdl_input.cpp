@@ -76,6 +76,7 @@ void SdlInput::poll(std::deque<InputEvent>& out) {
       case SDL_WINDOWEVENT:
         // The window system lost what was shown: put the last picture back.
         if (ev.window.event == SDL_WINDOWEVENT_EXPOSED) presenter_.refresh(ev.window.windowID);
+        if (ev.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) presenter_.resized(ev.window.windowID);
         if (ev.window.event != SDL_WINDOWEVENT_CLOSE) continue;
         e.type = T::Quit;  // closing either window ends the game
         break;
@@ -95,16 +96,20 @@ void SdlInput::poll(std::deque<InputEvent>& out) {
       case SDL_MOUSEBUTTONUP:
         e.type = ev.type == SDL_MOUSEBUTTONDOWN ? T::MouseDown : T::MouseUp;
         e.slot = presenter_.slotOf(ev.button.windowID);
-        e.x = ev.button.x;
-        e.y = ev.button.y;
+        if (!presenter_.toPicture(ev.button.windowID, ev.button.x, ev.button.y, &e.x, &e.y)) {
+          e.x = ev.button.x;
+          e.y = ev.button.y;
+        }
         e.button = mouseButton(ev.button.button);
         if (!e.button) continue;
         break;
       case SDL_MOUSEMOTION:
         e.type = T::MouseMove;
         e.slot = presenter_.slotOf(ev.motion.windowID);
-        e.x = ev.motion.x;
-        e.y = ev.motion.y;
+        if (!presenter_.toPicture(ev.motion.windowID, ev.motion.x, ev.motion.y, &e.x, &e.y)) {
+          e.x = ev.motion.x;
+          e.y = ev.motion.y;
+        }
         e.button = (ev.motion.state & SDL_BUTTON_LMASK) ? 1 : 0;
         break;
       default:
@@ -112,6 +117,17 @@ void SdlInput::poll(std::deque<InputEvent>& out) {
     }
     out.push_back(std::move(e));
   }
+}
+
+void SdlInput::queueWindowClick(WindowSlot slot, int x, int y) {
+  SDL_Event ev{};
+  ev.type = SDL_MOUSEBUTTONDOWN;
+  ev.button.windowID = presenter_.windowId(slot);
+  ev.button.button = SDL_BUTTON_LEFT;
+  ev.button.state = SDL_PRESSED;
+  ev.button.x = x;
+  ev.button.y = y;
+  SDL_PushEvent(&ev);
 }
 
 void SdlInput::waitForInput(std::uint32_t untilTick, bool hasDeadline) {

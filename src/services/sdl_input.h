@@ -14,6 +14,9 @@ class SdlInput : public InputSource {
   explicit SdlInput(SdlPresenter& presenter) : presenter_(presenter) {}
   void poll(std::deque<InputEvent>& out) override;
   void waitForInput(std::uint32_t untilTick, bool hasDeadline) override;
+  // Queues a left button press at pixels of a window as the window system reports them, before
+  // any scaling (tests of the scaled windows).
+  void queueWindowClick(WindowSlot slot, int x, int y);
 
  private:
   SdlPresenter& presenter_;

@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -15,6 +16,7 @@ struct SdlPresenter::Window {
   SDL_Renderer* renderer = nullptr;
   SDL_Texture* texture = nullptr;
   int width = 0, height = 0;
+  SDL_Rect drawn{0, 0, 0, 0};  // where the picture is drawn in the window
   std::string caption;
   bool shown = false;
   ~Window() {
@@ -31,7 +33,7 @@ SdlPresenter::Window& SdlPresenter::window(WindowSlot slot, Form& form) {
   auto& w = windows_[slot];
   if (!w) {
     w = std::make_unique<Window>();
-    Uint32 flags = SDL_WINDOW_HIDDEN;
+    Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE;
     if (form.borderless) flags |= SDL_WINDOW_BORDERLESS;
     int x = form.left(), y = form.top();
     if (slot == WindowSlot::Tool) x = y = SDL_WINDOWPOS_CENTERED;
@@ -55,17 +57,21 @@ SdlPresenter::Window& SdlPresenter::window(WindowSlot slot, Form& form) {
     // The game's pixels have red in the lowest byte; this format takes them as they are.
     w->texture = SDL_CreateTexture(w->renderer, SDL_PIXELFORMAT_XBGR8888,
                                    SDL_TEXTUREACCESS_STREAMING, form.width(), form.height());
-    SDL_RenderSetLogicalSize(w->renderer, form.width(), form.height());
+    int scale = scale_;
+    if (scale <= 0)
+      scale = autoWindowScale(desktopWidth(), desktopHeight(), form.width(), form.height());
     if (!fullscreen_ || slot != WindowSlot::Main)
-      SDL_SetWindowSize(w->window, form.width(), form.height());
+      SDL_SetWindowSize(w->window, form.width() * scale, form.height() * scale);
     w->width = form.width();
     w->height = form.height();
+    fit(*w);
   }
   if (w->caption != form.caption) {
     SDL_SetWindowTitle(w->window, form.caption.c_str());
     w->caption = form.caption;
   }
-  SDL_SetWindowBordered(w->window, form.borderless ? SDL_FALSE : SDL_TRUE);
+  const bool spread = spread_ && fullscreen_ && slot == WindowSlot::Main;
+  SDL_SetWindowBordered(w->window, form.borderless || spread ? SDL_FALSE : SDL_TRUE);
   if (slot == WindowSlot::Main && !fullscreen_) {
     int x = 0, y = 0;
     SDL_GetWindowPosition(w->window, &x, &y);
@@ -89,9 +95,62 @@ void SdlPresenter::present(WindowSlot slot, Form& form) {
   redraw(w);
 }
 
+void SdlPresenter::setWindowScale(int scale, bool smooth) {
+  scale_ = scale;
+  smooth_ = smooth;
+  for (auto& [slot, w] : windows_)
+    if (w && w->texture) fit(*w);
+}
+
+void SdlPresenter::fit(Window& w) {
+  // The picture keeps its shape in any window, with black bars where the shapes differ. Sharp:
+  // the largest whole-number step of nearest pixels that fits, while the window holds one;
+  // smooth (or a window smaller than the picture): scaled to the window's nearer sides, filtered.
+  int outW = 0, outH = 0;
+  SDL_GetRendererOutputSize(w.renderer, &outW, &outH);
+  if (w.width <= 0 || w.height <= 0 || outW <= 0 || outH <= 0) return;
+  const bool whole = !smooth_ && outW >= w.width && outH >= w.height;
+  double step = std::min(double(outW) / w.width, double(outH) / w.height);
+  if (whole) step = std::floor(step);
+  const int drawnW = int(std::lround(w.width * step)), drawnH = int(std::lround(w.height * step));
+  w.drawn = {(outW - drawnW) / 2, (outH - drawnH) / 2, drawnW, drawnH};
+  SDL_SetTextureScaleMode(w.texture, whole ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+}
+
+bool SdlPresenter::toPicture(std::uint32_t windowId, int x, int y, int* px, int* py) const {
+  for (const auto& [slot, w] : windows_) {
+    if (!w || !w->texture || SDL_GetWindowID(w->window) != windowId || w->drawn.w <= 0) continue;
+    // The picture pixel under the middle of the window pixel.
+    *px = int(std::floor((x + 0.5 - w->drawn.x) * w->width / w->drawn.w));
+    *py = int(std::floor((y + 0.5 - w->drawn.y) * w->height / w->drawn.h));
+    return true;
+  }
+  return false;
+}
+
+void SdlPresenter::resized(std::uint32_t windowId) {
+  for (auto& [slot, w] : windows_)
+    if (w && w->texture && SDL_GetWindowID(w->window) == windowId) {
+      fit(*w);
+      redraw(*w);
+    }
+}
+
+void SdlPresenter::setWindowSize(WindowSlot slot, int width, int height) {
+  auto it = windows_.find(slot);
+  if (it == windows_.end() || !it->second) return;
+  SDL_SetWindowSize(it->second->window, width, height);
+  resized(SDL_GetWindowID(it->second->window));
+}
+
+std::uint32_t SdlPresenter::windowId(WindowSlot slot) const {
+  auto it = windows_.find(slot);
+  return it == windows_.end() || !it->second ? 0 : SDL_GetWindowID(it->second->window);
+}
+
 void SdlPresenter::redraw(Window& w) {
   SDL_RenderClear(w.renderer);
-  SDL_RenderCopy(w.renderer, w.texture, nullptr, nullptr);
+  SDL_RenderCopy(w.renderer, w.texture, nullptr, &w.drawn);
   SDL_RenderPresent(w.renderer);
 }
 
@@ -138,14 +197,22 @@ bool SdlPresenter::enterFullscreen(SDL_Window* win, int width, int height) {
   want.h = height;
   SDL_DisplayMode got{};
   const int display = std::max(0, SDL_GetWindowDisplayIndex(win));
-  Uint32 flag = SDL_WINDOW_FULLSCREEN;
   if (SDL_GetClosestDisplayMode(display, &want, &got) && got.w == width && got.h == height) {
     SDL_SetWindowDisplayMode(win, &got);
-  } else {
-    // No such mode: fill the desktop and let the renderer scale the 640 × 480 picture.
-    flag = SDL_WINDOW_FULLSCREEN_DESKTOP;
+    spread_ = false;
+    return SDL_SetWindowFullscreen(win, SDL_WINDOW_FULLSCREEN) == 0;
   }
-  return SDL_SetWindowFullscreen(win, flag) == 0;
+  // No such mode (Wayland, or a display without it): the window spreads borderless over the
+  // whole display and the picture is scaled into it with bars. Done by hand rather than by a
+  // window manager's full-screen state, so it holds where there is no window manager either.
+  SDL_Rect bounds{};
+  if (SDL_GetDisplayBounds(display, &bounds) != 0) return false;
+  SDL_SetWindowBordered(win, SDL_FALSE);
+  SDL_SetWindowPosition(win, bounds.x, bounds.y);
+  SDL_SetWindowSize(win, bounds.w, bounds.h);
+  SDL_RaiseWindow(win);
+  spread_ = true;
+  return true;
 }
 
 bool SdlPresenter::setFullscreen(bool on, int width, int height) {
@@ -158,12 +225,21 @@ bool SdlPresenter::setFullscreen(bool on, int width, int height) {
   }
   SDL_Window* win = it->second->window;
   if (!on) {
-    SDL_SetWindowFullscreen(win, 0);
+    Window& w = *it->second;
+    if (spread_) {
+      // Back to the window's own size; its place and border follow the form at the next showing.
+      SDL_SetWindowSize(win, w.width * std::max(1, scale_), w.height * std::max(1, scale_));
+      spread_ = false;
+    } else {
+      SDL_SetWindowFullscreen(win, 0);
+    }
     fullscreen_ = false;
-    return true;
+  } else {
+    if (!enterFullscreen(win, width, height)) return false;
+    fullscreen_ = true;
   }
-  if (!enterFullscreen(win, width, height)) return false;
-  fullscreen_ = true;
+  // The picture fitted to the window's new size at once, whatever the window system tells later.
+  if (it->second->texture) fit(*it->second);
   return true;
 }
 

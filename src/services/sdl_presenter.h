@@ -21,20 +21,33 @@ class SdlPresenter : public Presenter {
   int desktopHeight() override;
   bool setFullscreen(bool on, int width, int height) override;
   bool fullscreen() const override { return fullscreen_; }
+  void setWindowScale(int scale, bool smooth) override;
   // The slot of an SDL window id (for input); Main when unknown.
   WindowSlot slotOf(std::uint32_t windowId) const;
   // Shows the last presented picture of a window again (after the window system lost it).
   void refresh(std::uint32_t windowId);
+  // A window changed its size: its picture is fitted to it again.
+  void resized(std::uint32_t windowId);
+  // The picture pixel under a pixel of a window (false for a window the presenter does not know).
+  bool toPicture(std::uint32_t windowId, int x, int y, int* px, int* py) const;
+  // Sets the size of a window that is open, as a player dragging its edge would.
+  void setWindowSize(WindowSlot slot, int width, int height);
+  // The SDL id of a slot's window; 0 before it opens.
+  std::uint32_t windowId(WindowSlot slot) const;
 
  private:
   struct Window;
   bool desktopMode(int* width, int* height);
   bool enterFullscreen(SDL_Window* window, int width, int height);
   void redraw(Window& w);
+  void fit(Window& w);
   Window& window(WindowSlot slot, Form& form);
   std::map<WindowSlot, std::unique_ptr<Window>> windows_;
   bool fullscreen_ = false;
   int fullWidth_ = 640, fullHeight_ = 480;
+  int scale_ = 1;
+  bool spread_ = false;  // full screen as a borderless window over the display
+  bool smooth_ = false;
 };
 
 }  // namespace svc

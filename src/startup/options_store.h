@@ -21,9 +21,11 @@ struct OptionKey {
 
 // Every option, in the order it is written.
 // clang-format off
-inline const std::array<OptionKey, 12> kOptionKeys{{
+inline const std::array<OptionKey, 14> kOptionKeys{{
     {"options", "effects",    "1", {"0", "1"}},  // sound effects on or off
     {"options", "ghost",      "1", {"0", "1"}},  // the ghost of the best lap in races
+    {"options", "scale",      "1", {"1", "2", "3", "auto"}},  // the window's first size
+    {"options", "smooth",     "0", {"0", "1"}},  // scaled pictures filtered instead of sharp
     // The race's keys: one or two key names each, separated by a comma (see KeyAction).
     {"keys", "accelerate", "Up",       {}},
     {"keys", "brake",      "Down",     {}},

@@ -80,6 +80,9 @@ void SettingsStore::load() {
   for (std::size_t i = 0; i < kSettingKeys.size(); ++i) set(kSettingKeys[i].key, values[i]);
   options_.load();
   runtime_.keyBindings() = keyBindingsFrom(options_);
+  const std::string scale = options_.get("scale");
+  runtime_.presenter().setWindowScale(scale == "auto" ? 0 : std::stoi(scale),
+                                      options_.on("smooth"));
   records_.load();
   if (showMenu) showMenu();
   // The start-up window stands above the menu once its load has finished.

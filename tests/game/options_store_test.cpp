@@ -77,7 +77,7 @@ TEST(Options, SavedWithTheSettingsInAFileOfTheirOwn) {
   settings.options().set("ghost", "0");
   ASSERT_TRUE(settings.save());
   EXPECT_EQ(readFile(optionsFile),
-            "; my notes\n[options]\neffects=0\nghost=0\n[later]\nkept=yes\n"
+            "; my notes\n[options]\neffects=0\nghost=0\nscale=1\nsmooth=0\n[later]\nkept=yes\n"
             "[keys]\naccelerate=Up\nbrake=Down\nleft=Left\nright=Right\npause=Escape\n"
             "lights=L\nminimap=M\nstatistics=S\nslower=Keypad +\nfaster=Keypad -\n");
   // The settings file keeps its ten keys and nothing else.

@@ -10,11 +10,13 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "services/errors.h"
 #include "services/form.h"
 #include "services/sdl_audio.h"
 #include "services/sdl_effects.h"
+#include "services/sdl_input.h"
 #include "services/sdl_pictures.h"
 #include "services/sdl_presenter.h"
 #include "services/sdl_system.h"
@@ -205,6 +207,61 @@ TEST_F(SdlServices, EffectsLoadAndABadFileCostsOnlyItself) {
   effects.pauseVoices(true);
   effects.pauseVoices(false);
   effects.stopAll();
+}
+
+// A window made larger shows the picture scaled with its shape kept, and a click where a pixel
+// is drawn reaches the game at that pixel. Sharp: whole steps of 1, 2 and 3, the largest that
+// fits centred in a window between steps or of another shape, and smooth below the picture's
+// size; smooth: filled to the window's nearer sides.
+TEST_F(SdlServices, ClicksInAScaledWindowLandWhereThePictureIsDrawn) {
+  svc::SdlPresenter presenter;
+  svc::SdlInput input(presenter);
+  svc::UiContext ui;
+  svc::Form form("menu", ui, svc::WindowSlot::Main);
+  form.resize(640, 480);
+  presenter.present(svc::WindowSlot::Main, form);
+  struct Case {
+    bool smooth;
+    int width, height;  // the window
+    int left, top;      // where the picture starts in it
+    double step;        // window pixels a picture pixel
+  };
+  // clang-format off
+  const Case cases[] = {
+      {false, 640, 480, 0, 0, 1},       {false, 1280, 960, 0, 0, 2},  {false, 1920, 1440, 0, 0, 3},
+      {false, 1000, 750, 180, 135, 1},  {false, 1600, 900, 480, 210, 1},
+      {false, 2000, 1000, 360, 20, 2},  {false, 320, 240, 0, 0, 0.5},
+      {false, 500, 500, 0, 62, 0.78125},
+      {true, 1000, 750, 0, 0, 1.5625},  {true, 1600, 900, 200, 0, 1.875},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    const std::string name = std::to_string(c.width) + " x " + std::to_string(c.height) +
+                             (c.smooth ? " smooth" : " sharp");
+    presenter.setWindowScale(1, c.smooth);
+    presenter.setWindowSize(svc::WindowSlot::Main, c.width, c.height);
+    std::deque<svc::InputEvent> events;
+    input.poll(events);  // the window's own events
+    events.clear();
+    // The drawn centres of the picture pixels (100, 50) and (639, 479).
+    for (auto [px, py] : {std::pair{100, 50}, std::pair{639, 479}}) {
+      input.queueWindowClick(svc::WindowSlot::Main, int(c.left + (px + 0.5) * c.step),
+                             int(c.top + (py + 0.5) * c.step));
+      input.poll(events);
+      ASSERT_FALSE(events.empty()) << name;
+      // Below the picture's size a window pixel shows two picture pixels; either is right.
+      const int slack = c.step < 1 ? 1 : 0;
+      EXPECT_LE(std::abs(events.back().x - px), slack) << name;
+      EXPECT_LE(std::abs(events.back().y - py), slack) << name;
+    }
+  }
+}
+
+TEST(WindowScale, TheLargestWholeStepThatFitsFourFifthsOfTheDesktop) {
+  const std::tuple<int, int, int> cases[] = {{1024, 768, 1},  {1920, 1080, 1}, {2560, 1440, 2},
+                                             {3840, 2160, 3}, {800, 600, 1},   {0, 0, 1}};
+  for (const auto& [w, h, scale] : cases)
+    EXPECT_EQ(svc::autoWindowScale(w, h, 640, 480), scale) << w << " x " << h;
 }
 
 TEST(Volume, HundredthsOfADecibelBecomeAGain) {
