@@ -117,6 +117,11 @@ void RaceRecords::markLap(Race& race, bool record) {
 
 void RaceRecords::frameDone(Race& race) {
   RaceState& s = race.state;
+  // A paused pass changes nothing, and the ghost waits with the player.
+  if (s.Paused) {
+    showEnd(race);
+    return;
+  }
   watch_.update(s);
   RecordsStore& records = settings_.records();
   if (racing_ && watch_.counted()) {
@@ -155,7 +160,7 @@ void RaceRecords::frameDone(Race& race) {
   } else if (playing_ && ++playFrame_ >= ghost_->frames.size()) {
     playing_ = false;
   }
-  if (recordingOn_ && !s.Paused)
+  if (recordingOn_)
     recording_.frames.push_back({float(s.ViewLeft + s.CarScreenX), float(s.ViewTop + s.CarScreenY),
                                  float(s.Heading), spriteOf(race)});
   showEnd(race);

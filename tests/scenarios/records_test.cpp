@@ -118,6 +118,8 @@ TEST(Records, KeptBeatenAndRacedAsAGhostOverThreeRaces) {
   std::string closely;
   for (int i = 0; i < 4; ++i) closely += "wait 2000\ndump\n";
   for (int i = 0; i < 90; ++i) closely += "frames 1\ndump\n";
+  // Paused, the ghost waits.
+  closely += "key 27\nframes 5\ndump @paused\nframes 30\ndump @stillPaused\nkey 27\n";
   const ScriptRun second =
       runScriptText(raceScript(folder, "autopilot on 0.8", closely + wholeRace()), 600);
   ASSERT_EQ(second.status, 0);
@@ -141,6 +143,10 @@ TEST(Records, KeptBeatenAndRacedAsAGhostOverThreeRaces) {
     lastFrame = g["frame"].n;
   }
   EXPECT_GT(followed, 60) << "the ghost moves on a recorded frame each frame";
+  ASSERT_TRUE(second.dump("paused")["race"]["Paused"].b);
+  EXPECT_TRUE(second.dump("paused")["ghost"]["shown"].b);
+  EXPECT_EQ(second.dump("stillPaused")["ghost"]["frame"].n,
+            second.dump("paused")["ghost"]["frame"].n);
 
   // Records made slow by hand fall to the next race, and the end panel says so.
   std::ofstream(folder.data("records.ini")) << "[records]\n"

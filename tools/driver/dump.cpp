@@ -1,6 +1,7 @@
 // The driver's JSON picture of a running program.
 #include <unistd.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -143,7 +144,9 @@ std::string dumpJson(game::Program* program, const std::string& settingsFile, in
   o << ",\"records\":{";
   first = true;
   for (const auto& [key, value] : program->settings().records().all()) {
-    o << (first ? "" : ",") << jsonString(key) << ":" << value;
+    char number[32];
+    std::snprintf(number, sizeof number, "%.3f", value);
+    o << (first ? "" : ",") << jsonString(key) << ":" << number;
     first = false;
   }
   const game::RaceRecords::GhostView g = program->extras().records().ghostView();
