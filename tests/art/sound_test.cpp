@@ -134,6 +134,8 @@ TEST(SoundEffects, TheChecksRefuseClicksClippingAndSeams) {
     stepped[stepped.size() - 1 - i] += 0.3f;  // a jump at the seam
   std::vector<float> abrupt = faded;
   abrupt.front() = 0.3f;
+  std::vector<float> broken = faded;
+  broken[100] = std::nanf("");
   const Case cases[] = {
       {"a clean loop", {"a", true, fine}, false},
       {"a clean one-shot", {"b", false, faded}, false},
@@ -141,6 +143,7 @@ TEST(SoundEffects, TheChecksRefuseClicksClippingAndSeams) {
       {"a loop with a step at its seam", {"d", true, stepped}, true},
       {"a one-shot starting with a click", {"e", false, abrupt}, true},
       {"silence of no length", {"f", false, {}}, true},
+      {"a sample that is not a number", {"g", false, broken}, true},
   };
   for (const Case& c : cases) {
     bool refused = false;

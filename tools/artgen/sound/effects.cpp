@@ -339,6 +339,7 @@ EffectReport measure(const Effect& e) {
   r.seconds = double(s.size()) / kRate;
   double stepSum = 0;
   for (std::size_t i = 0; i < s.size(); ++i) {
+    r.finite = r.finite && std::isfinite(s[i]);
     r.peak = std::max(r.peak, double(std::fabs(s[i])));
     if (i) stepSum += std::fabs(s[i] - s[i - 1]);
   }
@@ -359,6 +360,8 @@ EffectReport measure(const Effect& e) {
 void enforce(const EffectReport& r, const EffectRules& rules, const Effect& e) {
   auto fail = [&e](const std::string& what) { throw std::runtime_error(e.file + ": " + what); };
   if (r.seconds <= 0) fail("no sound");
+  // A NaN compares false with every limit, so it would slip past the checks below.
+  if (!r.finite) fail("holds samples that are not numbers");
   if (r.peak >= rules.maxPeak) fail("peak " + std::to_string(r.peak) + " at or above the limit");
   if (e.loop) {
     if (r.seamStep > rules.maxSeamStep)
