@@ -373,10 +373,15 @@ void enforce(const EffectReport& r, const EffectRules& rules, const Effect& e) {
   }
 }
 
-std::string summary(const EffectReport& r) {
+std::string summary(const EffectReport& r, bool loop) {
   char buf[160];
-  std::snprintf(buf, sizeof buf, "%.2f s, peak %.2f, seam step %.2f, seam level %+.2f dB",
-                r.seconds, r.peak, r.seamStep, r.seamLevelDb);
+  if (loop) {
+    std::snprintf(buf, sizeof buf, "%.2f s, peak %.2f, seam step %.2f, seam level %+.2f dB",
+                  r.seconds, r.peak, r.seamStep, r.seamLevelDb);
+  } else {
+    std::snprintf(buf, sizeof buf, "%.2f s, peak %.2f, first and last samples %.4f, %.4f",
+                  r.seconds, r.peak, r.headLevel, r.tailLevel);
+  }
   return buf;
 }
 

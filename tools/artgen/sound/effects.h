@@ -44,6 +44,7 @@ struct EffectRules {
   double maxSeamLevelDb = 1.5;
 };
 void enforce(const EffectReport& report, const EffectRules& rules, const Effect& effect);
-std::string summary(const EffectReport& report);
+// One line for the build log: the seam of a loop, the ends of a one-shot.
+std::string summary(const EffectReport& report, bool loop);
 
 }  // namespace art::sound
