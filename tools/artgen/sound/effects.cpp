@@ -60,19 +60,20 @@ Effect engine() {
   const std::size_t cycle = firing * 4;
   const std::size_t n = cycle * 20;  // 0.8 s
   std::vector<double> out(n, 0.0);
-  const double level[4] = {1.0, 0.86, 0.95, 0.9};
+  const double level[4] = {1.0, 0.9, 0.96, 0.93};
   const int lateness[4] = {0, 7, -4, 3};  // samples off the even beat
-  const double ring[4] = {165, 158, 171, 162};
+  const double ring[4] = {165, 162, 168, 163};
   for (std::size_t k = 0; k < n / firing; ++k) {
     const int cyl = int(k % 4);
-    const std::size_t start = k * firing + std::size_t(int(firing) + lateness[cyl]) - firing;
+    const long start = long(k * firing) + lateness[cyl] + long(n);
     for (std::size_t t = 0; t < cycle; ++t) {
       const double sec = double(t) / kRate;
       // A sharp pressure front, then the pipe's ringing, both dying away within a firing or two.
       const double front = std::exp(-sec / 0.0018) * (1 - std::exp(-sec / 0.0002));
       const double pipe = std::exp(-sec / 0.006) * std::sin(2 * kPi * ring[cyl] * sec);
       const double body = std::exp(-sec / 0.012) * std::sin(2 * kPi * 62 * sec);
-      out[(start + t) % n] += level[cyl] * (0.45 * front + 0.7 * pipe + 0.6 * body);
+      out[std::size_t(start + long(t)) % n] +=
+          level[cyl] * (0.45 * front + 0.7 * pipe + 0.6 * body);
     }
   }
   // Intake hiss and valve-train rattle, louder just after each firing.
@@ -338,6 +339,7 @@ EffectReport measure(const Effect& e) {
   r.seconds = double(s.size()) / kRate;
   double stepSum = 0;
   for (std::size_t i = 0; i < s.size(); ++i) {
+    r.finite = r.finite && std::isfinite(s[i]);
     r.peak = std::max(r.peak, double(std::fabs(s[i])));
     if (i) stepSum += std::fabs(s[i] - s[i - 1]);
   }
@@ -358,6 +360,8 @@ EffectReport measure(const Effect& e) {
 void enforce(const EffectReport& r, const EffectRules& rules, const Effect& e) {
   auto fail = [&e](const std::string& what) { throw std::runtime_error(e.file + ": " + what); };
   if (r.seconds <= 0) fail("no sound");
+  // A NaN compares false with every limit, so it would slip past the checks below.
+  if (!r.finite) fail("holds samples that are not numbers");
   if (r.peak >= rules.maxPeak) fail("peak " + std::to_string(r.peak) + " at or above the limit");
   if (e.loop) {
     if (r.seamStep > rules.maxSeamStep)
@@ -369,10 +373,15 @@ void enforce(const EffectReport& r, const EffectRules& rules, const Effect& e) {
   }
 }
 
-std::string summary(const EffectReport& r) {
+std::string summary(const EffectReport& r, bool loop) {
   char buf[160];
-  std::snprintf(buf, sizeof buf, "%.2f s, peak %.2f, seam step %.2f, seam level %+.2f dB",
-                r.seconds, r.peak, r.seamStep, r.seamLevelDb);
+  if (loop) {
+    std::snprintf(buf, sizeof buf, "%.2f s, peak %.2f, seam step %.2f, seam level %+.2f dB",
+                  r.seconds, r.peak, r.seamStep, r.seamLevelDb);
+  } else {
+    std::snprintf(buf, sizeof buf, "%.2f s, peak %.2f, first and last samples %.4f, %.4f",
+                  r.seconds, r.peak, r.headLevel, r.tailLevel);
+  }
   return buf;
 }
 

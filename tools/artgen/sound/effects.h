@@ -32,6 +32,7 @@ struct EffectReport {
   double tailLevel = 0;
   double seamStep = 0;     // loops: step from the last sample to the first, in mean steps
   double seamLevelDb = 0;  // loops: level of the last 20 ms against the first 20 ms
+  bool finite = true;      // false if any sample is not a number or infinite
 };
 EffectReport measure(const Effect& effect);
 
@@ -43,6 +44,7 @@ struct EffectRules {
   double maxSeamLevelDb = 1.5;
 };
 void enforce(const EffectReport& report, const EffectRules& rules, const Effect& effect);
-std::string summary(const EffectReport& report);
+// One line for the build log: the seam of a loop, the ends of a one-shot.
+std::string summary(const EffectReport& report, bool loop);
 
 }  // namespace art::sound

@@ -12,7 +12,7 @@ void writeSounds(const Context& ctx) {
     const EffectReport report = measure(e);
     enforce(report, EffectRules{}, e);
     ctx.writeText(e.file, wavBytes(e.samples));
-    std::printf("sound: %s %s\n", e.file.c_str(), summary(report).c_str());
+    std::printf("sound: %s %s\n", e.file.c_str(), summary(report, e.loop).c_str());
   }
 }
 
