@@ -168,6 +168,7 @@ void MenuWindow::buildPanels() {
   informace_->foreColor = kFieldInk;
 
   back_button_ = &form_.addPicture("back_button", 16, 456, 73, 17);
+  form_.padBack = back_button_;  // a controller's B
   back_button_->setVisible(false);
 
   // The story panel and its two boxes.

@@ -32,6 +32,25 @@ void Race::wireHandlers() {
   form_.takesKeyBindings = true;
   form_.onKeyDown = [this](int key) { RaceKeyDown(*this, key); };
   form_.onKeyUp = [this](int key) { RaceKeyUp(*this, key); };
+  // A controller drives while no panel is up; on a panel it picks the panel's buttons, and B
+  // resumes a paused race.
+  using svc::Pad;
+  form_.padKeys = {
+      {int(Pad::A), kKeyUp},
+      {int(Pad::TriggerRight), kKeyUp},
+      {int(Pad::B), kKeyDown},
+      {int(Pad::TriggerLeft), kKeyDown},
+      {int(Pad::DpadLeft), kKeyLeft},
+      {int(Pad::StickLeft), kKeyLeft},
+      {int(Pad::DpadRight), kKeyRight},
+      {int(Pad::StickRight), kKeyRight},
+      {int(Pad::Start), kKeyEsc},
+      {int(Pad::Y), kKeyM},
+      {int(Pad::X), kKeyL},
+      {int(Pad::Back), kKeyS},
+  };
+  form_.padDrives = [this] { return !controls_.konec.visible(); };
+  form_.padBack = &c.Image2;
 }
 
 void Race::load() {

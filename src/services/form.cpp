@@ -1,5 +1,6 @@
 #include "services/form.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace svc {
@@ -193,7 +194,79 @@ void Form::compose() {
   const Control::Clip clip{0, 0, width_, height_};
   for (const Control* c : topLevel_)
     if (c->visible()) c->paint(image_, c->left(), c->top(), clip);
+  if (highlight_) drawHighlight();
   image_.touch();
+}
+
+void Form::formPosition(const Control& c, int* x, int* y) {
+  *x = *y = 0;
+  for (const Control* p = &c; p; p = p->parent()) {
+    *x += p->left();
+    *y += p->top();
+  }
+}
+
+std::vector<Control*> Form::padTargets() const {
+  struct Target {
+    Control* control;
+    int x, y;
+  };
+  std::vector<Target> found;
+  for (Control* c : order_) {
+    if (!c->mouse.click) continue;
+    int x = 0, y = 0;
+    formPosition(*c, &x, &y);
+    x += c->width() / 2;
+    y += c->height() / 2;
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) continue;
+    int lx = 0, ly = 0;
+    if (hitTest(x, y, &lx, &ly) == c) found.push_back({c, x, y});
+  }
+  // Rows: centres within a few pixels of a row's first centre share it.
+  std::stable_sort(found.begin(), found.end(),
+                   [](const Target& a, const Target& b) { return a.y < b.y; });
+  std::vector<Control*> out;
+  for (std::size_t first = 0; first < found.size();) {
+    std::size_t end = first;
+    while (end < found.size() && found[end].y - found[first].y <= 8) ++end;
+    std::stable_sort(found.begin() + std::ptrdiff_t(first), found.begin() + std::ptrdiff_t(end),
+                     [](const Target& a, const Target& b) { return a.x < b.x; });
+    for (std::size_t i = first; i < end; ++i) out.push_back(found[i].control);
+    first = end;
+  }
+  return out;
+}
+
+void Form::setHighlight(Control* c) {
+  if (c == highlight_) return;
+  highlight_ = c;
+  changed();
+}
+
+void Form::drawHighlight() {
+  const std::vector<Control*> targets = padTargets();
+  if (std::find(targets.begin(), targets.end(), highlight_) == targets.end()) return;
+  int x = 0, y = 0;
+  formPosition(*highlight_, &x, &y);
+  const int w = highlight_->width(), h = highlight_->height();
+  // A bright frame two pixels wide just outside the control, edged in black so it shows on any
+  // picture.
+  auto frame = [this](int left, int top, int right, int bottom, Colour colour) {
+    auto put = [&](int xx, int yy) {
+      if (xx >= 0 && yy >= 0 && xx < width_ && yy < height_) image_.setPixel(xx, yy, colour);
+    };
+    for (int xx = left; xx <= right; ++xx) {
+      put(xx, top);
+      put(xx, bottom);
+    }
+    for (int yy = top + 1; yy < bottom; ++yy) {
+      put(left, yy);
+      put(right, yy);
+    }
+  };
+  frame(x - 3, y - 3, x + w + 2, y + h + 2, rgb(0, 0, 0));
+  frame(x - 2, y - 2, x + w + 1, y + h + 1, rgb(255, 210, 40));
+  frame(x - 1, y - 1, x + w, y + h, rgb(255, 210, 40));
 }
 
 namespace {

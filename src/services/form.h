@@ -118,6 +118,22 @@ class Form {
   bool takesKeyBindings = false;
   std::function<void(int key)> onKeyDown;
   std::function<void(int key)> onKeyUp;
+  // A game controller. While padDrives says so, a controller input listed in padKeys is pressed
+  // and released as its key, never through the key bindings. Otherwise the controller moves a
+  // highlight over the controls a click would reach, in reading order: A clicks the highlighted
+  // one, B clicks padBack, and the inputs listed in padKeys still stand for their keys.
+  std::function<bool()> padDrives;
+  std::map<int, int> padKeys;  // Pad -> virtual-key code
+  Control* padBack = nullptr;
+  // The controls a click at their centre reaches, in reading order (rows top to bottom, each
+  // left to right).
+  std::vector<Control*> padTargets() const;
+  Control* highlight() const { return highlight_; }
+  // Draws a frame around the control (nullptr: none); presentation only.
+  void setHighlight(Control* c);
+  // The control's top-left corner in form pixels.
+  static void formPosition(const Control& c, int* x, int* y);
+
   // Mouse over the form's own background (no control hit).
   MouseHandlers mouse;
   TextBox* focus = nullptr;
@@ -136,6 +152,7 @@ class Form {
   template <class T>
   T& typed(const std::string& name, ControlKind kind) const;
   void compose();
+  void drawHighlight();
 
   std::string name_;
   UiContext& ui_;
@@ -155,6 +172,7 @@ class Form {
   std::vector<Timer*> timerOrder_;
   std::map<std::string, Timer*> timersByName_;
   Surface image_;
+  Control* highlight_ = nullptr;
   std::uint64_t version_ = 1;
   std::uint64_t composedVersion_ = 0;
 };

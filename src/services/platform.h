@@ -12,13 +12,26 @@
 namespace svc {
 
 struct InputEvent {
-  enum class Type { MouseDown, MouseUp, MouseMove, KeyDown, KeyUp, Text, Quit };
+  enum class Type {
+    MouseDown,
+    MouseUp,
+    MouseMove,
+    KeyDown,
+    KeyUp,
+    Text,
+    PadDown,
+    PadUp,
+    PadAxis,
+    Quit
+  };
   Type type = Type::MouseMove;
   WindowSlot slot = WindowSlot::Main;
   int x = 0, y = 0;  // window pixels
   int button = 1;    // 1 left, 2 right, 4 middle
   int key = 0;       // virtual-key code
   std::string text;  // UTF-8, for Text
+  int pad = 0;       // a Pad for PadDown and PadUp, a PadAxis for PadAxis
+  int value = 0;     // the axis position, for PadAxis
 };
 
 // Where input comes from: the window system, or a script.
@@ -30,6 +43,11 @@ class InputSource {
   // Blocks until input may be pending or the tick is reached (when hasDeadline), whichever is
   // first; used only when the game has nothing to do.
   virtual void waitForInput(std::uint32_t untilTick, bool hasDeadline) = 0;
+};
+
+// A window's place on the desktop and its size, in desktop pixels.
+struct WindowRect {
+  int x = 0, y = 0, width = 0, height = 0;
 };
 
 // Puts composed window images on the screen, and switches the display mode of the main window.
@@ -49,6 +67,12 @@ class Presenter {
   // largest whole step that fits 80 % of the desktop), and a picture scaled to a window is drawn
   // in sharp whole-number steps where the window allows, or smoothly to fill it.
   virtual void setWindowScale(int /*scale*/, bool /*smooth*/) {}
+  // Where the main window stands and how large it is as a window (while full screen: where it
+  // stood before); false before it has opened.
+  virtual bool mainWindowRect(WindowRect* /*out*/) const { return false; }
+  // The place and size the main window opens at, kept from an earlier run: instead of the
+  // form's place and the scale's size. A place off every display keeps only the size.
+  virtual void openMainWindowAt(const WindowRect& /*rect*/) {}
 };
 
 // The largest whole number of times a picture fits 80 % of a desktop, at least 1.
@@ -102,6 +126,17 @@ class NullPresenter : public Presenter {
     return true;
   }
   bool fullscreen() const override { return full; }
+  bool mainWindowRect(WindowRect* out) const override {
+    if (!placed) return false;
+    *out = place;
+    return true;
+  }
+  void openMainWindowAt(const WindowRect& rect) override {
+    place = rect;
+    placed = true;
+  }
+  WindowRect place;
+  bool placed = false;
   int desktop = 1024;
   int desktopTall = 768;
   bool full = false;

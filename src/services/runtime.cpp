@@ -125,6 +125,18 @@ void Runtime::dispatch(const InputEvent& e) {
     throw ProgramEnd{false};
   }
   Form* form = frontForm(e.slot);
+  const bool pad = e.type == T::PadDown || e.type == T::PadUp || e.type == T::PadAxis;
+  // A controller works the front window, the small start-up window when it is the only one.
+  if (pad && !form) form = frontForm(WindowSlot::Tool);
+  if (e.type == T::PadDown || e.type == T::PadUp) {
+    padInput(form, static_cast<Pad>(e.pad), e.type == T::PadDown);
+    return;
+  }
+  if (e.type == T::PadAxis) {
+    for (const PadChange& c : padAxes_.move(static_cast<PadAxis>(e.pad), e.value))
+      padInput(form, c.input, c.pressed);
+    return;
+  }
   if (!form) return;
   switch (e.type) {
     case T::KeyDown:
@@ -146,6 +158,8 @@ void Runtime::dispatch(const InputEvent& e) {
     default:
       break;
   }
+  // The pointer takes over from the controller's highlight.
+  if (e.type == T::MouseDown && form->highlight()) form->setHighlight(nullptr);
   // Mouse: the topmost visible control under the pointer, or the one that holds the mouse
   // since the button went down.
   int lx = e.x, ly = e.y;
@@ -198,6 +212,109 @@ void Runtime::dispatch(const InputEvent& e) {
     default:
       break;
   }
+}
+
+void Runtime::padInput(Form* form, Pad input, bool pressed) {
+  const int id = static_cast<int>(input);
+  if (!pressed) {
+    // A release lets go of the key its press gave, whatever the form does now.
+    auto held = padHeld_.find(id);
+    if (held == padHeld_.end()) return;
+    const HeldPad h = held->second;
+    padHeld_.erase(held);
+    if (h.form->loaded() && h.form->onKeyUp) h.form->onKeyUp(h.key);
+    return;
+  }
+  if (!form || padHeld_.count(id)) return;
+  auto pressKey = [&](int key) {
+    padHeld_[id] = {form, key};
+    if (form->onKeyDown) form->onKeyDown(key);
+  };
+  const auto bound = form->padKeys.find(id);
+  if (form->padDrives && form->padDrives()) {
+    if (bound != form->padKeys.end()) pressKey(bound->second);
+    return;
+  }
+  switch (input) {
+    case Pad::DpadRight:
+    case Pad::DpadDown:
+    case Pad::StickRight:
+    case Pad::StickDown:
+      moveHighlight(*form, 1);
+      return;
+    case Pad::DpadLeft:
+    case Pad::DpadUp:
+    case Pad::StickLeft:
+    case Pad::StickUp:
+      moveHighlight(*form, -1);
+      return;
+    case Pad::A: {
+      const std::vector<Control*> targets = form->padTargets();
+      const auto at = std::find(targets.begin(), targets.end(), form->highlight());
+      if (at == targets.end()) {
+        moveHighlight(*form, 1);  // nothing highlighted on screen yet: show where A would click
+        return;
+      }
+      clickAtCentre(*form, **at);
+      return;
+    }
+    case Pad::B: {
+      const std::vector<Control*> targets = form->padTargets();
+      if (form->padBack &&
+          std::find(targets.begin(), targets.end(), form->padBack) != targets.end())
+        clickAtCentre(*form, *form->padBack);
+      return;
+    }
+    default:
+      if (bound != form->padKeys.end()) pressKey(bound->second);
+      return;
+  }
+}
+
+void Runtime::moveHighlight(Form& form, int step) {
+  const std::vector<Control*> targets = form.padTargets();
+  if (targets.empty()) {
+    form.setHighlight(nullptr);
+    return;
+  }
+  const auto at = std::find(targets.begin(), targets.end(), form.highlight());
+  const int n = static_cast<int>(targets.size());
+  int i = 0;
+  if (at == targets.end())
+    i = step > 0 ? 0 : n - 1;  // from off screen: the first or the last
+  else
+    i = (static_cast<int>(at - targets.begin()) + step + n) % n;
+  form.setHighlight(targets[std::size_t(i)]);
+  hoverAtCentre(form, *targets[std::size_t(i)]);
+}
+
+void Runtime::hoverAtCentre(Form& form, const Control& control) {
+  int x = 0, y = 0;
+  Form::formPosition(control, &x, &y);
+  InputEvent e;
+  e.slot = form.slot();
+  e.type = InputEvent::Type::MouseMove;
+  e.button = 0;
+  e.x = x + control.width() / 2;
+  e.y = y + control.height() / 2;
+  dispatch(e);
+}
+
+void Runtime::clickAtCentre(Form& form, const Control& control) {
+  int x = 0, y = 0;
+  Form::formPosition(control, &x, &y);
+  InputEvent e;
+  e.slot = form.slot();
+  e.x = x + control.width() / 2;
+  e.y = y + control.height() / 2;
+  e.button = 1;
+  // The highlight stays where it is: the press comes from the controller, not the pointer.
+  Control* const kept = form.highlight();
+  e.type = InputEvent::Type::MouseDown;
+  dispatch(e);
+  form.setHighlight(kept);
+  e.type = InputEvent::Type::MouseUp;
+  dispatch(e);
 }
 
 }  // namespace svc

@@ -11,6 +11,7 @@
 
 #include "services/clock.h"
 #include "services/form.h"
+#include "services/gamepad.h"
 #include "services/key_bindings.h"
 #include "services/platform.h"
 #include "services/random.h"
@@ -81,6 +82,12 @@ class Runtime {
 
  private:
   void dispatch(const InputEvent& e);
+  // A controller input pressed or released, for the front form of the main window.
+  void padInput(Form* form, Pad input, bool pressed);
+  void moveHighlight(Form& form, int step);
+  // A left click at the centre of a control, as the mouse would make it.
+  void clickAtCentre(Form& form, const Control& control);
+  void hoverAtCentre(Form& form, const Control& control);
   Form* frontForm(WindowSlot slot) const;
   bool nextTimerDue(std::uint32_t* due) const;
 
@@ -94,7 +101,13 @@ class Runtime {
   std::map<std::string, std::weak_ptr<const Image>> pictureCache_;
   std::map<WindowSlot, std::uint64_t> presentedVersion_;
   std::map<WindowSlot, Form*> presentedForm_;
-  Control* captured_ = nullptr;  // control holding the mouse between down and up
+  PadAxes padAxes_;
+  struct HeldPad {
+    Form* form;
+    int key;
+  };
+  std::map<int, HeldPad> padHeld_;  // Pad -> the key it pressed, until it is released
+  Control* captured_ = nullptr;     // control holding the mouse between down and up
   Form* capturedForm_ = nullptr;
 };
 

@@ -4,9 +4,13 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <stdexcept>
+#include <string>
 #include <utility>
 
+#include "services/gamepad.h"
 #include "services/sdl_presenter.h"
 
 namespace svc {
@@ -103,6 +107,38 @@ void SdlInput::poll(std::deque<InputEvent>& out) {
         e.button = mouseButton(ev.button.button);
         if (!e.button) continue;
         break;
+      case SDL_CONTROLLERDEVICEADDED:
+        SDL_GameControllerOpen(ev.cdevice.which);
+        continue;
+      case SDL_CONTROLLERDEVICEREMOVED:
+        // A controller pulled out lets go of everything it held.
+        if (SDL_GameController* c = SDL_GameControllerFromInstanceID(ev.cdevice.which))
+          SDL_GameControllerClose(c);
+        for (int b = 0; b < int(Pad::kButtons); ++b) {
+          InputEvent up;
+          up.type = T::PadUp;
+          up.pad = b;
+          out.push_back(std::move(up));
+        }
+        for (int a = 0; a < int(PadAxis::kCount); ++a) {
+          InputEvent centred;
+          centred.type = T::PadAxis;
+          centred.pad = a;
+          out.push_back(std::move(centred));
+        }
+        continue;
+      case SDL_CONTROLLERBUTTONDOWN:
+      case SDL_CONTROLLERBUTTONUP:
+        if (ev.cbutton.button >= int(Pad::kButtons)) continue;
+        e.type = ev.type == SDL_CONTROLLERBUTTONDOWN ? T::PadDown : T::PadUp;
+        e.pad = ev.cbutton.button;
+        break;
+      case SDL_CONTROLLERAXISMOTION:
+        if (ev.caxis.axis >= int(PadAxis::kCount)) continue;
+        e.type = T::PadAxis;
+        e.pad = ev.caxis.axis;
+        e.value = ev.caxis.value;
+        break;
       case SDL_MOUSEMOTION:
         e.type = T::MouseMove;
         e.slot = presenter_.slotOf(ev.motion.windowID);
@@ -130,7 +166,57 @@ void SdlInput::queueWindowClick(WindowSlot slot, int x, int y) {
   SDL_PushEvent(&ev);
 }
 
+void SdlInput::openControllers() {
+  if (controllersOpen_) return;
+  controllersOpen_ = true;
+  // Each controller present, and each one plugged in later, is announced as an added device,
+  // which poll opens. A machine without controller support plays on with keys and mouse.
+  if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
+    std::fprintf(stderr, "Drovanta: no game controllers (%s)\n", SDL_GetError());
+}
+
+VirtualController::VirtualController() {
+  // Made by the program, it has no window focus to follow.
+  SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+  if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
+    throw std::runtime_error(std::string("no game controllers: ") + SDL_GetError());
+  SDL_VirtualJoystickDesc desc{};
+  desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+  desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+  desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+  desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+  desc.name = "Drovanta virtual controller";
+  device_ = SDL_JoystickAttachVirtualEx(&desc);
+  if (device_ < 0)
+    throw std::runtime_error(std::string("no virtual controller: ") + SDL_GetError());
+}
+
+VirtualController::~VirtualController() {
+  unplug();
+  SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+void VirtualController::unplug() {
+  if (device_ >= 0) SDL_JoystickDetachVirtual(device_);
+  device_ = -1;
+}
+
+bool VirtualController::opened() const {
+  return device_ >= 0 && SDL_JoystickFromInstanceID(SDL_JoystickGetDeviceInstanceID(device_));
+}
+
+void VirtualController::setButton(Pad button, bool down) {
+  if (SDL_Joystick* j = SDL_JoystickFromInstanceID(SDL_JoystickGetDeviceInstanceID(device_)))
+    SDL_JoystickSetVirtualButton(j, static_cast<int>(button), down ? 1 : 0);
+}
+
+void VirtualController::setAxis(PadAxis axis, int value) {
+  if (SDL_Joystick* j = SDL_JoystickFromInstanceID(SDL_JoystickGetDeviceInstanceID(device_)))
+    SDL_JoystickSetVirtualAxis(j, static_cast<int>(axis), static_cast<Sint16>(value));
+}
+
 void SdlInput::waitForInput(std::uint32_t untilTick, bool hasDeadline) {
+  openControllers();
   int timeout = 100;  // wake now and then even when nothing is due
   if (hasDeadline) {
     const std::int32_t left = static_cast<std::int32_t>(untilTick - SDL_GetTicks());

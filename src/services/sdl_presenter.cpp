@@ -36,6 +36,15 @@ SdlPresenter::Window& SdlPresenter::window(WindowSlot slot, Form& form) {
     Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE;
     if (form.borderless) flags |= SDL_WINDOW_BORDERLESS;
     int x = form.left(), y = form.top();
+    const bool kept = slot == WindowSlot::Main && opening_;
+    if (kept && onADisplay(openingRect_)) {
+      x = openingRect_.x;
+      y = openingRect_.y;
+    }
+    if (slot == WindowSlot::Main) {
+      formLeft_ = form.left();
+      formTop_ = form.top();
+    }
     if (slot == WindowSlot::Tool) x = y = SDL_WINDOWPOS_CENTERED;
     if (slot == WindowSlot::Tool) flags |= SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_UTILITY;
     w->window = SDL_CreateWindow(form.caption.c_str(), x, y, form.width(), form.height(), flags);
@@ -57,10 +66,11 @@ SdlPresenter::Window& SdlPresenter::window(WindowSlot slot, Form& form) {
     // The game's pixels have red in the lowest byte; this format takes them as they are.
     w->texture = SDL_CreateTexture(w->renderer, SDL_PIXELFORMAT_XBGR8888,
                                    SDL_TEXTUREACCESS_STREAMING, form.width(), form.height());
-    int scale = scale_;
-    if (scale <= 0)
-      scale = autoWindowScale(desktopWidth(), desktopHeight(), form.width(), form.height());
-    if (!fullscreen_ || slot != WindowSlot::Main)
+    const int scale = windowScale(form.width(), form.height());
+    const bool keptSize = slot == WindowSlot::Main && opening_ && w->width == 0;
+    if (keptSize && !fullscreen_)
+      SDL_SetWindowSize(w->window, openingRect_.width, openingRect_.height);
+    else if (!fullscreen_ || slot != WindowSlot::Main)
       SDL_SetWindowSize(w->window, form.width() * scale, form.height() * scale);
     w->width = form.width();
     w->height = form.height();
@@ -72,11 +82,11 @@ SdlPresenter::Window& SdlPresenter::window(WindowSlot slot, Form& form) {
   }
   const bool spread = spread_ && fullscreen_ && slot == WindowSlot::Main;
   SDL_SetWindowBordered(w->window, form.borderless || spread ? SDL_FALSE : SDL_TRUE);
-  if (slot == WindowSlot::Main && !fullscreen_) {
-    int x = 0, y = 0;
-    SDL_GetWindowPosition(w->window, &x, &y);
-    if (x != form.left() || y != form.top())
-      SDL_SetWindowPosition(w->window, form.left(), form.top());
+  if (slot == WindowSlot::Main && !fullscreen_ &&
+      (form.left() != formLeft_ || form.top() != formTop_)) {
+    SDL_SetWindowPosition(w->window, form.left(), form.top());
+    formLeft_ = form.left();
+    formTop_ = form.top();
   }
   return *w;
 }
@@ -93,6 +103,39 @@ void SdlPresenter::present(WindowSlot slot, Form& form) {
   if (img.width() > 0 && img.height() > 0)
     SDL_UpdateTexture(w.texture, nullptr, img.row(0), int(img.width() * sizeof(Colour)));
   redraw(w);
+}
+
+int SdlPresenter::windowScale(int width, int height) {
+  return scale_ > 0 ? scale_ : autoWindowScale(desktopWidth(), desktopHeight(), width, height);
+}
+
+bool SdlPresenter::onADisplay(const WindowRect& r) {
+  // The window's title bar end must be on a display to be reached: its top left corner area.
+  const int displays = SDL_GetNumVideoDisplays();
+  for (int i = 0; i < displays; ++i) {
+    SDL_Rect b{};
+    if (SDL_GetDisplayBounds(i, &b) != 0) continue;
+    if (r.x + 32 > b.x && r.x < b.x + b.w - 32 && r.y >= b.y && r.y < b.y + b.h - 32) return true;
+  }
+  return false;
+}
+
+bool SdlPresenter::mainWindowRect(WindowRect* out) const {
+  auto it = windows_.find(WindowSlot::Main);
+  if (it == windows_.end() || !it->second || !it->second->window) return false;
+  if (fullscreen_) {
+    if (!windowedKnown_) return false;
+    *out = windowed_;
+    return true;
+  }
+  SDL_GetWindowPosition(it->second->window, &out->x, &out->y);
+  SDL_GetWindowSize(it->second->window, &out->width, &out->height);
+  return true;
+}
+
+void SdlPresenter::openMainWindowAt(const WindowRect& rect) {
+  opening_ = true;
+  openingRect_ = rect;
 }
 
 void SdlPresenter::setWindowScale(int scale, bool smooth) {
@@ -141,6 +184,11 @@ void SdlPresenter::setWindowSize(WindowSlot slot, int width, int height) {
   if (it == windows_.end() || !it->second) return;
   SDL_SetWindowSize(it->second->window, width, height);
   resized(SDL_GetWindowID(it->second->window));
+}
+
+void SdlPresenter::setWindowPosition(WindowSlot slot, int x, int y) {
+  auto it = windows_.find(slot);
+  if (it != windows_.end() && it->second) SDL_SetWindowPosition(it->second->window, x, y);
 }
 
 std::uint32_t SdlPresenter::windowId(WindowSlot slot) const {
@@ -226,15 +274,22 @@ bool SdlPresenter::setFullscreen(bool on, int width, int height) {
   SDL_Window* win = it->second->window;
   if (!on) {
     Window& w = *it->second;
-    if (spread_) {
-      // Back to the window's own size; its place and border follow the form at the next showing.
-      SDL_SetWindowSize(win, w.width * std::max(1, scale_), w.height * std::max(1, scale_));
-      spread_ = false;
-    } else {
+    if (spread_)
+      spread_ = false;  // its border comes back with the form at the next showing
+    else
       SDL_SetWindowFullscreen(win, 0);
+    // Back where it stood as a window; one that opened full screen takes the form's place and
+    // the scale's size.
+    if (!windowedKnown_) {
+      const int scale = windowScale(w.width, w.height);
+      windowed_ = {formLeft_, formTop_, w.width * scale, w.height * scale};
     }
+    SDL_SetWindowSize(win, windowed_.width, windowed_.height);
+    SDL_SetWindowPosition(win, windowed_.x, windowed_.y);
+    windowedKnown_ = false;
     fullscreen_ = false;
   } else {
+    if (!fullscreen_) windowedKnown_ = mainWindowRect(&windowed_);
     if (!enterFullscreen(win, width, height)) return false;
     fullscreen_ = true;
   }

@@ -22,6 +22,8 @@ class SdlPresenter : public Presenter {
   bool setFullscreen(bool on, int width, int height) override;
   bool fullscreen() const override { return fullscreen_; }
   void setWindowScale(int scale, bool smooth) override;
+  bool mainWindowRect(WindowRect* out) const override;
+  void openMainWindowAt(const WindowRect& rect) override;
   // The slot of an SDL window id (for input); Main when unknown.
   WindowSlot slotOf(std::uint32_t windowId) const;
   // Shows the last presented picture of a window again (after the window system lost it).
@@ -32,12 +34,17 @@ class SdlPresenter : public Presenter {
   bool toPicture(std::uint32_t windowId, int x, int y, int* px, int* py) const;
   // Sets the size of a window that is open, as a player dragging its edge would.
   void setWindowSize(WindowSlot slot, int width, int height);
+  // Moves a window that is open, as a player dragging it would.
+  void setWindowPosition(WindowSlot slot, int x, int y);
   // The SDL id of a slot's window; 0 before it opens.
   std::uint32_t windowId(WindowSlot slot) const;
 
  private:
   struct Window;
   bool desktopMode(int* width, int* height);
+  static bool onADisplay(const WindowRect& r);
+  // How many times its picture's size a window opens at.
+  int windowScale(int width, int height);
   bool enterFullscreen(SDL_Window* window, int width, int height);
   void redraw(Window& w);
   void fit(Window& w);
@@ -48,6 +55,14 @@ class SdlPresenter : public Presenter {
   int scale_ = 1;
   bool spread_ = false;  // full screen as a borderless window over the display
   bool smooth_ = false;
+  // The kept place the main window opens at, and the place it had as a window before full screen.
+  bool opening_ = false;
+  WindowRect openingRect_;
+  bool windowedKnown_ = false;
+  WindowRect windowed_;
+  // The main form's place last given to its window: the window follows the form when the game
+  // moves it, and otherwise stays wherever the player put it.
+  int formLeft_ = 0, formTop_ = 0;
 };
 
 }  // namespace svc

@@ -1,7 +1,9 @@
 #include "startup/options_store.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <stdexcept>
 #include <utility>
@@ -84,8 +86,11 @@ void OptionsStore::load() {
 
 bool OptionsStore::save() const {
   std::map<std::string, svc::ProfileValues> sections;
-  for (std::size_t i = 0; i < kOptionKeys.size(); ++i)
+  for (std::size_t i = 0; i < kOptionKeys.size(); ++i) {
+    // What the game has not learnt yet (the window's place) is not written.
+    if (values_[i].empty() && !*kOptionKeys[i].fallback) continue;
     sections[kOptionKeys[i].section].emplace_back(kOptionKeys[i].key, values_[i]);
+  }
   for (const auto& [section, values] : sections) {
     std::string error;
     if (svc::writeProfileStrings(path_, section, values, &error)) continue;
@@ -110,6 +115,38 @@ bool OptionsStore::set(const std::string& key, const std::string& value) {
   if (!optionAllows(kOptionKeys[i], value)) return false;
   values_[i] = value;
   return true;
+}
+
+bool OptionsStore::windowPlace(svc::WindowRect* out) const {
+  const std::string& text = get("place");
+  if (text.empty()) return false;
+  long v[4] = {};
+  const char* p = text.c_str();
+  bool good = true;
+  for (int i = 0; i < 4 && good; ++i) {
+    char* end = nullptr;
+    errno = 0;
+    v[i] = std::strtol(p, &end, 10);
+    good = end != p && errno != ERANGE && v[i] > -100000 && v[i] < 100000 &&
+           *end == (i < 3 ? ',' : '\0');
+    p = end + (i < 3 ? 1 : 0);
+  }
+  // A window too small to use is no place to come back to.
+  if (good && (v[2] < 64 || v[3] < 48)) good = false;
+  if (!good) {
+    std::fprintf(stderr,
+                 "Drovanta: %s: [window] place = \"%s\" is not x,y,width,height; the window "
+                 "opens as the scale says\n",
+                 path_.c_str(), text.c_str());
+    return false;
+  }
+  *out = {int(v[0]), int(v[1]), int(v[2]), int(v[3])};
+  return true;
+}
+
+void OptionsStore::setWindowPlace(const svc::WindowRect& r) {
+  values_[index("place")] = std::to_string(r.x) + "," + std::to_string(r.y) + "," +
+                            std::to_string(r.width) + "," + std::to_string(r.height);
 }
 
 }  // namespace game

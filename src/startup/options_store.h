@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "services/key_bindings.h"
+#include "services/platform.h"
 
 namespace game {
 
@@ -21,7 +22,7 @@ struct OptionKey {
 
 // Every option, in the order it is written.
 // clang-format off
-inline const std::array<OptionKey, 14> kOptionKeys{{
+inline const std::array<OptionKey, 15> kOptionKeys{{
     {"options", "effects",    "1", {"0", "1"}},  // sound effects on or off
     {"options", "ghost",      "1", {"0", "1"}},  // the ghost of the best lap in races
     {"options", "scale",      "1", {"1", "2", "3", "auto"}},  // the window's first size
@@ -37,6 +38,9 @@ inline const std::array<OptionKey, 14> kOptionKeys{{
     {"keys", "statistics", "S",        {}},
     {"keys", "slower",     "Keypad +", {}},
     {"keys", "faster",     "Keypad -", {}},
+    // Where the game's window stood and its size when the game last saved: "x,y,width,height"
+    // (written by the game; none at first).
+    {"window", "place",    "",         {}},
 }};
 // clang-format on
 
@@ -73,6 +77,10 @@ class OptionsStore {
   bool on(const std::string& key) const { return get(key) == "1"; }
 
   const std::string& path() const { return path_; }
+
+  // The kept window place, when the option holds one (a bad one is one line on standard error).
+  bool windowPlace(svc::WindowRect* out) const;
+  void setWindowPlace(const svc::WindowRect& r);
 
  private:
   std::size_t index(const std::string& key) const;

@@ -83,6 +83,8 @@ void SettingsStore::load() {
   const std::string scale = options_.get("scale");
   runtime_.presenter().setWindowScale(scale == "auto" ? 0 : std::stoi(scale),
                                       options_.on("smooth"));
+  if (svc::WindowRect place; options_.windowPlace(&place))
+    runtime_.presenter().openMainWindowAt(place);
   records_.load();
   if (showMenu) showMenu();
   // The start-up window stands above the menu once its load has finished.
@@ -96,7 +98,10 @@ bool SettingsStore::save() {
   if (svc::writeProfileStrings(filePath(), kSettingsSection, values, &error)) {
     // The options follow in a file of their own beside it; a failure there costs a line of its
     // own, never the settings. When the settings themselves could not be written, the player
-    // has been told why the folder keeps nothing.
+    // has been told why the folder keeps nothing. The window's place goes with them, so the
+    // next run (the one after a race too) opens where this one was.
+    if (svc::WindowRect place; runtime_.presenter().mainWindowRect(&place))
+      options_.setWindowPlace(place);
     options_.save();
     return true;
   }

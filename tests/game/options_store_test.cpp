@@ -86,4 +86,40 @@ TEST(Options, SavedWithTheSettingsInAFileOfTheirOwn) {
   EXPECT_EQ(ini.find("ghost"), std::string::npos) << ini;
 }
 
+// The window opens where the last run left it (a relaunch after a race too): its place is saved
+// with the settings and given to the window before it opens. A place that is not one costs a line.
+TEST(Options, TheWindowComesBackWhereItWasLeft) {
+  struct Case {
+    const char* place;
+    bool kept;
+  };
+  const Case cases[] = {
+      {"120,80,1280,960", true}, {"-1900,0,640,480", true},        {"1,2,3", false},
+      {"a,b,c,d", false},        {"1,2,640,480,5", false},         {"10,10,20,20", false},
+      {"1,2,640,480x", false},   {"99999999999,0,640,480", false},
+  };
+  for (const Case& c : cases) {
+    FakeGame g;
+    const std::string optionsFile = g.folder + "/Data/options.ini";
+    std::ofstream(optionsFile) << "[window]\nplace=" << c.place << "\n";
+    testing::internal::CaptureStderr();
+    g.start();
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(g.presenter.placed, c.kept) << c.place;
+    if (c.kept) {
+      EXPECT_EQ(err, "") << c.place;
+    } else {
+      const std::string line =
+          "[window] place = \"" + std::string(c.place) + "\" is not x,y,width,height";
+      EXPECT_NE(err.find(line), std::string::npos) << err;
+    }
+  }
+  FakeGame g;
+  g.start();
+  g.presenter.openMainWindowAt({300, 200, 800, 600});  // where the player dragged it
+  ASSERT_TRUE(g.program->settings().save());
+  const std::string saved = readFile(g.folder + "/Data/options.ini");
+  EXPECT_NE(saved.find("[window]\nplace=300,200,800,600\n"), std::string::npos) << saved;
+}
+
 }  // namespace

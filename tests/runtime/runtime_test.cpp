@@ -7,6 +7,7 @@
 
 #include "services/clock.h"
 #include "services/form.h"
+#include "services/gamepad.h"
 #include "services/process.h"
 #include "services/runtime.h"
 
@@ -35,6 +36,25 @@ struct Fixture {
     form.resize(200, 200);
     runtime.addForm(form);
     form.show();
+  }
+  void pad(svc::Pad p, bool down) {
+    svc::InputEvent e;
+    e.type = down ? svc::InputEvent::Type::PadDown : svc::InputEvent::Type::PadUp;
+    e.pad = static_cast<int>(p);
+    input.pending.push_back(e);
+    runtime.doEvents();
+  }
+  void press(svc::Pad p) {
+    pad(p, true);
+    pad(p, false);
+  }
+  void axis(svc::PadAxis a, int value) {
+    svc::InputEvent e;
+    e.type = svc::InputEvent::Type::PadAxis;
+    e.pad = static_cast<int>(a);
+    e.value = value;
+    input.pending.push_back(e);
+    runtime.doEvents();
   }
   void mouse(svc::InputEvent::Type t, int x, int y) {
     svc::InputEvent e;
@@ -171,6 +191,160 @@ TEST(Events, ClickNeedsTheButtonReleasedOverTheSameControl) {
   f.runtime.doEvents();
   EXPECT_EQ(ups, 2);
   EXPECT_EQ(clicks, 1);
+}
+
+TEST(Gamepad, SticksAndTriggersHoldPastAQuarterOfTheirWay) {
+  using svc::Pad;
+  using svc::PadAxis;
+  struct Case {
+    PadAxis axis;
+    int value;
+    std::vector<std::pair<Pad, bool>> changes;
+  };
+  const Case cases[] = {
+      {PadAxis::LeftX, svc::kPadDeadZone, {}},  // on the edge: not yet
+      {PadAxis::LeftX, svc::kPadDeadZone + 1, {{Pad::StickRight, true}}},
+      {PadAxis::LeftX, 32767, {}},                                                   // still held
+      {PadAxis::LeftX, -32768, {{Pad::StickRight, false}, {Pad::StickLeft, true}}},  // across
+      {PadAxis::LeftX, -5000, {{Pad::StickLeft, false}}},
+      {PadAxis::LeftY, -20000, {{Pad::StickUp, true}}},
+      {PadAxis::TriggerRight, 9000, {{Pad::TriggerRight, true}}},
+      {PadAxis::TriggerRight, 0, {{Pad::TriggerRight, false}}},
+      {PadAxis::RightX, 32767, {}},  // the right stick does nothing
+  };
+  svc::PadAxes axes;
+  for (const Case& c : cases) {
+    std::vector<std::pair<Pad, bool>> got;
+    for (const svc::PadChange& ch : axes.move(c.axis, c.value))
+      got.push_back({ch.input, ch.pressed});
+    EXPECT_EQ(got, c.changes) << int(c.axis) << " at " << c.value;
+  }
+}
+
+TEST(Gamepad, NamesReadAsSdlWritesThem) {
+  svc::Pad p{};
+  svc::PadAxis a{};
+  EXPECT_TRUE(svc::padButtonByName("DpLeft", &p));
+  EXPECT_EQ(p, svc::Pad::DpadLeft);
+  EXPECT_TRUE(svc::padButtonByName("start", &p));
+  EXPECT_EQ(p, svc::Pad::Start);
+  EXPECT_FALSE(svc::padButtonByName("leftx", &p));
+  EXPECT_FALSE(svc::padButtonByName("", &p));
+  EXPECT_TRUE(svc::padAxisByName("righttrigger", &a));
+  EXPECT_EQ(a, svc::PadAxis::TriggerRight);
+  EXPECT_FALSE(svc::padAxisByName("a", &a));
+  EXPECT_EQ(svc::padName(svc::Pad::StickLeft), "leftx-");
+}
+
+// Two rows of buttons, and controls a click could not reach: hidden, covered, off the window,
+// without a click handler.
+struct PadMenu : Fixture {
+  std::vector<std::string> clicked;
+  std::string hovered;
+  svc::ImageBox& add(const char* name, int x, int y, bool clickable = true) {
+    svc::ImageBox& b = form.addImage(name, x, y, 30, 20);
+    if (clickable) b.mouse.click = [this, name] { clicked.push_back(name); };
+    b.mouse.move = [this, name](int, int, int) { hovered = name; };
+    return b;
+  }
+  PadMenu() {
+    add("second", 100, 10);
+    add("first", 10, 14);  // a little lower, still the first row
+    add("fourth", 100, 60);
+    add("third", 10, 60);
+    add("hidden", 50, 100).setVisible(false);
+    add("covered", 10, 140);
+    add("cover", 12, 142, false);  // later, so on top
+    add("outside", 190, 100);      // its centre lies off the window
+    add("plain", 100, 100, false);
+    form.padBack = &add("back", 150, 170);
+  }
+  std::string lit() const { return form.highlight() ? form.highlight()->name() : ""; }
+};
+
+TEST(Gamepad, TheDpadWalksTheReachableControlsInReadingOrder) {
+  PadMenu m;
+  std::vector<std::string> order;
+  for (svc::Control* c : m.form.padTargets()) order.push_back(c->name());
+  EXPECT_EQ(order, (std::vector<std::string>{"first", "second", "third", "fourth", "back"}));
+  using svc::Pad;
+  struct Step {
+    Pad input;
+    const char* lit;
+  };
+  // Nothing lit: forward starts at the first, back at the last; both ends wrap.
+  const Step steps[] = {{Pad::DpadUp, "back"},     {Pad::DpadRight, "first"},
+                        {Pad::DpadDown, "second"}, {Pad::StickDown, "third"},
+                        {Pad::DpadLeft, "second"}, {Pad::DpadLeft, "first"},
+                        {Pad::DpadLeft, "back"},   {Pad::DpadRight, "first"}};
+  for (const Step& s : steps) {
+    m.press(s.input);
+    EXPECT_EQ(m.lit(), s.lit) << int(s.input);
+    EXPECT_EQ(m.hovered, s.lit) << "the pointer's hover follows the highlight";
+  }
+  m.press(Pad::DpadRight);
+  m.press(Pad::A);
+  m.press(Pad::B);
+  EXPECT_EQ(m.clicked, (std::vector<std::string>{"second", "back"}));
+  EXPECT_EQ(m.lit(), "second");  // clicking keeps the highlight
+  // A highlighted control that goes away: A shows the first again instead of clicking.
+  m.form.control("second").setVisible(false);
+  m.press(Pad::A);
+  EXPECT_EQ(m.lit(), "first");
+  EXPECT_EQ(m.clicked.size(), 2u);
+  // The pointer takes over.
+  m.mouse(svc::InputEvent::Type::MouseDown, 150, 150);
+  m.runtime.doEvents();
+  EXPECT_EQ(m.lit(), "");
+}
+
+TEST(Gamepad, TheHighlightIsAFrameAroundTheControlAndNothingElse) {
+  PadMenu m;
+  m.form.setBackColor(svc::rgb(10, 20, 30));
+  const svc::Surface before = m.form.image();
+  m.press(svc::Pad::DpadRight);  // "first": 10,14 30x20
+  const svc::Surface& after = m.form.image();
+  int changed = 0;
+  for (int y = 0; y < 200; ++y)
+    for (int x = 0; x < 200; ++x)
+      if (after.pixel(x, y) != before.pixel(x, y)) {
+        ++changed;
+        const bool inFrame =
+            x >= 7 && x <= 42 && y >= 11 && y <= 36 && !(x >= 10 && x < 40 && y >= 14 && y < 34);
+        EXPECT_TRUE(inFrame) << x << "," << y;
+      }
+  EXPECT_GT(changed, 0);
+  // Gone with its control.
+  m.form.control("first").setVisible(false);
+  const svc::Surface& hidden = m.form.image();
+  EXPECT_EQ(hidden.pixel(8, 12), before.pixel(8, 12));
+}
+
+// A form that drives: the controller's inputs are its keys, past the key bindings, until the form
+// says it no longer drives; a release always lets go of what its press held.
+TEST(Gamepad, DrivingInputsAreKeysAndReleasesFollowTheirPresses) {
+  PadMenu m;
+  using svc::Pad;
+  std::vector<std::string> heard;
+  m.form.onKeyDown = [&](int k) { heard.push_back("+" + std::to_string(k)); };
+  m.form.onKeyUp = [&](int k) { heard.push_back("-" + std::to_string(k)); };
+  m.form.takesKeyBindings = true;
+  m.runtime.keyBindings().bind(38, {'W'});  // the keyboard's accelerator moved: not the pad's
+  bool driving = true;
+  m.form.padDrives = [&] { return driving; };
+  m.form.padKeys = {{int(Pad::A), 38}, {int(Pad::StickLeft), 37}, {int(Pad::Start), 27}};
+  m.pad(Pad::A, true);
+  m.axis(svc::PadAxis::LeftX, -30000);
+  m.pad(Pad::X, true);  // not bound: nothing
+  m.pad(Pad::X, false);
+  driving = false;  // a panel comes up
+  m.pad(Pad::A, false);
+  m.axis(svc::PadAxis::LeftX, 0);
+  m.press(Pad::Start);  // a bound key still goes through on a panel
+  m.press(Pad::A);      // but A picks a control
+  EXPECT_EQ(heard, (std::vector<std::string>{"+38", "+37", "-38", "-37", "+27", "-27"}));
+  EXPECT_EQ(m.lit(), "first");
+  EXPECT_TRUE(m.clicked.empty());
 }
 
 TEST(Events, TypingGoesToTheFocusedField) {

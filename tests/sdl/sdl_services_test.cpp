@@ -14,6 +14,7 @@
 
 #include "services/errors.h"
 #include "services/form.h"
+#include "services/gamepad.h"
 #include "services/sdl_audio.h"
 #include "services/sdl_effects.h"
 #include "services/sdl_input.h"
@@ -255,6 +256,82 @@ TEST_F(SdlServices, ClicksInAScaledWindowLandWhereThePictureIsDrawn) {
       EXPECT_LE(std::abs(events.back().y - py), slack) << name;
     }
   }
+}
+
+// The main window stays where the player puts it, whatever the game draws; it comes back there
+// after full screen and opens there in the next run. The game moving its window still moves it.
+TEST_F(SdlServices, TheMainWindowStaysWhereThePlayerPutsItAndOpensThereNextRun) {
+  svc::UiContext ui;
+  svc::Form form("menu", ui, svc::WindowSlot::Main);
+  form.resize(640, 480);
+  auto rectOf = [](const svc::SdlPresenter& p) {
+    svc::WindowRect r{-1, -1, -1, -1};
+    EXPECT_TRUE(p.mainWindowRect(&r));
+    return std::make_tuple(r.x, r.y, r.width, r.height);
+  };
+  svc::WindowRect kept{};
+  {
+    svc::SdlPresenter presenter;
+    presenter.present(svc::WindowSlot::Main, form);
+    presenter.setWindowPosition(svc::WindowSlot::Main, 200, 150);
+    presenter.setWindowSize(svc::WindowSlot::Main, 1000, 750);
+    form.changed();
+    presenter.present(svc::WindowSlot::Main, form);
+    EXPECT_EQ(rectOf(presenter), std::make_tuple(200, 150, 1000, 750));
+    ASSERT_TRUE(presenter.setFullscreen(true, 640, 480));
+    EXPECT_EQ(rectOf(presenter), std::make_tuple(200, 150, 1000, 750)) << "while full screen";
+    ASSERT_TRUE(presenter.setFullscreen(false, 0, 0));
+    presenter.present(svc::WindowSlot::Main, form);
+    EXPECT_EQ(rectOf(presenter), std::make_tuple(200, 150, 1000, 750)) << "after full screen";
+    presenter.mainWindowRect(&kept);
+    form.move(10, 20);
+    presenter.present(svc::WindowSlot::Main, form);
+    EXPECT_EQ(rectOf(presenter), std::make_tuple(10, 20, 1000, 750)) << "moved by the game";
+    form.move(0, 0);
+  }
+  struct Case {
+    svc::WindowRect opening;
+    std::tuple<int, int, int, int> opened;
+  };
+  const Case cases[] = {
+      {kept, {200, 150, 1000, 750}},
+      {{5000, 4000, 800, 600}, {0, 0, 800, 600}},  // off every display: the form's place
+  };
+  for (const Case& c : cases) {
+    svc::SdlPresenter presenter;
+    presenter.openMainWindowAt(c.opening);
+    presenter.present(svc::WindowSlot::Main, form);
+    EXPECT_EQ(rectOf(presenter), c.opened) << c.opening.x;
+  }
+}
+
+// A controller plugged in while the game waits is opened; its buttons and axes arrive as the game's
+// controller input; pulled out, it lets go of everything.
+TEST_F(SdlServices, AControllerPluggedInPlaysAndPulledOutLetsGo) {
+  svc::SdlPresenter presenter;
+  svc::SdlInput input(presenter);
+  input.waitForInput(0, true);  // the first wait starts listening
+  svc::VirtualController pad;
+  std::deque<svc::InputEvent> events;
+  input.poll(events);  // the controller is announced and opened
+  ASSERT_TRUE(pad.opened()) << "the game did not open the controller";
+  events.clear();
+  pad.setButton(svc::Pad::Start, true);
+  pad.setAxis(svc::PadAxis::LeftX, -20000);
+  input.poll(events);
+  using T = svc::InputEvent::Type;
+  auto has = [&events](T type, int pad, int value) {
+    return std::any_of(events.begin(), events.end(), [&](const svc::InputEvent& e) {
+      return e.type == type && e.pad == pad && (type != T::PadAxis || e.value == value);
+    });
+  };
+  EXPECT_TRUE(has(T::PadDown, int(svc::Pad::Start), 0));
+  EXPECT_TRUE(has(T::PadAxis, int(svc::PadAxis::LeftX), -20000));
+  events.clear();
+  pad.unplug();
+  input.poll(events);
+  EXPECT_TRUE(has(T::PadUp, int(svc::Pad::Start), 0));
+  EXPECT_TRUE(has(T::PadAxis, int(svc::PadAxis::LeftX), 0));
 }
 
 TEST(WindowScale, TheLargestWholeStepThatFitsFourFifthsOfTheDesktop) {

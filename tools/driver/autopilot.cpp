@@ -51,7 +51,7 @@ constexpr int kBackInFrames = 20;           // frames a car backing in over the 
 
 }  // namespace
 
-void Autopilot::enable(double topSpeed) {
+void Autopilot::enable(double topSpeed, bool byPad) {
   // Switched on anywhere (before the start, mid-race, after driving by hand): it finds the path
   // from where the car is.
   if (!on_) {
@@ -60,6 +60,7 @@ void Autopilot::enable(double topSpeed) {
     rejoining_ = false;
   }
   on_ = true;
+  byPad_ = byPad;
   topSpeed_ = topSpeed;
 }
 
@@ -69,6 +70,20 @@ void Autopilot::disable() {
 
 void Autopilot::press(int key, std::deque<svc::InputEvent>& out, bool down) const {
   svc::InputEvent e;
+  if (byPad_) {
+    // The pedals on the triggers, the steering on the left stick pushed all the way.
+    using svc::PadAxis;
+    e.type = svc::InputEvent::Type::PadAxis;
+    e.slot = svc::WindowSlot::Main;
+    const int full = down ? 32767 : 0;
+    const PadAxis axis = key == game::kKeyUp     ? PadAxis::TriggerRight
+                         : key == game::kKeyDown ? PadAxis::TriggerLeft
+                                                 : PadAxis::LeftX;
+    e.pad = static_cast<int>(axis);
+    e.value = key == game::kKeyLeft ? -full : full;
+    out.push_back(e);
+    return;
+  }
   e.type = down ? svc::InputEvent::Type::KeyDown : svc::InputEvent::Type::KeyUp;
   e.slot = svc::WindowSlot::Main;
   e.key = key;

@@ -1,5 +1,6 @@
 // The driver's autopilot: test code that drives the player's car along the path the computer car
-// drives, only by pressing and releasing the arrow keys, as a player would.
+// drives, only by pressing and releasing the arrow keys, as a player would; or with a controller,
+// by the triggers and the left stick.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -17,7 +18,8 @@ namespace driver {
 class Autopilot {
  public:
   // topSpeed: the car's `Speed` is kept below it (1 is the car's full speed).
-  void enable(double topSpeed);
+  // byPad: drives with the virtual controller instead of the keys.
+  void enable(double topSpeed, bool byPad = false);
   // The held keys are released at the next drive.
   void disable();
   bool on() const { return on_; }
@@ -39,6 +41,7 @@ class Autopilot {
   std::size_t nextPoint(std::size_t i) const { return i + 1 < path_.size() ? i + 1 : loopStart_; }
 
   bool on_ = false;
+  bool byPad_ = false;
   double topSpeed_ = 1;
   int heldSteer_ = 0;  // key codes held, 0 for none
   int heldPedal_ = 0;

@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "services/errors.h"
+#include "services/gamepad.h"
 #include "services/ini_file.h"
 #include "services/sdl_audio.h"
 #include "services/sdl_clock.h"
@@ -281,16 +282,24 @@ void Driver::pump(std::deque<svc::InputEvent>* events, bool topLevel) {
       if (mode == "off") {
         autopilot_.disable();
       } else if (mode == "on") {
+        // autopilot on [SPEED] [pad]
+        std::istringstream words(speed);
+        std::string word;
         double top = 1;
-        if (!speed.empty()) {
+        bool byPad = false;
+        while (words >> word) {
+          if (word == "pad") {
+            byPad = true;
+            continue;
+          }
           char* end = nullptr;
-          top = std::strtod(speed.c_str(), &end);
+          top = std::strtod(word.c_str(), &end);
           if (*end || top <= 0)
-            throw ScriptError(l.number, "autopilot: not a speed: '" + speed + "'");
+            throw ScriptError(l.number, "autopilot: not a speed: '" + word + "'");
         }
-        autopilot_.enable(top);
+        autopilot_.enable(top, byPad);
       } else {
-        throw ScriptError(l.number, "autopilot: on [SPEED] or off expected");
+        throw ScriptError(l.number, "autopilot: on [SPEED] [pad] or off expected");
       }
     } else if (c == "click") {
       const auto dot = l.rest.find('.');
@@ -347,6 +356,33 @@ void Driver::pump(std::deque<svc::InputEvent>* events, bool topLevel) {
         e.type = T::KeyUp;
         push(e);
       }
+      return;
+    } else if (c == "pad") {
+      // A virtual controller plugged into the game: `pad BUTTON down|up` or `pad AXIS VALUE`,
+      // by SDL's names ("a", "start", "dpleft"; "leftx", "righttrigger").
+      auto [name, what] = splitFirst(l.rest);
+      svc::InputEvent e;
+      e.slot = svc::WindowSlot::Main;
+      svc::Pad button{};
+      svc::PadAxis axis{};
+      if (svc::padButtonByName(name, &button)) {
+        if (what != "down" && what != "up")
+          throw ScriptError(l.number, "pad " + name + ": down or up expected");
+        e.type = what == "down" ? T::PadDown : T::PadUp;
+        e.pad = static_cast<int>(button);
+      } else if (svc::padAxisByName(name, &axis)) {
+        e.type = T::PadAxis;
+        e.pad = static_cast<int>(axis);
+        e.value = parseInt(l.number, what);
+        const int low =
+            axis == svc::PadAxis::TriggerLeft || axis == svc::PadAxis::TriggerRight ? 0 : -32768;
+        if (e.value < low || e.value > 32767)
+          throw ScriptError(l.number, "pad " + name + ": " + what + " lies outside " +
+                                          std::to_string(low) + "..32767");
+      } else {
+        throw ScriptError(l.number, "pad: no controller button or axis '" + name + "'");
+      }
+      push(e);
       return;
     } else if (c == "type") {
       svc::InputEvent e;

@@ -1,6 +1,7 @@
 // The driver's JSON picture of a running program.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -46,8 +47,18 @@ std::string formJson(svc::Form& f) {
   o << "{\"visible\":" << (f.visible() ? "true" : "false")
     << ",\"loaded\":" << (f.loaded() ? "true" : "false") << ",\"caption\":" << jsonString(f.caption)
     << ",\"left\":" << f.left() << ",\"top\":" << f.top() << ",\"width\":" << f.width()
-    << ",\"height\":" << f.height() << ",\"picture\":" << jsonString(f.pictureFile())
-    << ",\"controls\":{";
+    << ",\"height\":" << f.height() << ",\"picture\":" << jsonString(f.pictureFile());
+  // What a controller reaches, and the highlight where it is drawn (on a control it reaches).
+  const std::vector<svc::Control*> targets = f.padTargets();
+  o << ",\"highlight\":";
+  if (std::find(targets.begin(), targets.end(), f.highlight()) != targets.end())
+    o << jsonString(f.highlight()->name());
+  else
+    o << "null";
+  o << ",\"padTargets\":[";
+  for (std::size_t i = 0; i < targets.size(); ++i)
+    o << (i ? "," : "") << jsonString(targets[i]->name());
+  o << "],\"controls\":{";
   bool first = true;
   for (const svc::Control* c : f.allControls()) {
     o << (first ? "" : ",") << jsonString(c->name()) << ":{\"kind\":\"" << kindName(c->kind())
