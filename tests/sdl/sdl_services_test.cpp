@@ -131,6 +131,18 @@ TEST_F(SdlServices, MainWindowGoesFullScreenAndBack) {
   EXPECT_TRUE(presenter.setFullscreen(true, 640, 480));
   EXPECT_TRUE(presenter.fullscreen());
   presenter.present(svc::WindowSlot::Main, form);
+  // The dummy display has no 640 x 480 mode: the window covers its 1024 x 768 and shows the whole
+  // picture in the middle, one screen pixel a picture pixel, with bars; clicks find it there.
+  svc::SdlInput input(presenter);
+  std::deque<svc::InputEvent> events;
+  input.poll(events);
+  events.clear();
+  for (auto [x, y, px, py] : {std::tuple{192, 144, 0, 0}, std::tuple{831, 623, 639, 479}}) {
+    input.queueWindowClick(svc::WindowSlot::Main, x, y);
+    input.poll(events);
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(std::make_pair(events.back().x, events.back().y), std::make_pair(px, py));
+  }
   EXPECT_TRUE(presenter.setFullscreen(false, 0, 0));
   EXPECT_FALSE(presenter.fullscreen());
 }
