@@ -185,17 +185,37 @@ const Surface& Form::image() {
 
 void Form::compose() {
   if (image_.width() != width_ || image_.height() != height_) image_ = Surface(width_, height_);
-  image_.fill(backColor_);
-  if (picture_) {
-    Surface pic;
-    pic.setPicture(picture_, true);
-    bitBlt(image_, 0, 0, width_, height_, pic, 0, 0, Rop::Copy);
+  // A picture box that covers the whole window with its own pixels hides the background and
+  // everything before it (the race's view): drawing starts with it.
+  std::size_t first = topLevel_.size();
+  while (first > 0 && !coversWindow(*topLevel_[first - 1])) --first;
+  if (first == 0) {
+    image_.fill(backColor_);
+    if (picture_) {
+      Surface pic;
+      pic.setPicture(picture_, true);
+      bitBlt(image_, 0, 0, width_, height_, pic, 0, 0, Rop::Copy);
+    }
+  } else {
+    --first;
   }
   const Control::Clip clip{0, 0, width_, height_};
-  for (const Control* c : topLevel_)
+  for (std::size_t i = first; i < topLevel_.size(); ++i) {
+    const Control* c = topLevel_[i];
     if (c->visible()) c->paint(image_, c->left(), c->top(), clip);
+  }
   if (highlight_) drawHighlight();
   image_.touch();
+}
+
+bool Form::coversWindow(const Control& c) const {
+  if (!c.visible() || c.kind() != ControlKind::Picture) return false;
+  const auto& box = static_cast<const PictureBox&>(c);
+  if (box.transparent) return false;
+  // It draws min(its size, its picture's size) from its corner.
+  const int w = std::min(c.width(), box.surface().width());
+  const int h = std::min(c.height(), box.surface().height());
+  return c.left() <= 0 && c.top() <= 0 && c.left() + w >= width_ && c.top() + h >= height_;
 }
 
 void Form::formPosition(const Control& c, int* x, int* y) {

@@ -153,6 +153,7 @@ class Form {
   T& typed(const std::string& name, ControlKind kind) const;
   void compose();
   void drawHighlight();
+  bool coversWindow(const Control& c) const;
 
   std::string name_;
   UiContext& ui_;

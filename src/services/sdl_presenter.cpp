@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -17,6 +19,7 @@ struct SdlPresenter::Window {
   SDL_Texture* texture = nullptr;
   int width = 0, height = 0;
   SDL_Rect drawn{0, 0, 0, 0};  // where the picture is drawn in the window
+  bool swapRedBlue = false;    // the texture keeps blue in the lowest byte
   std::string caption;
   bool shown = false;
   ~Window() {
@@ -63,9 +66,14 @@ SdlPresenter::Window& SdlPresenter::window(WindowSlot slot, Form& form) {
   }
   if (w->width != form.width() || w->height != form.height()) {
     if (w->texture) SDL_DestroyTexture(w->texture);
-    // The game's pixels have red in the lowest byte; this format takes them as they are.
-    w->texture = SDL_CreateTexture(w->renderer, SDL_PIXELFORMAT_XBGR8888,
-                                   SDL_TEXTUREACCESS_STREAMING, form.width(), form.height());
+    // The texture takes the window's own layout, so drawing it into the window is a plain copy;
+    // the game's pixels (red in the lowest byte) are turned into it while they are uploaded.
+    const Uint32 windowFormat = SDL_GetWindowPixelFormat(w->window);
+    w->swapRedBlue =
+        windowFormat == SDL_PIXELFORMAT_RGB888 || windowFormat == SDL_PIXELFORMAT_ARGB8888;
+    w->texture = SDL_CreateTexture(
+        w->renderer, w->swapRedBlue ? SDL_PIXELFORMAT_RGB888 : SDL_PIXELFORMAT_XBGR8888,
+        SDL_TEXTUREACCESS_STREAMING, form.width(), form.height());
     const int scale = windowScale(form.width(), form.height());
     const bool keptSize = slot == WindowSlot::Main && opening_ && w->width == 0;
     if (keptSize && !fullscreen_)
@@ -100,8 +108,7 @@ void SdlPresenter::present(WindowSlot slot, Form& form) {
     w.shown = true;
   }
   const Surface& img = form.image();
-  if (img.width() > 0 && img.height() > 0)
-    SDL_UpdateTexture(w.texture, nullptr, img.row(0), int(img.width() * sizeof(Colour)));
+  if (img.width() > 0 && img.height() > 0) upload(w, img);
   redraw(w);
 }
 
@@ -136,6 +143,41 @@ bool SdlPresenter::mainWindowRect(WindowRect* out) const {
 void SdlPresenter::openMainWindowAt(const WindowRect& rect) {
   opening_ = true;
   openingRect_ = rect;
+}
+
+namespace {
+
+// Red and blue change places in n pixels, two at a time.
+void swapRedBlue(const Colour* from, Colour* to, int n) {
+  int i = 0;
+  for (; i + 1 < n; i += 2) {
+    std::uint64_t v;
+    std::memcpy(&v, from + i, sizeof v);
+    v = (v & 0xFF00FF00FF00FF00ull) | ((v & 0x000000FF000000FFull) << 16) |
+        ((v >> 16) & 0x000000FF000000FFull);
+    std::memcpy(to + i, &v, sizeof v);
+  }
+  for (; i < n; ++i) {
+    const Colour c = from[i];
+    to[i] = (c & 0xFF00FF00u) | ((c & 0xFFu) << 16) | ((c >> 16) & 0xFFu);
+  }
+}
+
+}  // namespace
+
+void SdlPresenter::upload(Window& w, const Surface& img) {
+  void* pixels = nullptr;
+  int pitch = 0;
+  if (SDL_LockTexture(w.texture, nullptr, &pixels, &pitch) != 0) return;
+  const int width = std::min(img.width(), w.width), height = std::min(img.height(), w.height);
+  for (int y = 0; y < height; ++y) {
+    auto* row = reinterpret_cast<Colour*>(static_cast<unsigned char*>(pixels) + y * pitch);
+    if (w.swapRedBlue)
+      swapRedBlue(img.row(y), row, width);
+    else
+      std::memcpy(row, img.row(y), sizeof(Colour) * width);
+  }
+  SDL_UnlockTexture(w.texture);
 }
 
 void SdlPresenter::setWindowScale(int scale, bool smooth) {
@@ -189,6 +231,16 @@ void SdlPresenter::setWindowSize(WindowSlot slot, int width, int height) {
 void SdlPresenter::setWindowPosition(WindowSlot slot, int x, int y) {
   auto it = windows_.find(slot);
   if (it != windows_.end() && it->second) SDL_SetWindowPosition(it->second->window, x, y);
+}
+
+bool SdlPresenter::windowPixels(WindowSlot slot, Image* out) {
+  auto it = windows_.find(slot);
+  if (it == windows_.end() || !it->second || !it->second->renderer) return false;
+  int w = 0, h = 0;
+  if (SDL_GetRendererOutputSize(it->second->renderer, &w, &h) != 0) return false;
+  *out = Image(w, h);
+  return SDL_RenderReadPixels(it->second->renderer, nullptr, SDL_PIXELFORMAT_XBGR8888,
+                              out->pixels.data(), int(w * sizeof(Colour))) == 0;
 }
 
 std::uint32_t SdlPresenter::windowId(WindowSlot slot) const {

@@ -36,6 +36,9 @@ class SdlPresenter : public Presenter {
   void setWindowSize(WindowSlot slot, int width, int height);
   // Moves a window that is open, as a player dragging it would.
   void setWindowPosition(WindowSlot slot, int x, int y);
+  // What a window shows now, in the game's colours (red in the lowest byte), row by row; false
+  // when it is not open.
+  bool windowPixels(WindowSlot slot, Image* out);
   // The SDL id of a slot's window; 0 before it opens.
   std::uint32_t windowId(WindowSlot slot) const;
 
@@ -47,6 +50,8 @@ class SdlPresenter : public Presenter {
   int windowScale(int width, int height);
   bool enterFullscreen(SDL_Window* window, int width, int height);
   void redraw(Window& w);
+  // The picture into the window's texture.
+  static void upload(Window& w, const Surface& img);
   void fit(Window& w);
   Window& window(WindowSlot slot, Form& form);
   std::map<WindowSlot, std::unique_ptr<Window>> windows_;

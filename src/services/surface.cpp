@@ -51,9 +51,27 @@ void Surface::releasePicture() {
   cls();
 }
 
+void fillPixels(Colour* p, std::size_t n, Colour c) {
+  // A colour of four equal bytes (black, white) is a memset; any other is written once for a
+  // stretch and copied on in doubling runs: both go at the speed of memory, where a loop of
+  // single stores runs at a third of it.
+  const unsigned char b = static_cast<unsigned char>(c);
+  if (c == b * 0x01010101u) {
+    std::memset(p, b, n * sizeof(Colour));
+    return;
+  }
+  std::size_t done = std::min<std::size_t>(n, 256);
+  std::fill(p, p + done, c);
+  while (done < n) {
+    const std::size_t run = std::min(done, n - done);
+    std::memcpy(p + done, p, run * sizeof(Colour));
+    done += run;
+  }
+}
+
 void Surface::fill(Colour c) {
   Image& img = own();
-  std::fill(img.pixels.begin(), img.pixels.end(), c);
+  fillPixels(img.pixels.data(), img.pixels.size(), c);
   touch();
 }
 

@@ -43,6 +43,9 @@ struct Image {
 
 using ImagePtr = std::shared_ptr<const Image>;
 
+// Sets n pixels from p on to one colour, at the speed of memory.
+void fillPixels(Colour* p, std::size_t n, Colour c);
+
 class Surface {
  public:
   Surface() = default;

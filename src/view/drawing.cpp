@@ -35,10 +35,15 @@ void RevNeedle(Race& race) {
 void BackgroundCopy(Race& race, double shift) {
   RaceState& s = race.state;
   RaceControls& c = race.controls();
-  c.pic.cls();
-  svc::bitBlt(c.pic.surface(), 0, 0, RoundEven(s.ViewWidth), RoundEven(s.ViewHeight),
-              c.cesta.surface(), RoundEven(s.ViewLeft + shift), RoundEven(s.ViewTop + shift),
-              svc::Rop::Copy);
+  const int w = RoundEven(s.ViewWidth), h = RoundEven(s.ViewHeight);
+  const int sx = RoundEven(s.ViewLeft + shift), sy = RoundEven(s.ViewTop + shift);
+  svc::Surface& view = c.pic.surface();
+  const svc::Surface& track = c.cesta.surface();
+  // Clearing first matters only where the copy leaves pixels of the view untouched.
+  const bool whole = w >= view.width() && h >= view.height() && sx >= 0 && sy >= 0 &&
+                     sx + view.width() <= track.width() && sy + view.height() <= track.height();
+  if (!whole) c.pic.cls();
+  svc::bitBlt(view, 0, 0, w, h, track, sx, sy, svc::Rop::Copy);
 }
 
 void MaskPair(svc::Surface& dst, int x, int y, int w, int h, const svc::PictureBox& mask,

@@ -270,6 +270,27 @@ TEST_F(SdlServices, ClicksInAScaledWindowLandWhereThePictureIsDrawn) {
   }
 }
 
+// The window shows the game's colours as they are, whatever layout the window system keeps its
+// pixels in, and an odd width leaves no pixel out.
+TEST_F(SdlServices, TheWindowShowsThePictureInItsOwnColours) {
+  svc::SdlPresenter presenter;
+  svc::UiContext ui;
+  svc::Form form("menu", ui, svc::WindowSlot::Main);
+  form.resize(7, 3);
+  const svc::Colour colours[] = {svc::rgb(255, 0, 0), svc::rgb(0, 255, 0), svc::rgb(0, 0, 255),
+                                 svc::rgb(12, 34, 56), svc::rgb(250, 128, 3)};
+  svc::PictureBox& box = form.addPicture("p", 0, 0, 7, 3);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 7; ++x) box.surface().setPixel(x, y, colours[(x + y) % 5]);
+  presenter.present(svc::WindowSlot::Main, form);
+  svc::Image shown;
+  ASSERT_TRUE(presenter.windowPixels(svc::WindowSlot::Main, &shown));
+  ASSERT_EQ(std::make_pair(shown.width, shown.height), std::make_pair(7, 3));
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 7; ++x)
+      EXPECT_EQ(shown.at(x, y) & 0xFFFFFFu, colours[(x + y) % 5]) << x << "," << y;
+}
+
 // The main window stays where the player puts it, whatever the game draws; it comes back there
 // after full screen and opens there in the next run. The game moving its window still moves it.
 TEST_F(SdlServices, TheMainWindowStaysWhereThePlayerPutsItAndOpensThereNextRun) {

@@ -448,7 +448,10 @@ std::string Driver::dump(const std::string& label) {
 }
 
 int Driver::run() {
-  svc::SdlSystem sdl(true);
+  // DROVANTA_DRIVER_VIDEO=real shows the windows on the real display (for measuring a real run
+  // there); otherwise SDL's dummy drivers.
+  const char* video = std::getenv("DROVANTA_DRIVER_VIDEO");
+  svc::SdlSystem sdl(!(video && std::string(video) == "real"));
   display_ = std::make_unique<DriverDisplay>();
   auto audio = std::make_unique<svc::SdlAudio>(sdl.audioAvailable());
   effects_ = std::make_unique<svc::SdlSoundEffects>(audio->available);

@@ -1,4 +1,5 @@
 // The driver's JSON picture of a running program.
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -99,6 +100,20 @@ long residentKb() {
   return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
+// Processor time the driver has used so far (user and system), in milliseconds, and its peak
+// resident memory in KiB.
+long cpuMs() {
+  rusage r{};
+  getrusage(RUSAGE_SELF, &r);
+  return (r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1000L +
+         (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1000L;
+}
+long peakResidentKb() {
+  rusage r{};
+  getrusage(RUSAGE_SELF, &r);
+  return r.ru_maxrss;
+}
+
 // Each effect with how often it has started and whether it is heard now, and the pitch of the
 // player's engine (1 as recorded).
 std::string soundsJson(const game::SoundBoard& board) {
@@ -125,7 +140,8 @@ std::string dumpJson(game::Program* program, const std::string& settingsFile, in
   o << "{";
   if (!label.empty()) o << "\"label\":" << jsonString(label) << ",";
   o << "\"relaunches\":" << relaunches << ",\"ticks\":" << ticks
-    << ",\"residentKb\":" << residentKb() << ",\"settingsFile\":" << settingsFile
+    << ",\"residentKb\":" << residentKb() << ",\"peakResidentKb\":" << peakResidentKb()
+    << ",\"cpuMs\":" << cpuMs() << ",\"settingsFile\":" << settingsFile
     << ",\"display\":" << display;
   if (!program) {
     o << ",\"running\":false}";
