@@ -16,6 +16,7 @@ sleep 1
 cat >"$work/race.drv" <<SCRIPT
 realtime
 setting jazyk cz
+${DROVANTA_EXTRA:-}
 start
 select typ Závody
 select auto Viper GTS

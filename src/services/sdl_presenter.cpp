@@ -4,6 +4,10 @@
 
 #include <SDL.h>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -147,9 +151,21 @@ void SdlPresenter::openMainWindowAt(const WindowRect& rect) {
 
 namespace {
 
-// Red and blue change places in n pixels, two at a time.
+// Red and blue change places in n pixels: four at a time where the processor has SSE2 (every
+// x86-64), else two.
 void swapRedBlue(const Colour* from, Colour* to, int n) {
   int i = 0;
+#ifdef __SSE2__
+  const __m128i keep = _mm_set1_epi32(static_cast<int>(0xFF00FF00u));
+  const __m128i low = _mm_set1_epi32(0xFF);
+  for (; i + 4 <= n; i += 4) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+    const __m128i swapped = _mm_or_si128(_mm_and_si128(v, keep),
+                                         _mm_or_si128(_mm_slli_epi32(_mm_and_si128(v, low), 16),
+                                                      _mm_and_si128(_mm_srli_epi32(v, 16), low)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i), swapped);
+  }
+#endif
   for (; i + 1 < n; i += 2) {
     std::uint64_t v;
     std::memcpy(&v, from + i, sizeof v);
@@ -249,7 +265,12 @@ std::uint32_t SdlPresenter::windowId(WindowSlot slot) const {
 }
 
 void SdlPresenter::redraw(Window& w) {
-  SDL_RenderClear(w.renderer);
+  // The bars around a picture that does not fill the window are black; a picture that fills it
+  // covers every pixel.
+  int outW = 0, outH = 0;
+  SDL_GetRendererOutputSize(w.renderer, &outW, &outH);
+  if (w.drawn.x > 0 || w.drawn.y > 0 || w.drawn.w < outW || w.drawn.h < outH)
+    SDL_RenderClear(w.renderer);
   SDL_RenderCopy(w.renderer, w.texture, nullptr, &w.drawn);
   SDL_RenderPresent(w.renderer);
 }
