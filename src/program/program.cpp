@@ -52,6 +52,8 @@ void Program::loadRace() {
                   [&r] { CityView(r); },    [&r] { CityRules(r); },    [&r] { CityOpponent(r); },
                   [&r] { CircuitView(r); }, [&r] { CircuitRules(r); }};
   extras_.attach(r);
+  // The menu is not seen again: a race ends in a fresh start of the program.
+  menu_->form().releasePixels();
   r.load();
 }
 

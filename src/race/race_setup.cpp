@@ -56,6 +56,9 @@ void loadTownTrack(Race& race, const TrackInfo& t) {
   race.load(c.renw, folder + "/rw.gif");
   race.load(c.renb, folder + "/rb.jpg");
   loadMiniCar(race);
+  // The map as loaded is not needed once the overlay is in (a race never clears the map): the
+  // overlay goes into the loaded pixels themselves.
+  c.cesta.surface().forgetPicture();
   svc::bitBlt(c.cesta.surface(), 0, 0, 2000, 2000, c.renw.surface(), 0, 0, svc::Rop::And);
   svc::bitBlt(c.cesta.surface(), 0, 0, 2000, 2000, c.renb.surface(), 0, 0, svc::Rop::Or);
 }

@@ -208,6 +208,19 @@ void Form::compose() {
   image_.touch();
 }
 
+void Form::releasePixels() {
+  for (Control* c : order_) {
+    if (c->kind() == ControlKind::Picture) static_cast<PictureBox*>(c)->surface().dropPixels();
+    if (c->kind() == ControlKind::Image) {
+      auto* box = static_cast<ImageBox*>(c);
+      box->setPicture(nullptr, box->pictureFile());
+    }
+  }
+  picture_.reset();
+  image_ = Surface();
+  composedVersion_ = 0;
+}
+
 bool Form::coversWindow(const Control& c) const {
   if (!c.visible() || c.kind() != ControlKind::Picture) return false;
   const auto& box = static_cast<const PictureBox&>(c);

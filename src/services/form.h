@@ -138,6 +138,10 @@ class Form {
   MouseHandlers mouse;
   TextBox* focus = nullptr;
 
+  // Lets go of the pixels of every picture on the form, for a form that will not be seen again
+  // (the menu under a race, which ends in a fresh start): names and sizes stay.
+  void releasePixels();
+
   // The composed picture of the form, updated when something changed.
   const Surface& image();
   // Changes anything shown; bumps the version the runtime compares.

@@ -51,6 +51,25 @@ void Surface::releasePicture() {
   cls();
 }
 
+void Surface::forgetPicture() {
+  if (shared_ && shared_ == picture_ && shared_.use_count() == 2) {
+    // Nobody else holds the picture: its pixels become the drawn image without a copy. (The
+    // picture was made as a changeable image and only shared as a constant one.)
+    image_ = std::move(const_cast<Image&>(*shared_));
+    shared_.reset();
+  } else {
+    own();
+  }
+  picture_.reset();
+}
+
+void Surface::dropPixels() {
+  picture_.reset();
+  shared_.reset();
+  image_ = Image();
+  touch();
+}
+
 void fillPixels(Colour* p, std::size_t n, Colour c) {
   // A colour of four equal bytes (black, white) is a memset; any other is written once for a
   // stretch and copied on in doubling runs: both go at the speed of memory, where a loop of

@@ -65,6 +65,10 @@ class Surface {
   // becomes the picture (over the background where the surface is larger).
   void setPicture(ImagePtr picture, bool autosize);
   void releasePicture();
+  // Lets go of the loaded picture but keeps what is drawn (a clear then shows the background).
+  void forgetPicture();
+  // Lets go of every pixel: the surface is empty until drawn or loaded again.
+  void dropPixels();
   const ImagePtr& picture() const { return picture_; }
   bool hasPicture() const { return picture_ != nullptr; }
 
