@@ -8,8 +8,15 @@
 
 namespace svc {
 
+bool Control::shown() const {
+  for (const Control* c = this; c; c = c->parent_)
+    if (!c->visible_) return false;
+  return true;
+}
+
 void Control::changed() {
-  if (form_) form_->changed();
+  // What cannot be seen does not change the window's picture.
+  if (form_ && shown()) form_->changed();
 }
 
 void Control::move(int left, int top) {
@@ -28,7 +35,7 @@ void Control::resize(int width, int height) {
 void Control::setVisible(bool v) {
   if (v == visible_) return;
   visible_ = v;
-  changed();
+  if (form_) form_->changed();
 }
 
 void Control::paint(Surface& target, int x, int y, Clip clip) const {

@@ -38,6 +38,8 @@ class Control {
   int width() const { return width_; }
   int height() const { return height_; }
   bool visible() const { return visible_; }
+  // Visible, and inside visible picture boxes all the way up: it can be seen in its window.
+  bool shown() const;
   void setLeft(int v) { move(v, top_); }
   void setTop(int v) { move(left_, v); }
   void move(int left, int top);
@@ -60,7 +62,7 @@ class Control {
   };
   virtual void paint(Surface& target, int x, int y, Clip clip) const;
 
-  // Changes that the window must show.
+  // Changes that the window must show: they count only while the control can be seen.
   void changed();
 
  protected:
@@ -104,7 +106,10 @@ class PictureBox : public Control {
   void paint(Surface& target, int x, int y, Clip clip) const override;
 
  private:
+  friend class Form;
   Surface surface_;
+  // Drawing into the surface while it can be seen, counted by the form's version.
+  mutable std::uint64_t seenSurfaceVersion_ = 0, shownDrawings_ = 0;
 };
 
 // An image control: shows its picture (if any) and takes clicks; without a picture it is an

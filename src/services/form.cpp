@@ -166,11 +166,19 @@ Timer& Form::timer(const std::string& name) const {
 }
 
 std::uint64_t Form::version() const {
-  // Pictures are drawn into directly, so their surfaces count too.
+  // Pictures are drawn into directly, so drawing into one that can be seen counts too. The sum
+  // only ever grows: a change while hidden is caught up with once the picture shows again,
+  // and showing it changed the form anyway.
   std::uint64_t v = version_;
-  for (const Control* c : order_)
-    if (c->kind() == ControlKind::Picture)
-      v += static_cast<const PictureBox*>(c)->surface().version();
+  for (const Control* c : order_) {
+    if (c->kind() != ControlKind::Picture) continue;
+    const auto* p = static_cast<const PictureBox*>(c);
+    if (p->surface().version() != p->seenSurfaceVersion_ && p->shown()) {
+      p->seenSurfaceVersion_ = p->surface().version();
+      ++p->shownDrawings_;
+    }
+    v += p->shownDrawings_;
+  }
   return v;
 }
 

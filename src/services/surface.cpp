@@ -74,6 +74,7 @@ void fillPixels(Colour* p, std::size_t n, Colour c) {
   // A colour of four equal bytes (black, white) is a memset; any other is written once for a
   // stretch and copied on in doubling runs: both go at the speed of memory, where a loop of
   // single stores runs at a third of it.
+  if (n == 0) return;  // an empty picture has no pixels to point at
   const unsigned char b = static_cast<unsigned char>(c);
   if (c == b * 0x01010101u) {
     std::memset(p, b, n * sizeof(Colour));

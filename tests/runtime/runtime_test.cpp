@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -345,6 +346,43 @@ TEST(Gamepad, DrivingInputsAreKeysAndReleasesFollowTheirPresses) {
   EXPECT_EQ(heard, (std::vector<std::string>{"+38", "+37", "-38", "-37", "+27", "-27"}));
   EXPECT_EQ(m.lit(), "first");
   EXPECT_TRUE(m.clicked.empty());
+}
+
+// The window is composed and put on the screen again only for changes that can be seen: a
+// hidden control (or one inside a hidden box) may change as it likes, and what it became shows as
+// soon as it is shown.
+TEST(Presenting, ChangesNobodyCanSeeDoNotRedrawTheWindow) {
+  Fixture f;
+  svc::PictureBox& panel = f.form.addPicture("panel", 0, 0, 100, 100);
+  svc::PictureBox& inner = f.form.addPicture("inner", 10, 10, 20, 20, &panel);
+  svc::Label& label = f.form.addLabel("label", "", 50, 50, 40, 20, &panel);
+  panel.setVisible(false);
+  f.runtime.doEvents();
+  const int shown = f.presenter.presented;
+  struct Step {
+    const char* what;
+    std::function<void()> change;
+    bool redrawn;
+  };
+  const Step steps[] = {
+      {"drawing into a hidden box", [&] { inner.surface().fill(svc::rgb(1, 2, 3)); }, false},
+      {"moving it", [&] { inner.move(12, 12); }, false},
+      {"a caption inside", [&] { label.setCaption("x"); }, false},
+      {"showing the panel", [&] { panel.setVisible(true); }, true},
+      {"drawing into the shown box", [&] { inner.surface().fill(svc::rgb(4, 5, 6)); }, true},
+      {"hiding the inner box", [&] { inner.setVisible(false); }, true},
+      {"drawing into it again", [&] { inner.surface().fill(svc::rgb(7, 8, 9)); }, false},
+      {"showing it", [&] { inner.setVisible(true); }, true},
+  };
+  int expected = shown;
+  for (const Step& st : steps) {
+    st.change();
+    f.runtime.doEvents();
+    if (st.redrawn) ++expected;
+    EXPECT_EQ(f.presenter.presented, expected) << st.what;
+  }
+  // The last drawing, made while hidden, is what shows.
+  EXPECT_EQ(f.form.image().pixel(13, 13), svc::rgb(7, 8, 9));
 }
 
 TEST(Events, TypingGoesToTheFocusedField) {
