@@ -2,8 +2,8 @@
 // menu picture on an X display, how much memory the menu holds, and what the idle menu costs.
 //
 // The probe starts its own Xvfb (1024 x 768 x 24) with its screen in a file, and reads that file
-// every millisecond, so watching costs the X server nothing. A first run, left to settle for three
-// seconds, gives the picture to wait for: the 640 x 480 corner where the menu opens, with the
+// every half millisecond, so watching costs the X server nothing. A first run, left to settle for
+// three seconds, gives the picture to wait for: the 640 x 480 corner where the menu opens, with the
 // start-up window over it. Each timed run starts the game from a fresh copy of the program
 // folder and counts from just before the exec to the first reading that matches. Sound goes to
 // SDL's dummy driver, as the X display has no sound card.
@@ -164,9 +164,9 @@ int main(int argc, char** argv) {
     const std::vector<std::uint32_t> menu = screen.corner();
     const long hz = sysconf(_SC_CLK_TCK);
     const long before = cpuTicks(game);
-    std::this_thread::sleep_for(std::chrono::seconds(10));
-    const double idle = 100.0 * double(cpuTicks(game) - before) / double(10 * hz);
-    std::printf("menu: resident %.1f MB, peak %.1f MB; idle %.2f %% of a core over 10 s\n",
+    std::this_thread::sleep_for(std::chrono::seconds(20));
+    const double idle = 100.0 * double(cpuTicks(game) - before) / double(20 * hz);
+    std::printf("menu: resident %.1f MB, peak %.1f MB; idle %.2f %% of a core over 20 s\n",
                 memoryKb(game, "VmRSS") / 1024.0, memoryKb(game, "VmHWM") / 1024.0, idle);
     stop(game);
     if (menu == empty) throw std::runtime_error("the game drew nothing");

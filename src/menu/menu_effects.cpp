@@ -28,6 +28,8 @@ void blend(svc::PictureBox& target, int x, int y, const svc::PictureBox& source,
 void MenuWindow::wireEffects() {
   form_.timer("Timer1").onTick = [this] { BackAnimation(); };
   form_.timer("Timer2").onTick = [this] { InfoScrollStep(); };
+  // The info picture scrolls only while an arrow is held: the game need not wake otherwise.
+  form_.timer("Timer2").quiet = [this] { return state.InfoScroll.empty(); };
   auto scroll = [this](const char* arrow, const char* request) {
     svc::MouseHandlers& m = form_.control(arrow).mouse;
     m.down = [this, request](int, int, int) { state.InfoScroll = request; };
@@ -60,7 +62,12 @@ void MenuWindow::BackAnimation() {
   }
   const std::string file = "/gfx/back" + std::to_string(frame) + ".bmp";
   // The resting frame stays for eight ticks; it need not be loaded again each time.
-  if (back_button_->pictureFile() != file) runtime_.loadInto(*back_button_, file);
+  if (back_button_->pictureFile() != file) {
+    runtime_.loadInto(*back_button_, file);
+    // Each frame stays decoded once shown, so the next round of the animation reads no file.
+    if (frame >= 0 && frame < int(backFrames_.size()))
+      backFrames_[std::size_t(frame)] = back_button_->surface().picture();
+  }
 }
 
 void MenuWindow::InfoScrollStep() {

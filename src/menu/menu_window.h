@@ -185,6 +185,7 @@ class MenuWindow {
   // Picture8: the info picture scrolled in the viewport `Picture7` of page 4; back_button: the
   // animated back button (its frames by `Timer1`, 200 ms; `Timer2` scrolls the info picture).
   svc::PictureBox *Picture8_ = nullptr, *back_button_ = nullptr;
+  std::array<svc::ImagePtr, 4> backFrames_;  // the back button's frames, kept once loaded
   // informace: the hover text panel inside `tma`; infoLabel: hidden, its caption is the name of
   // the page shown, which the back button's rows go by.
   svc::Label *informace_ = nullptr, *infoLabel_ = nullptr;

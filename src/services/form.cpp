@@ -20,6 +20,15 @@ void Timer::fireIfDue() {
   if (onTick) onTick();
 }
 
+void Timer::passQuietTicks() {
+  if (!enabled_ || interval_ <= 0 || !isQuiet()) return;
+  const std::uint32_t now = clock_->ticks();
+  if (!tickAfter(now, due_)) return;
+  // The first tick of its beat at or after now, as if each one before had fired on time.
+  const std::uint32_t step = std::uint32_t(interval_);
+  due_ += (now - due_ + step - 1) / step * step;
+}
+
 Form::Form(std::string name, UiContext& ui, WindowSlot slot)
     : name_(std::move(name)), ui_(ui), slot_(slot) {}
 

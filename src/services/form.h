@@ -23,6 +23,12 @@ class Timer {
   // Enabling a running timer does not restart it; disabling and enabling does.
   void setEnabled(bool on);
   std::function<void()> onTick;
+  // Says when a tick would do nothing: the program need not wake for the timer then, and the
+  // ticks it sleeps through are passed over on the timer's own beat.
+  std::function<bool()> quiet;
+  bool isQuiet() const { return quiet && quiet(); }
+  // After a wait it did not wake: passes over the ticks due before now, on the timer's beat.
+  void passQuietTicks();
 
   // Fires the tick when due. A late tick fires once; the next one is due one interval after the
   // missed due time, or one interval from now when more than one was missed (never a burst).

@@ -93,7 +93,7 @@ bool Runtime::nextTimerDue(std::uint32_t* due) const {
   for (Form* f : forms_) {
     if (!f->loaded()) continue;
     for (Timer* t : f->timers()) {
-      if (!t->enabled() || t->interval() <= 0) continue;
+      if (!t->enabled() || t->interval() <= 0 || t->isQuiet()) continue;
       const std::int32_t d = static_cast<std::int32_t>(t->due() - now);
       if (!any || d < best) best = d;
       any = true;
@@ -109,13 +109,23 @@ void Runtime::run() {
     std::uint32_t due = 0;
     const bool hasDeadline = nextTimerDue(&due);
     services_.input->waitForInput(due, hasDeadline);
+    passQuietTicks();
   }
+}
+
+void Runtime::passQuietTicks() {
+  // A quiet timer did not wake the wait; had it done so, each of its ticks before now would
+  // have fired on time, doing nothing.
+  for (Form* f : forms_)
+    if (f->loaded())
+      for (Timer* t : f->timers()) t->passQuietTicks();
 }
 
 void Runtime::idleWait(std::uint32_t untilTick) {
   std::uint32_t due = 0;
   if (nextTimerDue(&due) && tickAfter(untilTick, due)) untilTick = due;
   services_.input->waitForInput(untilTick, true);
+  passQuietTicks();
 }
 
 void Runtime::dispatch(const InputEvent& e) {

@@ -90,6 +90,7 @@ class Runtime {
   void hoverAtCentre(Form& form, const Control& control);
   Form* frontForm(WindowSlot slot) const;
   bool nextTimerDue(std::uint32_t* due) const;
+  void passQuietTicks();
 
   Services services_;
   UiContext ui_;

@@ -16,13 +16,14 @@ namespace {
 
 struct QueueInput : svc::InputSource {
   std::deque<svc::InputEvent> pending;
+  std::uint32_t waitedUntil = 0;
   void poll(std::deque<svc::InputEvent>& out) override {
     while (!pending.empty()) {
       out.push_back(pending.front());
       pending.pop_front();
     }
   }
-  void waitForInput(std::uint32_t, bool) override {}
+  void waitForInput(std::uint32_t until, bool) override { waitedUntil = until; }
 };
 
 struct Fixture {
@@ -104,6 +105,33 @@ TEST(Timers, EnablingARunningTimerDoesNotRestartIt) {
   f.clock.advance(1);
   f.runtime.doEvents();
   EXPECT_EQ(fired, 2);
+}
+
+// A timer whose tick would do nothing does not wake the program; once it has work again it ticks
+// on its old beat, as if it had ticked all along.
+TEST(Timers, AQuietTimerSleepsAndKeepsItsBeat) {
+  Fixture f;
+  svc::Timer& t = f.form.addTimer("T", 100, true);  // due at 5100, 5200, ...
+  bool work = false;
+  std::vector<std::uint32_t> ticks;
+  t.onTick = [&] {
+    if (work) ticks.push_back(f.clock.ticks());
+  };
+  t.quiet = [&] { return !work; };
+  f.runtime.idleWait(5000 + 10000);
+  EXPECT_EQ(f.input.waitedUntil, 15000u) << "woken for a quiet timer";
+  f.clock.advance(350);  // a wait to 5350: three ticks slept through
+  f.runtime.idleWait(5350);
+  f.runtime.doEvents();
+  work = true;
+  f.runtime.idleWait(5350 + 10000);
+  EXPECT_EQ(f.input.waitedUntil, 5400u) << "the beat was lost";
+  f.runtime.doEvents();
+  for (int i = 0; i < 3; ++i) {
+    f.clock.advance(50);
+    f.runtime.doEvents();
+  }
+  EXPECT_EQ(ticks, (std::vector<std::uint32_t>{5400, 5500}));
 }
 
 TEST(Timers, TicksOnlyInsideEventProcessingAndNotForUnloadedForms) {

@@ -159,11 +159,11 @@ TEST(DriverSignals, TermAndIntEndTheRunPromptly) {
     const char* script;  // dumps once it is under way, then runs for a long time
   };
   const Case cases[] = {
-      {"SIGTERM in the menu", SIGTERM, "start\ndump\nwait 100000000\n"},
-      {"SIGINT in the menu", SIGINT, "start\ndump\nwait 100000000\n"},
+      {"SIGTERM in the menu", SIGTERM, "start\ndump\nwait 2000000000\n"},
+      {"SIGINT in the menu", SIGINT, "start\ndump\nwait 2000000000\n"},
       {"SIGTERM on the real clock", SIGTERM, "realtime\nstart\ndump\nwait 600000\n"},
       {"SIGTERM after the end", SIGTERM,
-       "start\nclick ini.Command4\ndump\nstart\ndump\nwait 100000000\n"},
+       "start\nclick ini.Command4\ndump\nstart\ndump\nwait 2000000000\n"},
   };
   for (const Case& c : cases) {
     Child child(c.script);
