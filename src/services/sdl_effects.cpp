@@ -101,21 +101,21 @@ SdlSoundEffects::~SdlSoundEffects() {
 }
 
 bool SdlSoundEffects::load(const std::string& name, const std::string& path) {
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec wav{};
   Uint8* buffer = nullptr;
   Uint32 length = 0;
-  if (!SDL_LoadWAV(path.c_str(), &spec, &buffer, &length)) {
+  if (!SDL_LoadWAV(path.c_str(), &wav, &buffer, &length)) {
     std::fprintf(stderr, "Drovanta: sound %s: %s; it stays silent\n", path.c_str(), SDL_GetError());
     return false;
   }
   auto effect = std::make_unique<Effect>();
-  effect->rate = spec.freq;
-  if (spec.format == AUDIO_S16LSB && spec.channels >= 1) {
-    const std::size_t frames = length / (2 * spec.channels);
+  effect->rate = wav.freq;
+  if (wav.format == AUDIO_S16LSB && wav.channels >= 1) {
+    const std::size_t frames = length / (2 * wav.channels);
     effect->samples.resize(frames);
     for (std::size_t i = 0; i < frames; ++i) {
       Sint16 v;
-      std::memcpy(&v, buffer + i * 2 * spec.channels, 2);
+      std::memcpy(&v, buffer + i * 2 * wav.channels, 2);
       effect->samples[i] = float(v) / 32768;
     }
   }

@@ -13,8 +13,8 @@
 #include <string>
 
 #include "sound/effects.h"
+#include "sound/frequencies.h"
 #include "sound/pictures.h"
-#include "sound/spectrum.h"
 
 namespace {
 

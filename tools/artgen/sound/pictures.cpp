@@ -15,7 +15,7 @@
 
 #include "canvas.h"
 #include "sound/effects.h"
-#include "sound/spectrum.h"
+#include "sound/frequencies.h"
 
 namespace art::sound {
 

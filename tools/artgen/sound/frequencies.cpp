@@ -1,5 +1,5 @@
 // Power spectra of the effects through a plain radix-2 FFT.
-#include "sound/spectrum.h"
+#include "sound/frequencies.h"
 
 #include <algorithm>
 #include <cmath>
