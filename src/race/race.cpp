@@ -54,6 +54,7 @@ void Race::wireHandlers() {
 }
 
 void Race::load() {
+  PrefetchTrack(*this);
   // The pictures built into the race window come first, as the window is created.
   LoadBuiltInPictures(*this);
   RaceSetup(*this);

@@ -39,11 +39,20 @@ void loadMiniCar(Race& race) {
     race.load(race.controls().miniauto1, c->mini);
 }
 
+// The track pictures a start loads after its small ones, decoded meanwhile on the other core.
+std::vector<std::string> largePictures(const TrackInfo& t) {
+  const std::string folder = t.mapFolder;
+  if (t.id == TrackId::Village || t.id == TrackId::City)
+    return {folder + "/rb.jpg", folder + "/rw.gif"};
+  return {folder + "/0.jpg"};
+}
+
 // Ground, masks, minimap and overlay of a town map; the overlay is baked into the world map
 // once, so only two small boxes need repairing per frame.
 void loadTownTrack(Race& race, const TrackInfo& t) {
   RaceControls& c = race.controls();
   const std::string folder = t.mapFolder;
+  race.runtime().prefetchPictures(largePictures(t));
   race.load(*c.KON[0], folder + "/mini1.bmp");
   race.load(*c.KON[1], folder + "/mini2.bmp");
   race.load(c.mapab, folder + "/mb.bmp");
@@ -153,6 +162,10 @@ bool HandlingFor(const std::string& car, const std::string& difficulty, double* 
       }
   }
   return false;
+}
+
+void PrefetchTrack(Race& race) {
+  race.runtime().prefetchPictures(largePictures(trackForSelection(race.menu().selection("trasa"))));
 }
 
 void LoadBuiltInPictures(Race& race) {

@@ -38,6 +38,8 @@ struct OpponentLookFiles {
 OpponentLookFiles OpponentLook(int k);
 
 // Loads the pictures built into the race window.
+// Starts decoding the selected track's largest pictures ahead of the set-up that loads them.
+void PrefetchTrack(Race& race);
 void LoadBuiltInPictures(Race& race);
 
 }  // namespace game

@@ -5,6 +5,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "services/form.h"
 #include "services/surface.h"
@@ -109,6 +110,9 @@ class PictureLoader {
   virtual ~PictureLoader() = default;
   // Decodes a .bmp, .jpg or .gif file; throws DataFileError when it is missing or unreadable.
   virtual ImagePtr load(const std::string& path) = 0;
+  // Starts decoding these files on another thread, in order, so that their loads find them
+  // ready. A hint only: what a load returns or throws is the same either way.
+  virtual void prefetch(const std::vector<std::string>& paths) { (void)paths; }
 };
 
 // Presenter that shows nothing (unit tests).

@@ -27,6 +27,16 @@ ImagePtr Runtime::loadPicture(const std::string& relative) {
   return p;
 }
 
+void Runtime::prefetchPictures(const std::vector<std::string>& relatives) {
+  std::vector<std::string> paths;
+  for (const std::string& r : relatives) {
+    const std::string full = path(r);
+    auto it = pictureCache_.find(full);
+    if (it == pictureCache_.end() || it->second.expired()) paths.push_back(full);
+  }
+  services_.pictures->prefetch(paths);
+}
+
 void Runtime::loadInto(PictureBox& box, const std::string& relative) {
   box.setPicture(loadPicture(relative), relative);
 }

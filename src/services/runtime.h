@@ -50,6 +50,8 @@ class Runtime {
 
   // Decodes a picture of the program folder (relative path); throws DataFileError.
   ImagePtr loadPicture(const std::string& relative);
+  // Has these pictures decoded ahead on another core, for loads soon to come.
+  void prefetchPictures(const std::vector<std::string>& relatives);
   // Loads a picture into a control and remembers the file name.
   void loadInto(PictureBox& box, const std::string& relative);
   void loadInto(ImageBox& box, const std::string& relative);

@@ -4,10 +4,12 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 
 #include "services/errors.h"
+#include "services/picture_decoders.h"
 
 namespace svc {
 
@@ -44,7 +46,66 @@ bool readDirect(SDL_Surface* s, Image& img) {
 
 }  // namespace
 
+SdlPictureLoader::~SdlPictureLoader() {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    stopping_ = true;
+    queue_.clear();
+  }
+  changed_.notify_all();
+  if (worker_.joinable()) worker_.join();
+}
+
+void SdlPictureLoader::prefetch(const std::vector<std::string>& paths) {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    for (const std::string& p : paths)
+      if (p != current_ && !ready_.count(p) &&
+          std::find(queue_.begin(), queue_.end(), p) == queue_.end())
+        queue_.push_back(p);
+  }
+  if (!worker_.joinable()) worker_ = std::thread([this] { work(); });
+  changed_.notify_all();
+}
+
+void SdlPictureLoader::work() {
+  std::unique_lock<std::mutex> lock(mutex_);
+  for (;;) {
+    changed_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
+    if (stopping_) return;
+    current_ = queue_.front();
+    queue_.pop_front();
+    const std::string path = current_;
+    lock.unlock();
+    std::shared_ptr<Image> img = decodeDirect(path);
+    lock.lock();
+    // A file the straight decoders leave is kept as "nothing ready": its load decodes it.
+    ready_[path] = std::move(img);
+    current_.clear();
+    changed_.notify_all();
+  }
+}
+
 ImagePtr SdlPictureLoader::load(const std::string& path) {
+  bool declined = false;
+  {
+    std::unique_lock<std::mutex> lock(mutex_);
+    const auto queued = std::find(queue_.begin(), queue_.end(), path);
+    if (queued != queue_.end()) queue_.erase(queued);
+    changed_.wait(lock, [&] { return current_ != path; });
+    if (auto it = ready_.find(path); it != ready_.end()) {
+      std::shared_ptr<Image> img = std::move(it->second);
+      ready_.erase(it);
+      if (img) return img;
+      declined = true;
+    }
+  }
+  if (!declined)
+    if (std::shared_ptr<Image> img = decodeDirect(path)) return img;
+  return decodeWithSdlImage(path);
+}
+
+ImagePtr decodeWithSdlImage(const std::string& path) {
   SDL_Surface* loaded = IMG_Load(path.c_str());
   if (!loaded) throw DataFileError(path, IMG_GetError());
   auto img = std::make_shared<Image>(loaded->w, loaded->h);

@@ -5,16 +5,19 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "services/errors.h"
 #include "services/form.h"
 #include "services/gamepad.h"
+#include "services/picture_decoders.h"
 #include "services/sdl_audio.h"
 #include "services/sdl_effects.h"
 #include "services/sdl_input.h"
@@ -113,6 +116,108 @@ TEST_F(SdlServices, MissingOrBrokenPicturesNameTheFile) {
       EXPECT_NE(std::string(e.what()).find(path), std::string::npos);
     }
   }
+}
+
+// An 8-bit GIF of one frame of w × h at (left, top) on a screen of sw × sh, pixels by index:
+// a regular pattern, or noise (which fills the compressor's table and makes it start over).
+bool saveIndexedGif(const std::string& path, int sw, int sh, int left, int top, int w, int h,
+                    bool interlaced, int colours, bool noise = false) {
+  std::uint32_t state = 12345;
+  int error = 0;
+  GifFileType* gif = EGifOpenFileName(path.c_str(), false, &error);
+  if (!gif) return false;
+  GifColorType palette[256] = {};
+  for (int i = 0; i < colours; ++i)
+    palette[i] = {GifByteType(i * 37), GifByteType(255 - i * 11), GifByteType(i * 5)};
+  ColorMapObject* map = GifMakeMapObject(colours, palette);
+  EGifPutScreenDesc(gif, sw, sh, 8, 0, map);
+  EGifPutImageDesc(gif, left, top, w, h, interlaced, nullptr);
+  std::vector<GifPixelType> row(static_cast<std::size_t>(w));
+  for (int y = 0; y < h; ++y) {
+    // Indices up to 255 whatever the palette's size: those past its end are not in it.
+    for (int x = 0; x < w; ++x) {
+      state = state * 1664525u + 1013904223u;
+      row[std::size_t(x)] = GifPixelType(noise ? state >> 24 : unsigned(x * 7 + y * 13) % 256);
+    }
+    EGifPutLine(gif, row.data(), w);
+  }
+  GifFreeMapObject(map);
+  return EGifCloseFile(gif, &error) == GIF_OK;
+}
+
+// The quick decoders a race start relies on must give exactly the general decoder's pixels,
+// and leave it every file they do not take, so errors read as they always did.
+TEST_F(SdlServices, StraightDecodersGiveTheGeneralDecodersPixels) {
+  svc::Image gradient(301, 203);
+  for (int y = 0; y < gradient.height; ++y)
+    for (int x = 0; x < gradient.width; ++x)
+      gradient.at(x, y) = svc::rgb(unsigned(x) % 256, unsigned(y) % 256, unsigned(x + y) % 256);
+  ASSERT_TRUE(svc::saveJpg(gradient, file("g.jpg"), 85));
+  {
+    // Cut off in the middle: the general decoder fills in what is missing.
+    std::ifstream in(file("g.jpg"), std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::ofstream(file("cut.jpg"), std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+  }
+  ASSERT_TRUE(saveIndexedGif(file("full.gif"), 64, 40, 0, 0, 64, 40, false, 256));
+  ASSERT_TRUE(saveIndexedGif(file("small.gif"), 64, 40, 0, 0, 64, 40, false, 16));
+  ASSERT_TRUE(saveIndexedGif(file("interlaced.gif"), 64, 40, 0, 0, 64, 40, true, 256));
+  ASSERT_TRUE(saveIndexedGif(file("offset.gif"), 64, 40, 8, 4, 30, 20, false, 256));
+  ASSERT_TRUE(saveIndexedGif(file("noise.gif"), 300, 200, 0, 0, 300, 200, false, 256, true));
+  ASSERT_TRUE(saveIndexedGif(file("noise4.gif"), 300, 200, 0, 0, 300, 200, false, 4, true));
+  struct Case {
+    std::string path;
+    bool straight;  // taken by the quick decoders
+  };
+  std::vector<Case> cases = {{file("g.jpg"), true},           {file("cut.jpg"), true},
+                             {file("full.gif"), true},        {file("small.gif"), true},
+                             {file("interlaced.gif"), false}, {file("offset.gif"), false},
+                             {file("noise.gif"), true},       {file("noise4.gif"), true}};
+  // And every picture the game ships in these formats (the track pictures above all).
+  for (const auto& entry : fs::recursive_directory_iterator(DROVANTA_PROGRAM_DIR)) {
+    const std::string ext = entry.path().extension().string();
+    if (ext == ".jpg" || ext == ".gif") cases.push_back({entry.path().string(), true});
+  }
+  int shipped = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    const svc::ImagePtr general = svc::decodeWithSdlImage(c.path);
+    const std::shared_ptr<svc::Image> straight = svc::decodeDirect(c.path);
+    ASSERT_EQ(straight != nullptr, c.straight);
+    if (straight) {
+      ASSERT_EQ(straight->width, general->width);
+      ASSERT_EQ(straight->height, general->height);
+      EXPECT_TRUE(straight->pixels == general->pixels);
+    }
+    svc::SdlPictureLoader loader;
+    EXPECT_TRUE(loader.load(c.path)->pixels == general->pixels);
+    shipped += c.path.find(DROVANTA_PROGRAM_DIR) == 0;
+  }
+  EXPECT_GE(shipped, 3) << "the track pictures were not found";
+}
+
+TEST_F(SdlServices, PrefetchedPicturesLoadAndFailAsAnyOther) {
+  ASSERT_TRUE(saveIndexedGif(file("a.gif"), 64, 40, 0, 0, 64, 40, false, 256));
+  ASSERT_TRUE(saveIndexedGif(file("b.gif"), 64, 40, 0, 0, 64, 40, true, 256));
+  std::ofstream(file("broken.jpg")) << "not a picture";
+  const svc::ImagePtr a = svc::decodeWithSdlImage(file("a.gif"));
+  const svc::ImagePtr b = svc::decodeWithSdlImage(file("b.gif"));
+  svc::SdlPictureLoader loader;
+  // Twice over, and one file asked for again while queued: the worker keeps each file once.
+  loader.prefetch({file("broken.jpg"), file("missing.jpg"), file("a.gif"), file("b.gif")});
+  loader.prefetch({file("b.gif"), file("a.gif")});
+  for (const std::string name : {"broken.jpg", "missing.jpg"}) {
+    try {
+      loader.load(file(name));
+      ADD_FAILURE() << name << " loaded";
+    } catch (const svc::DataFileError& e) {
+      EXPECT_EQ(e.path(), file(name));
+    }
+  }
+  EXPECT_TRUE(loader.load(file("b.gif"))->pixels == b->pixels);
+  EXPECT_TRUE(loader.load(file("a.gif"))->pixels == a->pixels);
+  // A file prefetched and never loaded holds nothing up when the loader goes.
+  loader.prefetch({file("a.gif")});
 }
 
 TEST_F(SdlServices, MainWindowGoesFullScreenAndBack) {
