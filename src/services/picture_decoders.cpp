@@ -92,7 +92,7 @@ bool guardedDecode(jpeg_decompress_struct* info, JpegErrors* errors,
 // that is not a well-formed picture of exactly out.size() pixels' worth (or more: what follows
 // the last pixel is not read).
 bool decodeLzw(const std::vector<std::uint8_t>& data, int minCodeSize, const Colour* palette,
-               std::vector<Colour>& out) {
+               PixelVector& out) {
   if (minCodeSize < 2 || minCodeSize > 8) return false;
   constexpr int kMaxCodes = 4096;
   const int clear = 1 << minCodeSize, end = clear + 1;

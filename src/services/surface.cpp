@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
 #ifdef __linux__
 #include <sys/mman.h>
@@ -25,12 +27,47 @@ void adviseLargePages(const void* data, std::size_t bytes) {
 #endif
 }
 
+namespace {
+// Blocks from this size up come straight from the system (the allocator's own default).
+constexpr std::size_t kSystemBlock = std::size_t(128) << 10;
+}  // namespace
+
+void* allocatePixels(std::size_t bytes) {
+  if (bytes == 0) bytes = 1;
+#ifdef __linux__
+  if (bytes >= kSystemBlock) {
+    void* p = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (p == MAP_FAILED) throw std::bad_alloc();
+    adviseLargePages(p, bytes);
+    return p;
+  }
+#endif
+  void* p = std::calloc(bytes, 1);
+  if (!p) throw std::bad_alloc();
+  return p;
+}
+
+void freePixels(void* p, std::size_t bytes) {
+  if (!p) return;
+  if (bytes == 0) bytes = 1;
+#ifdef __linux__
+  if (bytes >= kSystemBlock) {
+    munmap(p, bytes);
+    return;
+  }
+#endif
+  std::free(p);
+}
+
 Surface::Surface(int width, int height, Colour background)
-    : image_(std::max(0, width), std::max(0, height), background), background_(background) {}
+    : image_(std::max(0, width), std::max(0, height), background),
+      blank_(background == 0),
+      background_(background) {}
 
 void Surface::resize(int width, int height) {
   shared_.reset();
   image_ = Image(std::max(0, width), std::max(0, height), background_);
+  blank_ = background_ == 0;
   cls();
 }
 
@@ -40,6 +77,7 @@ void Surface::setPicture(ImagePtr picture, bool autosize) {
     // The surface takes the picture's size and shows it, sharing its pixels until drawn into.
     shared_ = picture_;
     image_ = Image();
+    blank_ = false;
     touch();
     return;
   }
@@ -56,6 +94,7 @@ void Surface::forgetPicture() {
     // Nobody else holds the picture: its pixels become the drawn image without a copy. (The
     // picture was made as a changeable image and only shared as a constant one.)
     image_ = std::move(const_cast<Image&>(*shared_));
+    blank_ = false;
     shared_.reset();
   } else {
     own();
@@ -67,6 +106,7 @@ void Surface::dropPixels() {
   picture_.reset();
   shared_.reset();
   image_ = Image();
+  blank_ = false;
   touch();
 }
 
@@ -90,6 +130,10 @@ void fillPixels(Colour* p, std::size_t n, Colour c) {
 }
 
 void Surface::fill(Colour c) {
+  if (blank_ && c == 0 && !shared_) {
+    touch();
+    return;
+  }
   Image& img = own();
   fillPixels(img.pixels.data(), img.pixels.size(), c);
   touch();
@@ -99,6 +143,7 @@ void Surface::cls() {
   if (picture_ && picture_->width == width() && picture_->height == height()) {
     shared_ = picture_;
     image_ = Image();
+    blank_ = false;
     touch();
     return;
   }

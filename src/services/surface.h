@@ -3,34 +3,66 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <new>
+#include <utility>
 #include <vector>
 
 #include "services/colour.h"
 
 namespace svc {
 
-// Asks the system to back a large pixel buffer with large pages where it can: the race's
-// 2000 × 2000 pictures are first touched at a race start, and small pages make that slow.
+// Asks the system to back a large buffer with large pages where it can: the race's 2000 × 2000
+// pictures are first touched at a race start, and small pages make that slow.
 void adviseLargePages(const void* data, std::size_t bytes);
+
+// Zeroed memory for pixels. Large blocks come straight from the system and go back to it when
+// freed: their fresh pages read as zero without being touched, so a black picture costs no
+// memory until something is drawn into it (the menu's hidden panels), and the largest are
+// offered large pages.
+void* allocatePixels(std::size_t bytes);
+void freePixels(void* p, std::size_t bytes);
+
+template <class T>
+struct PixelAllocator {
+  using value_type = T;
+  PixelAllocator() = default;
+  template <class U>
+  PixelAllocator(const PixelAllocator<U>&) noexcept {}
+  T* allocate(std::size_t n) { return static_cast<T*>(allocatePixels(n * sizeof(T))); }
+  void deallocate(T* p, std::size_t n) noexcept { freePixels(p, n * sizeof(T)); }
+  // A new element is left as the allocation made it (zero), so untouched pages stay untouched.
+  template <class U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <class U, class... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
+  template <class U>
+  bool operator==(const PixelAllocator<U>&) const noexcept {
+    return true;
+  }
+};
+
+using PixelVector = std::vector<Colour, PixelAllocator<Colour>>;
+
+// Sets n pixels from p on to one colour, at the speed of memory.
+void fillPixels(Colour* p, std::size_t n, Colour c);
 
 // A decoded picture: width, height and pixels in the game's colour format (top byte zero).
 struct Image {
   int width = 0;
   int height = 0;
-  std::vector<Colour> pixels;
+  PixelVector pixels;
 
   Image() = default;
-  Image(int w, int h, Colour fill = 0) : width(w), height(h) {
-    const std::size_t n = std::size_t(w) * std::size_t(h);
-    pixels.reserve(n);
-    adviseLargePages(pixels.data(), n * sizeof(Colour));
-    pixels.assign(n, fill);
+  // Pixels are only written for a colour other than black.
+  Image(int w, int h, Colour fill = 0)
+      : width(w), height(h), pixels(std::size_t(w) * std::size_t(h)) {
+    if (fill != 0) fillPixels(pixels.data(), pixels.size(), fill);
   }
-  Image(const Image& other) : width(other.width), height(other.height) {
-    pixels.reserve(other.pixels.size());
-    adviseLargePages(pixels.data(), other.pixels.size() * sizeof(Colour));
-    pixels.assign(other.pixels.begin(), other.pixels.end());
-  }
+  Image(const Image&) = default;
   Image& operator=(const Image& other) {
     if (this != &other) *this = Image(other);
     return *this;
@@ -42,9 +74,6 @@ struct Image {
 };
 
 using ImagePtr = std::shared_ptr<const Image>;
-
-// Sets n pixels from p on to one colour, at the speed of memory.
-void fillPixels(Colour* p, std::size_t n, Colour c);
 
 class Surface {
  public:
@@ -100,6 +129,7 @@ class Surface {
   // picture's pixels instead of copying them: the race's largest pictures are only read.
   const Image& current() const { return shared_ ? *shared_ : image_; }
   Image& own() {
+    blank_ = false;
     if (shared_) {
       image_ = *shared_;
       shared_.reset();
@@ -108,6 +138,9 @@ class Surface {
   }
 
   Image image_;
+  // image_ is black as allocated and nothing has written to it yet: clearing it to black
+  // writes nothing, so its pages stay untouched.
+  bool blank_ = false;
   ImagePtr shared_;
   Colour background_ = 0;
   ImagePtr picture_;

@@ -239,7 +239,7 @@ TEST(CityChecks, MaskPairs) {
 
 TEST(CitySigns, TwelveDifferentPlates) {
   using art::city::Dir;
-  std::set<std::vector<svc::Colour>> seen;
+  std::set<svc::PixelVector> seen;
   for (Dir in : {Dir::East, Dir::North, Dir::West, Dir::South})
     for (Dir out : {Dir::East, Dir::North, Dir::West, Dir::South}) {
       if ((int(in) + 2) % 4 == int(out)) continue;  // no U-turns

@@ -45,3 +45,47 @@ TEST(SurfaceSharing, DrawingIntoOneSurfaceLeavesThePictureAndItsOtherUsersAlone)
 }
 
 }  // namespace
+
+// A black surface is left as allocated until drawn into (its memory is not touched): clearing it
+// to black must still clear whatever has come into it since, however it came.
+TEST(SurfaceSharing, ClearingToBlackClearsWhateverCameIn) {
+  struct Case {
+    const char* name;
+    void (*arrive)(svc::Surface&, const svc::ImagePtr&);
+  };
+  const Case cases[] = {
+      {"nothing", [](svc::Surface&, const svc::ImagePtr&) {}},
+      {"a pixel", [](svc::Surface& s, const svc::ImagePtr&) { s.setPixel(1, 1, 0x123456); }},
+      {"a copy",
+       [](svc::Surface& s, const svc::ImagePtr& p) {
+         svc::Surface src;
+         src.setPicture(p, true);
+         svc::bitBlt(s, 0, 0, 4, 3, src, 0, 0, svc::Rop::Copy);
+       }},
+      {"a shown picture", [](svc::Surface& s, const svc::ImagePtr& p) { s.setPicture(p, true); }},
+      {"a picture kept as drawn",
+       [](svc::Surface& s, const svc::ImagePtr& p) {
+         s.setPicture(std::make_shared<svc::Image>(*p), true);
+         s.forgetPicture();
+       }},
+      {"a fill", [](svc::Surface& s, const svc::ImagePtr&) { s.fill(0x00FF00); }},
+  };
+  const auto picture = std::make_shared<svc::Image>(4, 3, svc::rgb(10, 20, 30));
+  for (const Case& c : cases) {
+    for (const bool byFill : {true, false}) {
+      svc::Surface s(4, 3);
+      c.arrive(s, picture);
+      if (byFill) {
+        s.fill(0);
+      } else {
+        s.releasePicture();
+        s.cls();
+      }
+      for (int y = 0; y < s.height(); ++y)
+        for (int x = 0; x < s.width(); ++x)
+          EXPECT_EQ(s.pixel(x, y), 0u)
+              << c.name << (byFill ? " filled" : " cleared") << " at " << x << "," << y;
+    }
+  }
+  EXPECT_EQ(picture->at(1, 1), svc::rgb(10, 20, 30));
+}
