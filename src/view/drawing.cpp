@@ -32,6 +32,24 @@ void RevNeedle(Race& race) {
               float(l.y1() - 25 * s.SinTable(a)));
 }
 
+namespace {
+
+// Sets every pixel of the surface outside the rectangle to one colour.
+void fillAround(svc::Surface& s, const svc::CopyRect& keep, svc::Colour c) {
+  for (int y = 0; y < s.height(); ++y) {
+    svc::Colour* row = s.row(y);
+    if (y < keep.y || y >= keep.y + keep.h) {
+      svc::fillPixels(row, std::size_t(s.width()), c);
+    } else {
+      svc::fillPixels(row, std::size_t(keep.x), c);
+      svc::fillPixels(row + keep.x + keep.w, std::size_t(s.width() - keep.x - keep.w), c);
+    }
+  }
+  s.touch();
+}
+
+}  // namespace
+
 void BackgroundCopy(Race& race, double shift) {
   RaceState& s = race.state;
   RaceControls& c = race.controls();
@@ -39,10 +57,19 @@ void BackgroundCopy(Race& race, double shift) {
   const int sx = RoundEven(s.ViewLeft + shift), sy = RoundEven(s.ViewTop + shift);
   svc::Surface& view = c.pic.surface();
   const svc::Surface& track = c.cesta.surface();
-  // Clearing first matters only where the copy leaves pixels of the view untouched.
+  // Clearing matters only where the copy leaves pixels of the view untouched (near the map's
+  // edge, a row or two at the start of a town race): only those are cleared.
   const bool whole = w >= view.width() && h >= view.height() && sx >= 0 && sy >= 0 &&
                      sx + view.width() <= track.width() && sy + view.height() <= track.height();
-  if (!whole) c.pic.cls();
+  svc::CopyRect covered{};
+  if (!whole) {
+    if (!view.hasPicture() && svc::clipCopy(view, 0, 0, w, h, track, sx, sy, &covered)) {
+      fillAround(view, covered, view.background());
+      c.pic.changed();
+    } else {
+      c.pic.cls();
+    }
+  }
   svc::bitBlt(view, 0, 0, w, h, track, sx, sy, svc::Rop::Copy);
 }
 

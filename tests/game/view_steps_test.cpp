@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <iterator>
+#include <memory>
 #include <string>
 
 #include "race_fixture.h"
@@ -339,6 +340,44 @@ TEST(CarSprite, ChosenByTheLightsThePedalAndTheArrowZone) {
         c.sprite == 6 ? svc::rgb(0, 0, 250) : svc::rgb(0, 20 + 30 * c.sprite, 0);
     EXPECT_EQ(rc.pic.surface().pixel(320, 240), want)
         << c.throttle << " " << c.speed << " alt " << c.alt;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// The view is the map copied at the view's place; wherever the view reaches past the map's edge
+// it shows its background, whatever it showed the frame before.
+TEST(ViewCopy, PastTheMapsEdgeTheViewShowsItsBackground) {
+  WorldFixture f(0);
+  RaceControls& c = f.race->controls();
+  RaceState& s = f.race->state;
+  auto map = std::make_shared<svc::Image>(700, 500);
+  for (int y = 0; y < map->height; ++y)
+    for (int x = 0; x < map->width; ++x) map->at(x, y) = svc::rgb(x % 256, y % 256, 7);
+  c.cesta.setPicture(map, "map.jpg");
+  c.pic.setBackColor(svc::rgb(1, 2, 3));
+  s.ViewWidth = float(c.pic.width());
+  s.ViewHeight = float(c.pic.height());
+  struct Case {
+    double left, top;
+  };
+  for (const Case v : {Case{0, 0}, Case{60, 20}, Case{100, 30}, Case{-5, -7}, Case{61, 0},
+                       Case{-640, 0}, Case{800, 900}}) {
+    c.pic.surface().fill(svc::rgb(200, 100, 50));  // last frame's picture
+    s.ViewLeft = v.left;
+    s.ViewTop = v.top;
+    BackgroundCopy(*f.race, 0);
+    const svc::Surface& view = c.pic.surface();
+    int wrong = 0;
+    for (int y = 0; y < view.height(); ++y)
+      for (int x = 0; x < view.width(); ++x) {
+        const int mx = x + int(v.left), my = y + int(v.top);
+        const bool onMap = mx >= 0 && my >= 0 && mx < map->width && my < map->height;
+        wrong += view.pixel(x, y) != (onMap ? map->at(mx, my) : svc::rgb(1, 2, 3));
+      }
+    EXPECT_EQ(wrong, 0) << "view at " << v.left << "," << v.top;
   }
 }
 
