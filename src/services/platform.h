@@ -74,6 +74,9 @@ class Presenter {
   // The place and size the main window opens at, kept from an earlier run: instead of the
   // form's place and the scale's size. A place off every display keeps only the size.
   virtual void openMainWindowAt(const WindowRect& /*rect*/) {}
+  // The window lost its picture (its size changed) and wants the form presented again, changed
+  // or not.
+  virtual bool wantsPicture(WindowSlot /*slot*/) const { return false; }
 };
 
 // The largest whole number of times a picture fits 80 % of a desktop, at least 1.

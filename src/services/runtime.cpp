@@ -89,7 +89,9 @@ void Runtime::present() {
       continue;
     }
     const std::uint64_t v = f->version();
-    if (presentedForm_[slot] == f && presentedVersion_[slot] == v) continue;
+    if (presentedForm_[slot] == f && presentedVersion_[slot] == v &&
+        !services_.presenter->wantsPicture(slot))
+      continue;
     services_.presenter->present(slot, *f);
     presentedForm_[slot] = f;
     presentedVersion_[slot] = v;

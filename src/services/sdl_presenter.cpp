@@ -24,6 +24,9 @@ struct SdlPresenter::Window {
   int width = 0, height = 0;
   SDL_Rect drawn{0, 0, 0, 0};  // where the picture is drawn in the window
   bool swapRedBlue = false;    // the texture keeps blue in the lowest byte
+  // The last picture went straight into the window surface and the texture does not hold it;
+  // wanted: the window needs the picture again (its size changed since).
+  bool textureStale = false, wanted = false;
   std::string caption;
   bool shown = false;
   ~Window() {
@@ -69,15 +72,10 @@ SdlPresenter::Window& SdlPresenter::window(WindowSlot slot, Form& form) {
       fullscreen_ = false;
   }
   if (w->width != form.width() || w->height != form.height()) {
+    // The texture for the new size is made when a picture first needs it.
     if (w->texture) SDL_DestroyTexture(w->texture);
-    // The texture takes the window's own layout, so drawing it into the window is a plain copy;
-    // the game's pixels (red in the lowest byte) are turned into it while they are uploaded.
-    const Uint32 windowFormat = SDL_GetWindowPixelFormat(w->window);
-    w->swapRedBlue =
-        windowFormat == SDL_PIXELFORMAT_RGB888 || windowFormat == SDL_PIXELFORMAT_ARGB8888;
-    w->texture = SDL_CreateTexture(
-        w->renderer, w->swapRedBlue ? SDL_PIXELFORMAT_RGB888 : SDL_PIXELFORMAT_XBGR8888,
-        SDL_TEXTUREACCESS_STREAMING, form.width(), form.height());
+    w->texture = nullptr;
+    w->textureStale = false;
     const int scale = windowScale(form.width(), form.height());
     const bool keptSize = slot == WindowSlot::Main && opening_ && w->width == 0;
     if (keptSize && !fullscreen_)
@@ -103,6 +101,38 @@ SdlPresenter::Window& SdlPresenter::window(WindowSlot slot, Form& form) {
   return *w;
 }
 
+namespace {
+
+// Red and blue change places in n pixels: four at a time where the processor has SSE2 (every
+// x86-64), else two.
+void swapRedBlue(const Colour* from, Colour* to, int n) {
+  int i = 0;
+#ifdef __SSE2__
+  const __m128i keep = _mm_set1_epi32(static_cast<int>(0xFF00FF00u));
+  const __m128i low = _mm_set1_epi32(0xFF);
+  for (; i + 4 <= n; i += 4) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+    const __m128i swapped = _mm_or_si128(_mm_and_si128(v, keep),
+                                         _mm_or_si128(_mm_slli_epi32(_mm_and_si128(v, low), 16),
+                                                      _mm_and_si128(_mm_srli_epi32(v, 16), low)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i), swapped);
+  }
+#endif
+  for (; i + 1 < n; i += 2) {
+    std::uint64_t v;
+    std::memcpy(&v, from + i, sizeof v);
+    v = (v & 0xFF00FF00FF00FF00ull) | ((v & 0x000000FF000000FFull) << 16) |
+        ((v >> 16) & 0x000000FF000000FFull);
+    std::memcpy(to + i, &v, sizeof v);
+  }
+  for (; i < n; ++i) {
+    const Colour c = from[i];
+    to[i] = (c & 0xFF00FF00u) | ((c & 0xFFu) << 16) | ((c >> 16) & 0xFFu);
+  }
+}
+
+}  // namespace
+
 void SdlPresenter::present(WindowSlot slot, Form& form) {
   Window& w = window(slot, form);
   if (!w.shown) {
@@ -111,9 +141,61 @@ void SdlPresenter::present(WindowSlot slot, Form& form) {
     if (slot == WindowSlot::Tool) SDL_RaiseWindow(w.window);
     w.shown = true;
   }
+  w.wanted = false;
   const Surface& img = form.image();
-  if (img.width() > 0 && img.height() > 0) upload(w, img);
+  if (img.width() > 0 && img.height() > 0) {
+    if (drawDirect(w, img)) return;
+    upload(w, img);
+    w.textureStale = false;
+  }
   redraw(w);
+}
+
+bool SdlPresenter::wantsPicture(WindowSlot slot) const {
+  auto it = windows_.find(slot);
+  return it != windows_.end() && it->second && it->second->wanted;
+}
+
+SDL_Surface* SdlPresenter::directSurface(Window& w) {
+  // A picture shown at its own size by the software renderer goes straight into the window
+  // surface that renderer draws on: one copy of the whole window fewer each frame, and no texture
+  // (a window-sized picture of its own) is made.
+  SDL_RendererInfo info;
+  if (SDL_GetRendererInfo(w.renderer, &info) != 0 || !(info.flags & SDL_RENDERER_SOFTWARE))
+    return nullptr;
+  int outW = 0, outH = 0;
+  SDL_GetRendererOutputSize(w.renderer, &outW, &outH);
+  if (w.drawn.x != 0 || w.drawn.y != 0 || w.drawn.w != w.width || w.drawn.h != w.height ||
+      outW != w.width || outH != w.height)
+    return nullptr;
+  SDL_Surface* surface = SDL_GetWindowSurface(w.window);
+  if (!surface || surface->w != w.width || surface->h != w.height) return nullptr;
+  const Uint32 f = surface->format->format;
+  const bool swap = f == SDL_PIXELFORMAT_RGB888 || f == SDL_PIXELFORMAT_ARGB8888;
+  const bool same = f == SDL_PIXELFORMAT_BGR888 || f == SDL_PIXELFORMAT_ABGR8888;
+  if (!swap && !same) return nullptr;
+  return surface;
+}
+
+bool SdlPresenter::drawDirect(Window& w, const Surface& img) {
+  SDL_Surface* surface = directSurface(w);
+  if (!surface) return false;
+  const Uint32 f = surface->format->format;
+  const bool swap = f == SDL_PIXELFORMAT_RGB888 || f == SDL_PIXELFORMAT_ARGB8888;
+  if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return false;
+  const int width = std::min(img.width(), w.width), height = std::min(img.height(), w.height);
+  for (int y = 0; y < height; ++y) {
+    auto* row = reinterpret_cast<Colour*>(static_cast<unsigned char*>(surface->pixels) +
+                                          y * surface->pitch);
+    if (swap)
+      swapRedBlue(img.row(y), row, width);
+    else
+      std::memcpy(row, img.row(y), sizeof(Colour) * width);
+  }
+  if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+  SDL_UpdateWindowSurface(w.window);
+  w.textureStale = true;
+  return true;
 }
 
 int SdlPresenter::windowScale(int width, int height) {
@@ -149,39 +231,23 @@ void SdlPresenter::openMainWindowAt(const WindowRect& rect) {
   openingRect_ = rect;
 }
 
-namespace {
-
-// Red and blue change places in n pixels: four at a time where the processor has SSE2 (every
-// x86-64), else two.
-void swapRedBlue(const Colour* from, Colour* to, int n) {
-  int i = 0;
-#ifdef __SSE2__
-  const __m128i keep = _mm_set1_epi32(static_cast<int>(0xFF00FF00u));
-  const __m128i low = _mm_set1_epi32(0xFF);
-  for (; i + 4 <= n; i += 4) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
-    const __m128i swapped = _mm_or_si128(_mm_and_si128(v, keep),
-                                         _mm_or_si128(_mm_slli_epi32(_mm_and_si128(v, low), 16),
-                                                      _mm_and_si128(_mm_srli_epi32(v, 16), low)));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i), swapped);
-  }
-#endif
-  for (; i + 1 < n; i += 2) {
-    std::uint64_t v;
-    std::memcpy(&v, from + i, sizeof v);
-    v = (v & 0xFF00FF00FF00FF00ull) | ((v & 0x000000FF000000FFull) << 16) |
-        ((v >> 16) & 0x000000FF000000FFull);
-    std::memcpy(to + i, &v, sizeof v);
-  }
-  for (; i < n; ++i) {
-    const Colour c = from[i];
-    to[i] = (c & 0xFF00FF00u) | ((c & 0xFFu) << 16) | ((c >> 16) & 0xFFu);
-  }
+bool SdlPresenter::makeTexture(Window& w) {
+  if (w.texture) return true;
+  // The texture takes the window's own layout, so drawing it into the window is a plain copy;
+  // the game's pixels (red in the lowest byte) are turned into it while they are uploaded.
+  const Uint32 windowFormat = SDL_GetWindowPixelFormat(w.window);
+  w.swapRedBlue =
+      windowFormat == SDL_PIXELFORMAT_RGB888 || windowFormat == SDL_PIXELFORMAT_ARGB8888;
+  w.texture = SDL_CreateTexture(w.renderer,
+                                w.swapRedBlue ? SDL_PIXELFORMAT_RGB888 : SDL_PIXELFORMAT_XBGR8888,
+                                SDL_TEXTUREACCESS_STREAMING, w.width, w.height);
+  if (!w.texture) return false;
+  fit(w);
+  return true;
 }
 
-}  // namespace
-
 void SdlPresenter::upload(Window& w, const Surface& img) {
+  if (!makeTexture(w)) return;
   void* pixels = nullptr;
   int pitch = 0;
   if (SDL_LockTexture(w.texture, nullptr, &pixels, &pitch) != 0) return;
@@ -200,7 +266,7 @@ void SdlPresenter::setWindowScale(int scale, bool smooth) {
   scale_ = scale;
   smooth_ = smooth;
   for (auto& [slot, w] : windows_)
-    if (w && w->texture) fit(*w);
+    if (w && w->width > 0) fit(*w);
 }
 
 void SdlPresenter::fit(Window& w) {
@@ -215,12 +281,13 @@ void SdlPresenter::fit(Window& w) {
   if (whole) step = std::floor(step);
   const int drawnW = int(std::lround(w.width * step)), drawnH = int(std::lround(w.height * step));
   w.drawn = {(outW - drawnW) / 2, (outH - drawnH) / 2, drawnW, drawnH};
-  SDL_SetTextureScaleMode(w.texture, whole ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+  if (w.texture)
+    SDL_SetTextureScaleMode(w.texture, whole ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
 }
 
 bool SdlPresenter::toPicture(std::uint32_t windowId, int x, int y, int* px, int* py) const {
   for (const auto& [slot, w] : windows_) {
-    if (!w || !w->texture || SDL_GetWindowID(w->window) != windowId || w->drawn.w <= 0) continue;
+    if (!w || w->width <= 0 || SDL_GetWindowID(w->window) != windowId || w->drawn.w <= 0) continue;
     // The picture pixel under the middle of the window pixel.
     *px = int(std::floor((x + 0.5 - w->drawn.x) * w->width / w->drawn.w));
     *py = int(std::floor((y + 0.5 - w->drawn.y) * w->height / w->drawn.h));
@@ -231,7 +298,7 @@ bool SdlPresenter::toPicture(std::uint32_t windowId, int x, int y, int* px, int*
 
 void SdlPresenter::resized(std::uint32_t windowId) {
   for (auto& [slot, w] : windows_)
-    if (w && w->texture && SDL_GetWindowID(w->window) == windowId) {
+    if (w && w->width > 0 && SDL_GetWindowID(w->window) == windowId) {
       fit(*w);
       redraw(*w);
     }
@@ -265,19 +332,28 @@ std::uint32_t SdlPresenter::windowId(WindowSlot slot) const {
 }
 
 void SdlPresenter::redraw(Window& w) {
+  if (w.textureStale) {
+    // The window surface still holds the picture while the window keeps its size; otherwise the
+    // game presents it again.
+    if (directSurface(w))
+      SDL_UpdateWindowSurface(w.window);
+    else
+      w.wanted = true;
+    return;
+  }
   // The bars around a picture that does not fill the window are black; a picture that fills it
   // covers every pixel.
   int outW = 0, outH = 0;
   SDL_GetRendererOutputSize(w.renderer, &outW, &outH);
   if (w.drawn.x > 0 || w.drawn.y > 0 || w.drawn.w < outW || w.drawn.h < outH)
     SDL_RenderClear(w.renderer);
-  SDL_RenderCopy(w.renderer, w.texture, nullptr, &w.drawn);
+  if (w.texture) SDL_RenderCopy(w.renderer, w.texture, nullptr, &w.drawn);
   SDL_RenderPresent(w.renderer);
 }
 
 void SdlPresenter::refresh(std::uint32_t windowId) {
   for (auto& [slot, w] : windows_)
-    if (w && w->texture && SDL_GetWindowID(w->window) == windowId) redraw(*w);
+    if (w && w->width > 0 && SDL_GetWindowID(w->window) == windowId) redraw(*w);
 }
 
 void SdlPresenter::hide(WindowSlot slot) {
@@ -367,7 +443,7 @@ bool SdlPresenter::setFullscreen(bool on, int width, int height) {
     fullscreen_ = true;
   }
   // The picture fitted to the window's new size at once, whatever the window system tells later.
-  if (it->second->texture) fit(*it->second);
+  if (it->second->width > 0) fit(*it->second);
   return true;
 }
 

@@ -7,6 +7,7 @@
 
 #include "services/platform.h"
 
+struct SDL_Surface;
 struct SDL_Window;
 
 namespace svc {
@@ -16,6 +17,7 @@ class SdlPresenter : public Presenter {
   SdlPresenter();
   ~SdlPresenter() override;
   void present(WindowSlot slot, Form& form) override;
+  bool wantsPicture(WindowSlot slot) const override;
   void hide(WindowSlot slot) override;
   int desktopWidth() override;
   int desktopHeight() override;
@@ -50,8 +52,12 @@ class SdlPresenter : public Presenter {
   int windowScale(int width, int height);
   bool enterFullscreen(SDL_Window* window, int width, int height);
   void redraw(Window& w);
-  // The picture into the window's texture.
-  static void upload(Window& w, const Surface& img);
+  // The window surface when the picture can go straight into it; nullptr otherwise.
+  static SDL_Surface* directSurface(Window& w);
+  static bool drawDirect(Window& w, const Surface& img);
+  // The picture into the window's texture, made at its first use.
+  void upload(Window& w, const Surface& img);
+  bool makeTexture(Window& w);
   void fit(Window& w);
   Window& window(WindowSlot slot, Form& form);
   std::map<WindowSlot, std::unique_ptr<Window>> windows_;

@@ -388,12 +388,25 @@ TEST_F(SdlServices, TheWindowShowsThePictureInItsOwnColours) {
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 7; ++x) box.surface().setPixel(x, y, colours[(x + y) % 5]);
   presenter.present(svc::WindowSlot::Main, form);
-  svc::Image shown;
-  ASSERT_TRUE(presenter.windowPixels(svc::WindowSlot::Main, &shown));
-  ASSERT_EQ(std::make_pair(shown.width, shown.height), std::make_pair(7, 3));
-  for (int y = 0; y < 3; ++y)
-    for (int x = 0; x < 7; ++x)
-      EXPECT_EQ(shown.at(x, y) & 0xFFFFFFu, colours[(x + y) % 5]) << x << "," << y;
+  // At its own size the picture goes straight into the window; scaled, through the renderer. A
+  // window that changes between the two wants the picture again, and shows it once it has it.
+  int previous = 1;
+  for (const int step : {1, 2, 3, 1}) {
+    SCOPED_TRACE(step);
+    if (step != previous) {
+      presenter.setWindowSize(svc::WindowSlot::Main, 7 * step, 3 * step);
+      if (presenter.wantsPicture(svc::WindowSlot::Main))
+        presenter.present(svc::WindowSlot::Main, form);
+    }
+    previous = step;
+    EXPECT_FALSE(presenter.wantsPicture(svc::WindowSlot::Main));
+    svc::Image shown;
+    ASSERT_TRUE(presenter.windowPixels(svc::WindowSlot::Main, &shown));
+    ASSERT_EQ(std::make_pair(shown.width, shown.height), std::make_pair(7 * step, 3 * step));
+    for (int y = 0; y < shown.height; ++y)
+      for (int x = 0; x < shown.width; ++x)
+        EXPECT_EQ(shown.at(x, y) & 0xFFFFFFu, colours[(x / step + y / step) % 5]) << x << "," << y;
+  }
 }
 
 // The main window stays where the player puts it, whatever the game draws; it comes back there
