@@ -1,6 +1,7 @@
 // The least the menu could hold: a bare program on the game's libraries that shows one 640 × 480
-// picture the way the game does (SDL's software renderer, one streaming texture, no GL), with
-// SDL_image and SDL_ttf started, one font open and the menu music playing through SDL_mixer.
+// picture the way the game does (a software renderer on the window, the picture written straight
+// into the window surface, no GL), with SDL_image and SDL_ttf started, one font open and the menu
+// music playing through SDL_mixer.
 // It prints its resident memory after two seconds of frames, for comparison with the menu probe.
 // Usage (on an X display): drovanta_menu_floor PROGRAM_FOLDER
 #include <SDL.h>
@@ -36,8 +37,6 @@ int main(int argc, char** argv) {
   Mix_PlayMusic(music, -1);
   SDL_Window* window = SDL_CreateWindow("floor", 0, 0, 640, 480, 0);
   SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
-  SDL_Texture* texture =
-      SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, 640, 480);
   SDL_FreeSurface(TTF_RenderUTF8_Blended(font, "Drovanta", SDL_Color{255, 255, 255, 255}));
   std::vector<Uint32> picture(640 * 480);
   for (std::size_t i = 0; i < picture.size(); ++i) picture[i] = Uint32(i * 2654435761u);
@@ -45,9 +44,12 @@ int main(int argc, char** argv) {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
     }
-    SDL_UpdateTexture(texture, nullptr, picture.data(), 640 * 4);
-    SDL_RenderCopy(renderer, texture, nullptr, nullptr);
-    SDL_RenderPresent(renderer);
+    SDL_Surface* surface = SDL_GetWindowSurface(window);
+    if (surface && surface->w == 640 && surface->h == 480)
+      for (int y = 0; y < 480; ++y)
+        std::memcpy(static_cast<char*>(surface->pixels) + y * surface->pitch,
+                    picture.data() + y * 640, 640 * 4);
+    SDL_UpdateWindowSurface(window);
     SDL_Delay(20);
   }
   std::FILE* status = std::fopen("/proc/self/status", "r");
@@ -59,6 +61,7 @@ int main(int argc, char** argv) {
   Mix_HaltMusic();
   Mix_FreeMusic(music);
   TTF_CloseFont(font);
+  SDL_DestroyRenderer(renderer);
   SDL_Quit();
   return 0;
 }
