@@ -103,6 +103,12 @@ SdlPresenter::Window& SdlPresenter::window(WindowSlot slot, Form& form) {
 
 namespace {
 
+// The 32-bit layouts with blue in the lowest byte, into which the game's pixels (red in the
+// lowest byte) are turned as they are copied.
+bool blueLowest(Uint32 format) {
+  return format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888;
+}
+
 // Red and blue change places in n pixels: four at a time where the processor has SSE2 (every
 // x86-64), else two.
 void swapRedBlue(const Colour* from, Colour* to, int n) {
@@ -171,17 +177,14 @@ SDL_Surface* SdlPresenter::directSurface(Window& w) {
   SDL_Surface* surface = SDL_GetWindowSurface(w.window);
   if (!surface || surface->w != w.width || surface->h != w.height) return nullptr;
   const Uint32 f = surface->format->format;
-  const bool swap = f == SDL_PIXELFORMAT_RGB888 || f == SDL_PIXELFORMAT_ARGB8888;
-  const bool same = f == SDL_PIXELFORMAT_BGR888 || f == SDL_PIXELFORMAT_ABGR8888;
-  if (!swap && !same) return nullptr;
-  return surface;
+  const bool redLowest = f == SDL_PIXELFORMAT_BGR888 || f == SDL_PIXELFORMAT_ABGR8888;
+  return blueLowest(f) || redLowest ? surface : nullptr;
 }
 
 bool SdlPresenter::drawDirect(Window& w, const Surface& img) {
   SDL_Surface* surface = directSurface(w);
   if (!surface) return false;
-  const Uint32 f = surface->format->format;
-  const bool swap = f == SDL_PIXELFORMAT_RGB888 || f == SDL_PIXELFORMAT_ARGB8888;
+  const bool swap = blueLowest(surface->format->format);
   if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return false;
   const int width = std::min(img.width(), w.width), height = std::min(img.height(), w.height);
   for (int y = 0; y < height; ++y) {
@@ -235,9 +238,7 @@ bool SdlPresenter::makeTexture(Window& w) {
   if (w.texture) return true;
   // The texture takes the window's own layout, so drawing it into the window is a plain copy;
   // the game's pixels (red in the lowest byte) are turned into it while they are uploaded.
-  const Uint32 windowFormat = SDL_GetWindowPixelFormat(w.window);
-  w.swapRedBlue =
-      windowFormat == SDL_PIXELFORMAT_RGB888 || windowFormat == SDL_PIXELFORMAT_ARGB8888;
+  w.swapRedBlue = blueLowest(SDL_GetWindowPixelFormat(w.window));
   w.texture = SDL_CreateTexture(w.renderer,
                                 w.swapRedBlue ? SDL_PIXELFORMAT_RGB888 : SDL_PIXELFORMAT_XBGR8888,
                                 SDL_TEXTUREACCESS_STREAMING, w.width, w.height);

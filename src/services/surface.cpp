@@ -140,6 +140,19 @@ void Surface::fill(Colour c) {
   touch();
 }
 
+void Surface::fillOutside(const CopyRect& keep, Colour c) {
+  for (int y = 0; y < height(); ++y) {
+    Colour* r = row(y);
+    if (y < keep.y || y >= keep.y + keep.h) {
+      fillPixels(r, std::size_t(width()), c);
+    } else {
+      fillPixels(r, std::size_t(keep.x), c);
+      fillPixels(r + keep.x + keep.w, std::size_t(width() - keep.x - keep.w), c);
+    }
+  }
+  touch();
+}
+
 void Surface::cls() {
   if (picture_ && picture_->width == width() && picture_->height == height()) {
     shared_ = picture_;

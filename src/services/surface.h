@@ -75,6 +75,8 @@ struct Image {
 
 using ImagePtr = std::shared_ptr<const Image>;
 
+struct CopyRect;
+
 class Surface {
  public:
   Surface() = default;
@@ -105,6 +107,8 @@ class Surface {
   void cls();
   // Fills the drawn image with one colour (the picture stays loaded).
   void fill(Colour c);
+  // Fills every pixel outside the rectangle (which lies inside the image) with one colour.
+  void fillOutside(const CopyRect& keep, Colour c);
 
   // The colour at a pixel (coordinates truncated towards minus infinity); kOutside off the image.
   Colour point(double x, double y) const;

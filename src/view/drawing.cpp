@@ -32,24 +32,6 @@ void RevNeedle(Race& race) {
               float(l.y1() - 25 * s.SinTable(a)));
 }
 
-namespace {
-
-// Sets every pixel of the surface outside the rectangle to one colour.
-void fillAround(svc::Surface& s, const svc::CopyRect& keep, svc::Colour c) {
-  for (int y = 0; y < s.height(); ++y) {
-    svc::Colour* row = s.row(y);
-    if (y < keep.y || y >= keep.y + keep.h) {
-      svc::fillPixels(row, std::size_t(s.width()), c);
-    } else {
-      svc::fillPixels(row, std::size_t(keep.x), c);
-      svc::fillPixels(row + keep.x + keep.w, std::size_t(s.width() - keep.x - keep.w), c);
-    }
-  }
-  s.touch();
-}
-
-}  // namespace
-
 void BackgroundCopy(Race& race, double shift) {
   RaceState& s = race.state;
   RaceControls& c = race.controls();
@@ -57,18 +39,17 @@ void BackgroundCopy(Race& race, double shift) {
   const int sx = RoundEven(s.ViewLeft + shift), sy = RoundEven(s.ViewTop + shift);
   svc::Surface& view = c.pic.surface();
   const svc::Surface& track = c.cesta.surface();
-  // Clearing matters only where the copy leaves pixels of the view untouched (near the map's
-  // edge, a row or two at the start of a town race): only those are cleared.
-  const bool whole = w >= view.width() && h >= view.height() && sx >= 0 && sy >= 0 &&
-                     sx + view.width() <= track.width() && sy + view.height() <= track.height();
+  // Only the pixels the copy leaves untouched (past the map's edge, a row at the start of a town
+  // race) need clearing first.
   svc::CopyRect covered{};
-  if (!whole) {
-    if (!view.hasPicture() && svc::clipCopy(view, 0, 0, w, h, track, sx, sy, &covered)) {
-      fillAround(view, covered, view.background());
-      c.pic.changed();
-    } else {
-      c.pic.cls();
-    }
+  const bool any = svc::clipCopy(view, 0, 0, w, h, track, sx, sy, &covered);
+  const bool whole = any && covered.x == 0 && covered.y == 0 && covered.w == view.width() &&
+                     covered.h == view.height();
+  if (!whole && any && !view.hasPicture()) {
+    view.fillOutside(covered, view.background());
+    c.pic.changed();
+  } else if (!whole) {
+    c.pic.cls();
   }
   svc::bitBlt(view, 0, 0, w, h, track, sx, sy, svc::Rop::Copy);
 }
