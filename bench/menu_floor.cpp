@@ -1,13 +1,13 @@
 // The least the menu could hold: a bare program on the game's libraries that shows one 640 × 480
 // picture the way the game does (a software renderer on the window, the picture written straight
 // into the window surface, no GL), with SDL_image and SDL_ttf started, one font open and the menu
-// music playing through SDL_mixer.
+// music decoded by libmpg123 into an SDL audio device.
 // It prints its resident memory after two seconds of frames, for comparison with the menu probe.
 // Usage (on an X display): drovanta_menu_floor PROGRAM_FOLDER
 #include <SDL.h>
 #include <SDL_image.h>
-#include <SDL_mixer.h>
 #include <SDL_ttf.h>
+#include <mpg123.h>
 
 #include <cstdio>
 #include <cstring>
@@ -27,14 +27,32 @@ int main(int argc, char** argv) {
   }
   IMG_Init(IMG_INIT_JPG);
   TTF_Init();
-  Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 2048);
   TTF_Font* font = TTF_OpenFont((folder + "/fonts/DejaVuSans.ttf").c_str(), 13);
-  Mix_Music* music = Mix_LoadMUS((folder + "/music/menu.mp3").c_str());
+  mpg123_init();
+  mpg123_handle* music = mpg123_new(nullptr, nullptr);
+  mpg123_format_none(music);
+  mpg123_format(music, 44100, MPG123_STEREO, MPG123_ENC_SIGNED_16);
+  if (mpg123_open(music, (folder + "/music/menu.mp3").c_str()) != MPG123_OK) {
+    mpg123_delete(music);
+    music = nullptr;
+  }
   if (!font || !music) {
     std::fprintf(stderr, "no font or music in %s\n", folder.c_str());
     return 1;
   }
-  Mix_PlayMusic(music, -1);
+  SDL_AudioSpec want{};
+  want.freq = 44100;
+  want.format = AUDIO_S16SYS;
+  want.channels = 2;
+  want.samples = 2048;
+  want.userdata = music;
+  want.callback = [](void* handle, Uint8* out, int bytes) {
+    size_t done = 0;
+    mpg123_read(static_cast<mpg123_handle*>(handle), out, size_t(bytes), &done);
+    std::memset(out + done, 0, size_t(bytes) - done);
+  };
+  const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+  SDL_PauseAudioDevice(device, 0);
   SDL_Window* window = SDL_CreateWindow("floor", 0, 0, 640, 480, 0);
   SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
   SDL_FreeSurface(TTF_RenderUTF8_Blended(font, "Drovanta", SDL_Color{255, 255, 255, 255}));
@@ -58,8 +76,8 @@ int main(int argc, char** argv) {
     for (const char* key : {"VmHWM", "RssAnon", "RssFile", "RssShmem"})
       if (std::strncmp(line, key, std::strlen(key)) == 0) std::fputs(line, stdout);
   if (status) std::fclose(status);
-  Mix_HaltMusic();
-  Mix_FreeMusic(music);
+  SDL_CloseAudioDevice(device);
+  mpg123_delete(music);
   TTF_CloseFont(font);
   SDL_DestroyRenderer(renderer);
   SDL_Quit();

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config git
-  libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev fonts-dejavu-core
+  libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libmpg123-dev fonts-dejavu-core
   libcairo2-dev libfontconfig-dev libgif-dev libjpeg-dev libmp3lame-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format

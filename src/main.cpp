@@ -28,7 +28,7 @@ int main() {
     svc::SdlPresenter presenter;
     svc::SdlInput input(presenter);
     svc::SdlAudio audio(sdl.audioAvailable());
-    svc::SdlSoundEffects effects(audio.available);
+    svc::SdlSoundEffects effects(audio.mixer);
     svc::SdlPictureLoader pictures;
     svc::SdlTextRenderer text(folder + "/fonts");
     svc::Services services{folder, &clock, &input, &presenter, &audio, &pictures, &text};

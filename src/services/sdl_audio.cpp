@@ -1,9 +1,6 @@
-// Music players on SDL_mixer. SDL_mixer has one music stream, so the device plays the player
-// that was last asked to play; the others only keep their state.
+// Music players on the game's mixer. The mixer has one music stream, so the device plays the
+// player that was last asked to play; the others only keep their state.
 #include "services/sdl_audio.h"
-
-#include <SDL.h>
-#include <SDL_mixer.h>
 
 #include <cmath>
 #include <cstdio>
@@ -17,21 +14,11 @@ namespace {
 class SdlPlayer : public MusicPlayer {
  public:
   explicit SdlPlayer(SdlAudio& device) : device_(device) {}
-  ~SdlPlayer() override {
-    if (isCurrent()) {
-      Mix_HaltMusic();
-      device_.current = nullptr;
-    }
-    if (music_) Mix_FreeMusic(music_);
-  }
+  ~SdlPlayer() override { halt(); }
 
   void setFileName(const std::string& path) override {
-    if (isCurrent()) {
-      Mix_HaltMusic();
-      device_.current = nullptr;
-    }
-    if (music_) Mix_FreeMusic(music_);
-    music_ = nullptr;
+    halt();
+    music_.reset();
     playing_ = paused_ = false;
     file_ = path;
     if (!device_.available) {
@@ -42,8 +29,7 @@ class SdlPlayer : public MusicPlayer {
         throw DataFileError(path, "file not found");
       return;
     }
-    music_ = Mix_LoadMUS(path.c_str());
-    if (!music_) throw DataFileError(path, Mix_GetError());
+    music_ = SoundMixer::openMusic(path);
   }
   const std::string& fileName() const override { return file_; }
 
@@ -51,10 +37,10 @@ class SdlPlayer : public MusicPlayer {
     if (file_.empty()) return;  // a player without a file stays silent
     if (device_.available && music_) {
       if (isCurrent() && paused_) {
-        Mix_ResumeMusic();
+        device_.mixer.pauseMusic(false);
       } else {
         device_.current = this;
-        Mix_PlayMusic(music_, -1);
+        device_.mixer.playMusic(music_.get());
       }
       applyVolume();
     }
@@ -62,15 +48,12 @@ class SdlPlayer : public MusicPlayer {
     paused_ = false;
   }
   void pause() override {
-    if (isCurrent() && playing_) Mix_PauseMusic();
+    if (isCurrent() && playing_) device_.mixer.pauseMusic(true);
     if (playing_) paused_ = true;
     playing_ = false;
   }
   void stop() override {
-    if (isCurrent()) {
-      Mix_HaltMusic();
-      device_.current = nullptr;
-    }
+    halt();
     playing_ = paused_ = false;
   }
   void setVolume(int v) override {
@@ -82,10 +65,18 @@ class SdlPlayer : public MusicPlayer {
 
  private:
   bool isCurrent() const { return device_.available && device_.current == this; }
-  void applyVolume() { Mix_VolumeMusic(int(std::lround(volumeGain(volume_) * MIX_MAX_VOLUME))); }
+  void applyVolume() {
+    device_.mixer.setMusicVolume(int(std::lround(volumeGain(volume_) * SoundMixer::kFullVolume)));
+  }
+  // Takes this player's music off the device.
+  void halt() {
+    if (!isCurrent()) return;
+    device_.mixer.playMusic(nullptr);
+    device_.current = nullptr;
+  }
 
   SdlAudio& device_;
-  Mix_Music* music_ = nullptr;
+  std::unique_ptr<SoundMixer::Music> music_;
   std::string file_;
   int volume_ = 0;
   bool playing_ = false;
@@ -94,22 +85,7 @@ class SdlPlayer : public MusicPlayer {
 
 }  // namespace
 
-SdlAudio::SdlAudio(bool avail) : available(avail) {
-  if (!available) return;
-  Mix_Init(MIX_INIT_MP3);
-  if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
-    std::fprintf(stderr, "Drovanta: no audio (%s)\n", Mix_GetError());
-    available = false;
-  }
-}
-
-SdlAudio::~SdlAudio() {
-  if (available) {
-    Mix_HaltMusic();
-    Mix_CloseAudio();
-  }
-  Mix_Quit();
-}
+SdlAudio::SdlAudio(bool avail) : mixer(avail), available(mixer.isOpen()) {}
 
 std::unique_ptr<MusicPlayer> SdlAudio::newPlayer() {
   return std::make_unique<SdlPlayer>(*this);

@@ -1,12 +1,10 @@
-// Sound effects on SDL_mixer. One-shots are mixer chunks on free channels. A continuous voice is
-// a reserved channel playing silence, whose mixer effect writes the voice itself: the effect's
-// samples read round and round at the voice's pitch (linear interpolation between samples),
-// with pitch, gain and pan gliding towards their settings sample by sample, so the revs can
-// change every frame without a click.
+// Sound effects on the game's mixer. One-shots are sounds on free channels. A continuous voice is
+// a channel whose samples the voice writes itself: the effect's samples read round and round at
+// the voice's pitch (linear interpolation between samples), with pitch, gain and pan gliding
+// towards their settings sample by sample, so the revs can change every frame without a click.
 #include "services/sdl_effects.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 
 #include <algorithm>
 #include <atomic>
@@ -17,8 +15,6 @@
 namespace svc {
 
 namespace {
-constexpr int kVoiceChannels = 4;
-constexpr int kChannels = 16;
 // How fast a voice's settings follow: about 30 ms to get most of the way.
 constexpr double kGlideSeconds = 0.03;
 }  // namespace
@@ -26,78 +22,44 @@ constexpr double kGlideSeconds = 0.03;
 struct SdlSoundEffects::Effect {
   std::vector<float> samples;  // mono, -1..1
   int rate = 44100;
-  Mix_Chunk* chunk = nullptr;
-  ~Effect() {
-    if (chunk) Mix_FreeChunk(chunk);
-  }
+  std::shared_ptr<const SoundMixer::Frames> frames;  // the mixer's format, when it is open
 };
 
 struct SdlSoundEffects::Voice {
-  int channel = -1;
   const Effect* effect = nullptr;
   std::atomic<double> gain{0}, pitch{1}, pan{0};
   // The audio thread's own: where it reads and what it plays now.
   double position = 0, nowGain = 0, nowPitch = 1, nowPan = 0;
-  int deviceRate = 44100;
-  std::vector<Uint8> silence;
-  Mix_Chunk* quiet = nullptr;
-  // Stops the channel and hands back what it played.
-  void halt() {
-    Mix_HaltChannel(channel);
-    Mix_UnregisterAllEffects(channel);
-    if (quiet) Mix_FreeChunk(quiet);
-    quiet = nullptr;
+
+  void write(std::int16_t* out, int frames) {
+    const std::vector<float>& s = effect->samples;
+    const double n = double(s.size());
+    const double follow = 1 - std::exp(-1.0 / (kGlideSeconds * SoundMixer::kRate));
+    const double g = gain.load(std::memory_order_relaxed);
+    const double p = pitch.load(std::memory_order_relaxed);
+    const double pn = pan.load(std::memory_order_relaxed);
+    const double step = double(effect->rate) / SoundMixer::kRate;
+    for (int i = 0; i < frames; ++i) {
+      nowGain += (g - nowGain) * follow;
+      nowPitch += (p - nowPitch) * follow;
+      nowPan += (pn - nowPan) * follow;
+      const std::size_t a = std::size_t(position);
+      const double f = position - double(a);
+      const double x = s[a] + (s[a + 1 < s.size() ? a + 1 : 0] - s[a]) * f;
+      position += nowPitch * step;
+      while (position >= n) position -= n;
+      const double l = x * nowGain * std::min(1.0, 1 - nowPan);
+      const double r = x * nowGain * std::min(1.0, 1 + nowPan);
+      out[2 * i] = std::int16_t(std::clamp(l, -1.0, 1.0) * 32767);
+      out[2 * i + 1] = std::int16_t(std::clamp(r, -1.0, 1.0) * 32767);
+    }
   }
 };
 
-namespace {
-
-void writeVoice(int, void* stream, int len, void* arg) {
-  auto* v = static_cast<SdlSoundEffects::Voice*>(arg);
-  auto* out = static_cast<Sint16*>(stream);
-  const int frames = len / int(2 * sizeof(Sint16));
-  const std::vector<float>& s = v->effect->samples;
-  const double n = double(s.size());
-  const double follow = 1 - std::exp(-1.0 / (kGlideSeconds * v->deviceRate));
-  const double gain = v->gain.load(std::memory_order_relaxed);
-  const double pitch = v->pitch.load(std::memory_order_relaxed);
-  const double pan = v->pan.load(std::memory_order_relaxed);
-  const double step = double(v->effect->rate) / v->deviceRate;
-  for (int i = 0; i < frames; ++i) {
-    v->nowGain += (gain - v->nowGain) * follow;
-    v->nowPitch += (pitch - v->nowPitch) * follow;
-    v->nowPan += (pan - v->nowPan) * follow;
-    const std::size_t a = std::size_t(v->position);
-    const double f = v->position - double(a);
-    const double x = s[a] + (s[a + 1 < s.size() ? a + 1 : 0] - s[a]) * f;
-    v->position += v->nowPitch * step;
-    while (v->position >= n) v->position -= n;
-    const double l = x * v->nowGain * std::min(1.0, 1 - v->nowPan);
-    const double r = x * v->nowGain * std::min(1.0, 1 + v->nowPan);
-    out[2 * i] = Sint16(std::clamp(l, -1.0, 1.0) * 32767);
-    out[2 * i + 1] = Sint16(std::clamp(r, -1.0, 1.0) * 32767);
-  }
-}
-
-}  // namespace
-
-SdlSoundEffects::SdlSoundEffects(bool available) : available_(available) {
-  if (!available_) return;
-  int rate = 0, channels = 0;
-  Uint16 format = 0;
-  if (!Mix_QuerySpec(&rate, &format, &channels)) {
-    available_ = false;
-    return;
-  }
-  Mix_AllocateChannels(kChannels);
-  Mix_ReserveChannels(kVoiceChannels);
-  // The voices write 16-bit stereo themselves; on a device of another format they stay silent.
-  if (format != AUDIO_S16SYS || channels != 2)
-    std::fprintf(stderr, "Drovanta: the engine sounds need 16-bit stereo output\n");
-}
+SdlSoundEffects::SdlSoundEffects(SoundMixer& mixer) : mixer_(mixer) {}
 
 SdlSoundEffects::~SdlSoundEffects() {
-  if (available_) stopAll();
+  stopAll();
 }
 
 bool SdlSoundEffects::load(const std::string& name, const std::string& path) {
@@ -124,12 +86,25 @@ bool SdlSoundEffects::load(const std::string& name, const std::string& path) {
     std::fprintf(stderr, "Drovanta: sound %s: not 16-bit PCM; it stays silent\n", path.c_str());
     return false;
   }
-  if (available_) {
-    effect->chunk = Mix_LoadWAV(path.c_str());
-    if (!effect->chunk) {
+  if (mixer_.isOpen()) {
+    auto frames = std::make_shared<SoundMixer::Frames>();
+    std::string error;
+    if (!SoundMixer::loadSound(path, *frames, error)) {
       std::fprintf(stderr, "Drovanta: sound %s: %s; it stays silent\n", path.c_str(),
-                   Mix_GetError());
+                   error.c_str());
       return false;
+    }
+    effect->frames = std::move(frames);
+  }
+  // An effect loaded again under its name: no voice may go on reading the one it replaces.
+  if (auto old = effects_.find(name); old != effects_.end()) {
+    for (auto v = voices_.begin(); v != voices_.end();) {
+      if (v->second->effect != old->second.get()) {
+        ++v;
+        continue;
+      }
+      mixer_.haltVoice(v->first);
+      v = voices_.erase(v);
     }
   }
   effects_[name] = std::move(effect);
@@ -138,36 +113,25 @@ bool SdlSoundEffects::load(const std::string& name, const std::string& path) {
 
 void SdlSoundEffects::play(const std::string& name, double gain, double pan) {
   auto it = effects_.find(name);
-  if (!available_ || it == effects_.end() || !it->second->chunk) return;
-  const int channel = Mix_PlayChannel(-1, it->second->chunk, 0);
-  if (channel < 0) return;  // every channel busy: this one is not heard
-  Mix_Volume(channel, int(std::lround(std::clamp(gain, 0.0, 1.0) * MIX_MAX_VOLUME)));
-  const double p = std::clamp(pan, -1.0, 1.0);
-  Mix_SetPanning(channel, Uint8(std::lround(255 * std::min(1.0, 1 - p))),
-                 Uint8(std::lround(255 * std::min(1.0, 1 + p))));
+  if (!mixer_.isOpen() || it == effects_.end() || !it->second->frames) return;
+  // Every channel busy: this one is not heard.
+  const double g = std::clamp(gain, 0.0, 1.0), p = std::clamp(pan, -1.0, 1.0);
+  mixer_.playSound(it->second->frames, g * std::min(1.0, 1 - p), g * std::min(1.0, 1 + p));
 }
 
 void SdlSoundEffects::voice(int id, const std::string& name, double gain, double pitch,
                             double pan) {
   auto it = effects_.find(name);
-  if (!available_ || it == effects_.end() || id < 0 || id >= kVoiceChannels) return;
+  if (!mixer_.isOpen() || it == effects_.end() || id < 0 || id >= SoundMixer::kVoices) return;
   std::unique_ptr<Voice>& v = voices_[id];
   if (!v || v->effect != it->second.get()) {
-    if (v) v->halt();
-    int rate = 0, channels = 0;
-    Uint16 format = 0;
-    Mix_QuerySpec(&rate, &format, &channels);
-    if (format != AUDIO_S16SYS || channels != 2) return;
+    if (v) mixer_.haltVoice(id);
     v = std::make_unique<Voice>();
     v->effect = it->second.get();
-    v->deviceRate = rate;
-    v->channel = id;
-    v->silence.assign(4096, 0);
     v->pitch = pitch;
     v->nowPitch = pitch;
-    v->quiet = Mix_QuickLoad_RAW(v->silence.data(), Uint32(v->silence.size()));
-    Mix_RegisterEffect(v->channel, writeVoice, nullptr, v.get());
-    Mix_PlayChannel(v->channel, v->quiet, -1);
+    Voice* playing = v.get();
+    mixer_.playVoice(id, [playing](std::int16_t* out, int frames) { playing->write(out, frames); });
   }
   v->gain = std::clamp(gain, 0.0, 1.0);
   v->pitch = std::clamp(pitch, 0.05, 8.0);
@@ -175,21 +139,11 @@ void SdlSoundEffects::voice(int id, const std::string& name, double gain, double
 }
 
 void SdlSoundEffects::pauseVoices(bool paused) {
-  if (!available_) return;
-  for (auto& [id, v] : voices_) {
-    if (v->channel < 0) continue;
-    if (paused) {
-      Mix_Pause(v->channel);
-    } else {
-      Mix_Resume(v->channel);
-    }
-  }
+  for (auto& [id, v] : voices_) mixer_.pauseVoice(id, paused);
 }
 
 void SdlSoundEffects::stopAll() {
-  if (!available_) return;
-  Mix_HaltChannel(-1);
-  for (auto& [id, v] : voices_) v->halt();
+  mixer_.haltChannels();
   voices_.clear();
 }
 

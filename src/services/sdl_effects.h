@@ -1,19 +1,20 @@
-// Sound effects on SDL_mixer's channels, beside the music.
+// Sound effects on the game's mixer's channels, beside the music.
 #pragma once
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "services/sdl_sound_mixer.h"
 #include "services/sound_effects.h"
 
 namespace svc {
 
 class SdlSoundEffects : public SoundEffects {
  public:
-  // `available`: the mixer is open (SdlAudio opened it); without it every effect is silent but
-  // files are still read, so a broken file is reported all the same.
-  explicit SdlSoundEffects(bool available);
+  // Without an open mixer every effect is silent, but files are still read, so a broken file is
+  // reported all the same.
+  explicit SdlSoundEffects(SoundMixer& mixer);
   ~SdlSoundEffects() override;
   SdlSoundEffects(const SdlSoundEffects&) = delete;
   SdlSoundEffects& operator=(const SdlSoundEffects&) = delete;
@@ -29,7 +30,7 @@ class SdlSoundEffects : public SoundEffects {
 
  private:
   struct Effect;
-  bool available_;
+  SoundMixer& mixer_;
   std::map<std::string, std::unique_ptr<Effect>> effects_;
   std::map<int, std::unique_ptr<Voice>> voices_;
 };

@@ -25,6 +25,7 @@
 #include "services/sdl_presenter.h"
 #include "services/sdl_system.h"
 #include "services/tool_writers/image_writers.h"
+#include "wave_file.h"
 
 namespace {
 
@@ -254,23 +255,7 @@ TEST_F(SdlServices, MainWindowGoesFullScreenAndBack) {
 
 // A second of silence as a WAV file, which the music player opens like an MP3.
 void writeSilence(const std::string& path) {
-  const std::uint32_t rate = 22050, bytes = rate * 2;
-  std::ofstream out(path, std::ios::binary);
-  auto u32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-  auto u16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-  out << "RIFF";
-  u32(36 + bytes);
-  out << "WAVEfmt ";
-  u32(16);
-  u16(1);
-  u16(1);
-  u32(rate);
-  u32(rate * 2);
-  u16(2);
-  u16(16);
-  out << "data";
-  u32(bytes);
-  out << std::string(bytes, '\0');
+  testwave::write(path, 22050, std::vector<std::int16_t>(22050, 0));
 }
 
 TEST_F(SdlServices, MusicPlayersPlayPauseAndHandOver) {
@@ -302,7 +287,7 @@ TEST_F(SdlServices, EffectsLoadAndABadFileCostsOnlyItself) {
   writeSilence(file("good.wav"));
   std::ofstream(file("broken.wav")) << "RIFF nonsense";
   svc::SdlAudio audio(sdl_->audioAvailable());
-  svc::SdlSoundEffects effects(audio.available);
+  svc::SdlSoundEffects effects(audio.mixer);
   EXPECT_TRUE(effects.load("good", file("good.wav")));
   EXPECT_EQ(effects.lengthMs("good"), 1000);
   struct Case {

@@ -454,7 +454,7 @@ int Driver::run() {
   svc::SdlSystem sdl(!(video && std::string(video) == "real"));
   display_ = std::make_unique<DriverDisplay>();
   auto audio = std::make_unique<svc::SdlAudio>(sdl.audioAvailable());
-  effects_ = std::make_unique<svc::SdlSoundEffects>(audio->available);
+  effects_ = std::make_unique<svc::SdlSoundEffects>(audio->mixer);
   audio_ = std::move(audio);
   pictures_ = std::make_unique<svc::SdlPictureLoader>();
   catchStopSignals();
