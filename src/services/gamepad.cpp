@@ -28,7 +28,7 @@ constexpr std::string_view kDirectionNames[] = {"leftx-", "leftx+",      "lefty-
 constexpr std::string_view kAxisNames[] = {"leftx",  "lefty",       "rightx",
                                            "righty", "lefttrigger", "righttrigger"};
 
-bool sameName(std::string_view a, std::string_view b) {
+bool matchesLowerCaseName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)
     if (std::tolower(static_cast<unsigned char>(a[i])) != b[i]) return false;
@@ -39,7 +39,7 @@ bool sameName(std::string_view a, std::string_view b) {
 
 bool padButtonByName(std::string_view name, Pad* out) {
   for (int i = 0; i < static_cast<int>(Pad::kButtons); ++i)
-    if (sameName(name, kButtonNames[i])) {
+    if (matchesLowerCaseName(name, kButtonNames[i])) {
       *out = static_cast<Pad>(i);
       return true;
     }
@@ -48,7 +48,7 @@ bool padButtonByName(std::string_view name, Pad* out) {
 
 bool padAxisByName(std::string_view name, PadAxis* out) {
   for (int i = 0; i < static_cast<int>(PadAxis::kCount); ++i)
-    if (sameName(name, kAxisNames[i])) {
+    if (matchesLowerCaseName(name, kAxisNames[i])) {
       *out = static_cast<PadAxis>(i);
       return true;
     }

@@ -20,7 +20,7 @@ const std::array<std::pair<const char*, int>, 24> kNamed{{
 }};
 // clang-format on
 
-bool sameName(std::string_view a, std::string_view b) {
+bool sameKeyName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)
     if (std::tolower(static_cast<unsigned char>(a[i])) !=
@@ -37,11 +37,11 @@ int virtualKeyByName(std::string_view name) {
     if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return c;
   }
   for (int n = 1; n <= 12; ++n)
-    if (sameName(name, "F" + std::to_string(n))) return 111 + n;
+    if (sameKeyName(name, "F" + std::to_string(n))) return 111 + n;
   for (int n = 1; n <= 9; ++n)
-    if (sameName(name, "Keypad " + std::to_string(n))) return 96 + n;
+    if (sameKeyName(name, "Keypad " + std::to_string(n))) return 96 + n;
   for (const auto& [named, code] : kNamed)
-    if (sameName(name, named)) return code;
+    if (sameKeyName(name, named)) return code;
   return 0;
 }
 

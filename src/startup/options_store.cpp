@@ -14,7 +14,7 @@ namespace game {
 
 namespace {
 // Long enough for any option's value; longer text is cut, then refused as not a value.
-constexpr std::size_t kValueBuffer = 256;
+constexpr std::size_t kOptionValueBuffer = 256;
 // What a read returns for a key the file lacks: no option takes it as a value.
 constexpr const char* kMissing = "\x01";
 }  // namespace
@@ -68,7 +68,7 @@ void OptionsStore::load() {
     svc::ProfileValues keys;
     for (std::size_t i : indices) keys.emplace_back(kOptionKeys[i].key, kMissing);
     const std::vector<std::string> read =
-        svc::getProfileStrings(path_, section, keys, kValueBuffer);
+        svc::getProfileStrings(path_, section, keys, kOptionValueBuffer);
     for (std::size_t n = 0; n < indices.size(); ++n) {
       const OptionKey& o = kOptionKeys[indices[n]];
       std::string& value = values_[indices[n]];

@@ -12,7 +12,7 @@ namespace game {
 
 namespace {
 
-constexpr std::size_t kValueBuffer = 64;
+constexpr std::size_t kRecordValueBuffer = 64;
 // Anything slower than a day is no record of a race that was driven.
 constexpr double kLongestTime = 86400;
 constexpr double kMostParcels = 32767;
@@ -95,7 +95,7 @@ void RecordsStore::load() {
   records_.clear();
   int bad = 0;
   std::string first;
-  for (const auto& [k, v] : svc::getProfileSection(path_, kRecordsSection, kValueBuffer)) {
+  for (const auto& [k, v] : svc::getProfileSection(path_, kRecordsSection, kRecordValueBuffer)) {
     if (const auto value = recordValue(k, v)) {
       records_[k] = *value;
       continue;

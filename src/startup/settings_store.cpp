@@ -18,7 +18,7 @@ namespace {
 constexpr int kWindowWidth = 372;
 constexpr int kWindowHeight = 214;
 // Values arrive through a buffer of ten characters: at most nine of them.
-constexpr std::size_t kValueBuffer = 10;
+constexpr std::size_t kSettingValueBuffer = 10;
 }  // namespace
 
 SettingsStore::SettingsStore(svc::Runtime& runtime)
@@ -76,7 +76,7 @@ void SettingsStore::load() {
   svc::ProfileValues keys;
   for (const auto& k : kSettingKeys) keys.emplace_back(k.key, k.fallback);
   const std::vector<std::string> values =
-      svc::getProfileStrings(filePath(), kSettingsSection, keys, kValueBuffer);
+      svc::getProfileStrings(filePath(), kSettingsSection, keys, kSettingValueBuffer);
   for (std::size_t i = 0; i < kSettingKeys.size(); ++i) set(kSettingKeys[i].key, values[i]);
   options_.load();
   runtime_.keyBindings() = keyBindingsFrom(options_);

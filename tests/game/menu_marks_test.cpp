@@ -24,9 +24,9 @@ svc::ImagePtr bands(int count, int rows, int folder) {
   return image;
 }
 
-struct Menu {
+struct MarkedMenu {
   FakeGame g;
-  explicit Menu(const char* jazyk, const char* hlasitost) {
+  explicit MarkedMenu(const char* jazyk, const char* hlasitost) {
     const std::string ini = g.folder + "/Data/snow.ini";
     svc::writeProfileString(ini, "dv", "jazyk", jazyk);
     svc::writeProfileString(ini, "dv", "hlasitost", hlasitost);
@@ -63,11 +63,11 @@ TEST(MenuMarks, TheLanguagePageMarksTheLanguageOfItsPictures) {
   // A code without pictures of its own shows the English pictures, so English is marked.
   const Case cases[] = {{"cz", {0, 1}}, {"ang", {1, 2}}, {"program", {1, 2}}};
   for (const Case& c : cases) {
-    Menu m(c.jazyk, "0");
+    MarkedMenu m(c.jazyk, "0");
     EXPECT_EQ(m.language(), c.band) << c.jazyk;
   }
   // Choosing reloads the pages and marks the choice at once; the flag already chosen keeps it.
-  Menu m("cz", "0");
+  MarkedMenu m("cz", "0");
   m.click("Image2");
   EXPECT_EQ(m.language(), std::make_pair(1, 2));
   m.click("Image2");
@@ -84,12 +84,12 @@ TEST(MenuMarks, TheSoundPageLightsTheBarsUpToTheVolumeInForce) {
   const Case cases[] = {{"-1400", 1}, {"-800", 4}, {"0", 8},  {"-900", 3},
                         {"-5000", 0}, {"200", 8},  {"abc", 8}};  // "abc": the player's 0
   for (const Case& c : cases) {
-    Menu m("cz", c.stored);
+    MarkedMenu m("cz", c.stored);
     EXPECT_EQ(m.volume(), std::make_pair(c.lit, 1)) << c.stored;
   }
   // Each area lights the bars up to its own, whatever was lit before; the marks follow a
   // change of language.
-  Menu m("cz", "-800");
+  MarkedMenu m("cz", "-800");
   const char* areas[] = {"Image11", "proc", "Image9", "Image5", "Image10", "Image6", "Image7"};
   const int lit[] = {8, 1, 6, 2, 7, 3, 4};
   for (int i = 0; i < 7; ++i) {

@@ -17,9 +17,9 @@ struct StoryStarted {
   std::uint32_t ticks;
 };
 
-struct Menu {
+struct SlidingMenu {
   FakeGame g;
-  explicit Menu(const char* unlockmody = "0") {
+  explicit SlidingMenu(const char* unlockmody = "0") {
     svc::writeProfileString(g.folder + "/Data/snow.ini", "dv", "unlockmody", unlockmody);
     svc::writeProfileString(g.folder + "/Data/snow.ini", "dv", "jazyk", "cz");
     g.start();
@@ -44,7 +44,7 @@ struct Menu {
 };
 
 TEST(MenuSlides, EachPassIsOnePictureAtSixtyPassesASecond) {
-  Menu m;
+  SlidingMenu m;
   struct Case {
     const char* button;
     int page;
@@ -58,7 +58,7 @@ TEST(MenuSlides, EachPassIsOnePictureAtSixtyPassesASecond) {
       {"nastaveni_grafika", 6, 96, 44},
   };
   for (const Case& c : cases) {
-    const Menu::Slide s = m.click(c.button);
+    const SlidingMenu::Slide s = m.click(c.button);
     EXPECT_EQ(m.left(c.page), c.endLeft) << c.button;
     // One picture a pass after the first of the pages in their starting places, two rounds of
     // event processing a pass: nothing spins.
@@ -80,7 +80,7 @@ TEST(MenuSlides, StoryGameTypesMoveTwiceAPassAndStartTheStoryAt106) {
   const Case cases[] = {
       {"speedrace", 21}, {"freeride", 21}, {"vyuka", 21}, {"champinship", 21}, {"kolderrun", 43}};
   for (const Case& c : cases) {
-    Menu m("2");
+    SlidingMenu m("2");
     for (const char* b : {"cudlik_nova_hra", "dale1", "oneplayer"}) m.click(b);
     const std::uint32_t t0 = m.g.clock.ticks();
     m.g.input.onPoll = [&m](std::deque<svc::InputEvent>&) {

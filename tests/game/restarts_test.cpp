@@ -13,7 +13,7 @@ namespace {
 using testing_support::FakeGame;
 using namespace game;
 
-constexpr const char* kNoTime = "-- : -- : --";
+constexpr const char* kNoLapTime = "-- : -- : --";
 
 // Runs a race and clicks `button` at frame 30, after putting the race into the state the end
 // panel would show; `check` sees the race right after the click.
@@ -71,7 +71,7 @@ void expectFreshStart(Race& r, int trackKind, const std::string& name) {
   RaceState& s = r.state;
   RaceControls& c = r.controls();
   EXPECT_EQ(s.TrackKind, trackKind) << name;
-  for (svc::Label* l : c.labelcas) EXPECT_EQ(l->caption(), kNoTime) << name;
+  for (svc::Label* l : c.labelcas) EXPECT_EQ(l->caption(), kNoLapTime) << name;
   EXPECT_EQ(c.Labelcheckpoint.caption(), "0") << name;
   EXPECT_EQ(s.CountdownStep, -1) << name;
   EXPECT_FALSE(s.RaceStarted) << name;

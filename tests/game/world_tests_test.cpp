@@ -12,16 +12,16 @@ namespace {
 using namespace game;
 using namespace race_fixture;
 
-constexpr MaskScale kFifth{5};
+constexpr MaskScale kFifthScale{5};
 
 TEST(WorldTests, VillageSectionsWrapAndReArmTheFinishLine) {
   WorldFixture f(1);
   f.driveTo(kAreaSwitch);  // the switch colour of KON(1) and of KON(0) lie in the same area
-  PlayerSectionSwitch(*f.race, kFifth);
+  PlayerSectionSwitch(*f.race, kFifthScale);
   EXPECT_EQ(f.race->state.PlayerSection, 0);
   EXPECT_EQ(f.race->state.FinishLineColour, kFinish);
   f.race->state.FinishLineColour = 123;
-  PlayerSectionSwitch(*f.race, kFifth);
+  PlayerSectionSwitch(*f.race, kFifthScale);
   EXPECT_EQ(f.race->state.PlayerSection, 1);
   EXPECT_EQ(f.race->state.FinishLineColour, 123u);  // no re-arm on the way to section 1
 }
@@ -29,10 +29,10 @@ TEST(WorldTests, VillageSectionsWrapAndReArmTheFinishLine) {
 TEST(WorldTests, CityStartsInSectionZeroAndReArmsOnTheSecondSwitch) {
   WorldFixture f(0);
   f.driveTo(kAreaSwitch);
-  PlayerSectionSwitch(*f.race, kFifth);
+  PlayerSectionSwitch(*f.race, kFifthScale);
   EXPECT_EQ(f.race->state.PlayerSection, 1);
   EXPECT_EQ(f.race->state.FinishLineColour, 123u);
-  PlayerSectionSwitch(*f.race, kFifth);
+  PlayerSectionSwitch(*f.race, kFifthScale);
   EXPECT_EQ(f.race->state.PlayerSection, 0);
   EXPECT_EQ(f.race->state.FinishLineColour, kFinish);
 }
@@ -60,7 +60,7 @@ TEST(WorldTests, WallsThrowTheCarBack) {
     f.race->state.Speed = c.speed;
     f.race->state.Throttle = c.throttle;
     f.race->controls().Timersmyku.setEnabled(c.skidTimer);
-    WallBounce(*f.race, kFifth);
+    WallBounce(*f.race, kFifthScale);
     EXPECT_EQ(f.race->state.Speed, c.after) << c.name;
   }
 }
@@ -69,17 +69,17 @@ TEST(WorldTests, OffTrackFollowsTheCarsCentreAndNothingOutsideTheMask) {
   WorldFixture f(0);
   svc::Label& mino = f.race->controls().Labelmino;
   f.driveTo(kAreaGrass);
-  OffTrackFlag(*f.race, kFifth);
+  OffTrackFlag(*f.race, kFifthScale);
   EXPECT_TRUE(mino.visible());
   f.driveTo(kAreaRoad);
-  OffTrackFlag(*f.race, kFifth);
+  OffTrackFlag(*f.race, kFifthScale);
   EXPECT_FALSE(mino.visible());
   // Outside the mask the car is on no surface: not off the track, not on a wall.
   f.race->state.ViewLeft = 5000;
-  OffTrackFlag(*f.race, kFifth);
+  OffTrackFlag(*f.race, kFifthScale);
   EXPECT_FALSE(mino.visible());
   f.race->state.Speed = 0.5;
-  WallBounce(*f.race, kFifth);
+  WallBounce(*f.race, kFifthScale);
   EXPECT_EQ(f.race->state.Speed, 0.5);
 }
 
@@ -92,7 +92,7 @@ TEST(WorldTests, ACheckpointCountsOnceAndDrivingBackCountsThePreviousOneAgain) {
   const int counts[] = {1, 1, 1, 1, 2, 2, 3, 4};
   for (std::size_t i = 0; i < std::size(path); ++i) {
     f.driveTo(path[i]);
-    CheckpointTest(*f.race, kFifth, false);
+    CheckpointTest(*f.race, kFifthScale, false);
     EXPECT_EQ(f.count(), counts[i]) << "step " << i;
   }
 }
