@@ -90,7 +90,8 @@ class Mp3Music : public SoundMixer::Music {
   int read(std::int16_t* out, int frames) override {
     int done = 0;
     int emptyEnds = 0;  // ends met with nothing decoded between them: a file with no sound
-    while (done < frames && emptyEnds < 2) {
+    int idle = 0;       // reads in a row that gave nothing
+    while (done < frames && emptyEnds < 2 && idle < 64) {
       std::size_t bytes = 0;
       int result = MPG123_OK;
       if (stream_) {
@@ -105,7 +106,11 @@ class Mp3Music : public SoundMixer::Music {
                              std::size_t(frames - done) * kFrameBytes, &bytes);
         done += int(bytes / kFrameBytes);
       }
-      if (bytes > 0) emptyEnds = 0;
+      if (bytes > 0) {
+        emptyEnds = idle = 0;
+      } else {
+        ++idle;
+      }
       if (result == MPG123_DONE) {
         ++emptyEnds;
         if (stream_) SDL_AudioStreamFlush(stream_);
