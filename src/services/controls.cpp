@@ -250,6 +250,17 @@ void LineShape::setPoints(double x1, double y1, double x2, double y2) {
   changed();
 }
 
+Control::Clip LineShape::extent(int x, int y) const {
+  if (thickness <= 0) return {0, 0, 0, 0};
+  // Every point drawn lies between the ends, rounded as paint rounds them, with the pen around it.
+  const int r = thickness / 2;
+  const int left = int(std::lround(std::min(x1_, x2_))),
+            right = int(std::lround(std::max(x1_, x2_)));
+  const int top = int(std::lround(std::min(y1_, y2_))),
+            bottom = int(std::lround(std::max(y1_, y2_)));
+  return {x + left - r, y + top - r, x + right + thickness - r, y + bottom + thickness - r};
+}
+
 void LineShape::paint(Surface& target, int x, int y, Clip clip) const {
   // Lines are placed in their container's pixels; (x, y) is the container's origin here,
   // since a line's own left and top stay 0.

@@ -215,6 +215,8 @@ class LineShape : public Control {
   Colour color = rgb(255, 0, 0);
   int thickness = 1;
   void paint(Surface& target, int x, int y, Clip clip) const override;
+  // The pixels the line covers, with its container's origin at (x, y); empty when none.
+  Clip extent(int x, int y) const;
 
  private:
   double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;

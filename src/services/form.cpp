@@ -225,6 +225,55 @@ void Form::compose() {
   image_.touch();
 }
 
+namespace {
+
+// Where a control at (x, y) can draw, within `within`: its own rectangle, or for a line, whose
+// points are in its container's pixels, the pixels it covers.
+Control::Clip paintBounds(const Control& c, int x, int y, Control::Clip within) {
+  const Control::Clip own = c.kind() == ControlKind::Line
+                                ? static_cast<const LineShape&>(c).extent(x, y)
+                                : Control::Clip{x, y, x + c.width(), y + c.height()};
+  return {std::max(within.x0, own.x0), std::max(within.y0, own.y0), std::min(within.x1, own.x1),
+          std::min(within.y1, own.y1)};
+}
+
+}  // namespace
+
+bool Form::layers(Layers* out) {
+  if (highlight_) return false;
+  std::size_t first = topLevel_.size();
+  while (first > 0 && !coversWindow(*topLevel_[first - 1])) --first;
+  if (first == 0) return false;
+  const auto& box = static_cast<const PictureBox&>(*topLevel_[first - 1]);
+  if (box.left() != 0 || box.top() != 0) return false;
+  // The box covers the window, so its children are clipped to the window alone.
+  const Control::Clip window{0, 0, width_, height_};
+  std::vector<const Control*> over;
+  for (const Control* c : box.children()) over.push_back(c);
+  for (std::size_t i = first; i < topLevel_.size(); ++i) over.push_back(topLevel_[i]);
+  std::vector<Control::Clip> parts;
+  for (const Control* c : over) {
+    if (!c->visible()) continue;
+    const Control::Clip b = paintBounds(*c, c->left(), c->top(), window);
+    if (b.x0 >= b.x1 || b.y0 >= b.y1) continue;
+    if (b.x0 == 0 && b.y0 == 0 && b.x1 == width_ && b.y1 == height_) return false;
+    parts.push_back(b);
+  }
+  if (image_.width() != width_ || image_.height() != height_) image_ = Surface(width_, height_);
+  // Each part from a fresh copy of the box, with everything over the box drawn clipped to it:
+  // where parts overlap, each holds the whole composition.
+  for (const Control::Clip& p : parts) {
+    bitBlt(image_, p.x0, p.y0, p.x1 - p.x0, p.y1 - p.y0, box.surface(), p.x0, p.y0, Rop::Copy);
+    for (const Control* c : over)
+      if (c->visible()) c->paint(image_, c->left(), c->top(), p);
+  }
+  composedVersion_ = 0;  // the picture is whole only inside the parts now
+  out->base = &box.surface();
+  out->over = &image_;
+  out->parts = std::move(parts);
+  return true;
+}
+
 void Form::releasePixels() {
   for (Control* c : order_) {
     if (c->kind() == ControlKind::Picture) static_cast<PictureBox*>(c)->surface().dropPixels();

@@ -150,6 +150,17 @@ class Form {
 
   // The composed picture of the form, updated when something changed.
   const Surface& image();
+  // The composed picture in two layers, for a presenter that copies the picture out itself and
+  // so need not have the whole window composed first: `base`, the surface of an opaque picture
+  // box covering the window from its corner (the race's view), and `over`, right only inside
+  // `parts`, where the box's children and the controls after it draw. False, and nothing
+  // composed, when there is no such box or the parts cover the whole window: image() then.
+  struct Layers {
+    const Surface* base = nullptr;
+    const Surface* over = nullptr;
+    std::vector<Control::Clip> parts;
+  };
+  bool layers(Layers* out);
   // Changes anything shown; bumps the version the runtime compares.
   void changed() { ++version_; }
   std::uint64_t version() const;

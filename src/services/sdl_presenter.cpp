@@ -148,9 +148,9 @@ void SdlPresenter::present(WindowSlot slot, Form& form) {
     w.shown = true;
   }
   w.wanted = false;
-  const Surface& img = form.image();
-  if (img.width() > 0 && img.height() > 0) {
-    if (drawDirect(w, img)) return;
+  if (form.width() > 0 && form.height() > 0) {
+    if (drawDirect(w, form)) return;
+    const Surface& img = form.image();
     upload(w, img);
     w.textureStale = false;
   }
@@ -181,20 +181,31 @@ SDL_Surface* SdlPresenter::directSurface(Window& w) {
   return blueLowest(f) || redLowest ? surface : nullptr;
 }
 
-bool SdlPresenter::drawDirect(Window& w, const Surface& img) {
+bool SdlPresenter::drawDirect(Window& w, Form& form) {
   SDL_Surface* surface = directSurface(w);
   if (!surface) return false;
   const bool swap = blueLowest(surface->format->format);
+  // A form whose picture is a window-covering picture box with a little drawn over it (the
+  // race) is copied from the box and the places drawn over, instead of composed whole first.
+  Form::Layers layers;
+  const bool layered = form.layers(&layers);
+  const Surface& img = layered ? *layers.base : form.image();
   if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return false;
-  const int width = std::min(img.width(), w.width), height = std::min(img.height(), w.height);
-  for (int y = 0; y < height; ++y) {
-    auto* row = reinterpret_cast<Colour*>(static_cast<unsigned char*>(surface->pixels) +
-                                          y * surface->pitch);
-    if (swap)
-      swapRedBlue(img.row(y), row, width);
-    else
-      std::memcpy(row, img.row(y), sizeof(Colour) * width);
-  }
+  auto copy = [&](const Surface& from, int x0, int y0, int x1, int y1) {
+    x1 = std::min({x1, from.width(), w.width});
+    y1 = std::min({y1, from.height(), w.height});
+    for (int y = y0; y < y1 && x0 < x1; ++y) {
+      auto* row = reinterpret_cast<Colour*>(static_cast<unsigned char*>(surface->pixels) +
+                                            y * surface->pitch) +
+                  x0;
+      if (swap)
+        swapRedBlue(from.row(y) + x0, row, x1 - x0);
+      else
+        std::memcpy(row, from.row(y) + x0, sizeof(Colour) * (x1 - x0));
+    }
+  };
+  copy(img, 0, 0, img.width(), img.height());
+  for (const Control::Clip& p : layers.parts) copy(*layers.over, p.x0, p.y0, p.x1, p.y1);
   if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
   SDL_UpdateWindowSurface(w.window);
   w.textureStale = true;

@@ -54,7 +54,7 @@ class SdlPresenter : public Presenter {
   void redraw(Window& w);
   // The window surface when the picture can go straight into it; nullptr otherwise.
   static SDL_Surface* directSurface(Window& w);
-  static bool drawDirect(Window& w, const Surface& img);
+  static bool drawDirect(Window& w, Form& form);
   // The picture into the window's texture, made at its first use.
   void upload(Window& w, const Surface& img);
   bool makeTexture(Window& w);

@@ -1,6 +1,7 @@
 // The runtime: timers, re-entrant event processing, mouse delivery and text wrapping.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <string>
@@ -411,6 +412,84 @@ TEST(Presenting, ChangesNobodyCanSeeDoNotRedrawTheWindow) {
   }
   // The last drawing, made while hidden, is what shows.
   EXPECT_EQ(f.form.image().pixel(13, 13), svc::rgb(7, 8, 9));
+}
+
+// A presenter may copy a form out as the picture box covering its window plus the places drawn
+// over it; put together they are the composed picture, whatever is drawn over the box and
+// wherever, frame after frame. Without such a box, or with the box hidden under something drawn
+// over all of it, there are no layers.
+TEST(Presenting, TheLayersOfAFormPutTogetherAreItsPicture) {
+  struct Case {
+    const char* name;
+    std::function<void(svc::Form&, svc::PictureBox& view)> build;
+    bool layered;
+  };
+  const Case cases[] = {
+      {"nothing over the view", [](svc::Form&, svc::PictureBox&) {}, true},
+      {"labels, boxes, lines and a later picture, overlapping and partly outside",
+       [](svc::Form& f, svc::PictureBox& v) {
+         svc::Label& lap = f.addLabel("lap", "Kolo 2", 10, 10, 60, 16, &v);
+         lap.transparent = false;
+         lap.backColor = svc::rgb(20, 20, 20);
+         f.addLabel("clear", "časy", 40, 14, 80, 20, &v);
+         svc::PictureBox& box = f.addPicture("box", -30, 100, 81, 57, &v);
+         box.surface().fill(svc::rgb(9, 9, 200));
+         f.addLabel("inBox", "1:02", 5, 5, 70, 15, &box);
+         f.addLabel("hidden", "x", 0, 0, 50, 50, &v).setVisible(false);
+         f.addLine("line", &v).setPoints(3.4, 190.6, 199, 120);
+         svc::LineShape& needle = f.addLine("needle", &v);
+         needle.setPoints(151, 26.5, 121.5, 26);
+         needle.thickness = 3;
+         f.addLine("dot", &box).setPoints(-2, 4, -2, 4);
+         f.addPicture("later", 150, 150, 80, 80).surface().fill(svc::rgb(200, 9, 9));
+       },
+       true},
+      {"a panel over the whole view",
+       [](svc::Form& f, svc::PictureBox& v) {
+         f.addPicture("panel", 0, 0, 200, 200, &v).surface().fill(svc::rgb(1, 2, 3));
+       },
+       false},
+      {"the view off the window's corner", [](svc::Form&, svc::PictureBox& v) { v.move(-5, 0); },
+       false},
+      {"a highlighted control",
+       [](svc::Form& f, svc::PictureBox& v) {
+         f.setHighlight(&f.addLabel("lit", "Start", 50, 50, 60, 16, &v));
+       },
+       false},
+  };
+  for (const Case& c : cases) {
+    Fixture f;
+    svc::PictureBox& view = f.form.addPicture("view", 0, 0, 210, 200);
+    c.build(f.form, view);
+    for (int frame = 0; frame < 3; ++frame) {
+      // A new view every frame, and things over it that move.
+      for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 210; ++x)
+          view.surface().setPixel(x, y, svc::rgb((x * 7 + frame) & 255, (y * 3) & 255, 99));
+      if (svc::Control* moving = f.form.findControl("box")) moving->move(-30 + 40 * frame, 100);
+      if (svc::Control* caption = f.form.findControl("clear"))
+        static_cast<svc::Label*>(caption)->setCaption(std::string(std::size_t(frame) + 1, 'W'));
+      svc::Form::Layers layers;
+      const bool layered = f.form.layers(&layers);
+      EXPECT_EQ(layered, c.layered) << c.name;
+      if (!layered) break;
+      std::vector<svc::Colour> joined;
+      for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 200; ++x) {
+          const bool over = std::any_of(layers.parts.begin(), layers.parts.end(),
+                                        [&](const svc::Control::Clip& p) {
+                                          return x >= p.x0 && x < p.x1 && y >= p.y0 && y < p.y1;
+                                        });
+          joined.push_back((over ? layers.over : layers.base)->pixel(x, y));
+        }
+      const svc::Surface& whole = f.form.image();
+      int wrong = 0;
+      for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 200; ++x)
+          wrong += joined[std::size_t(y) * 200 + x] != whole.pixel(x, y);
+      EXPECT_EQ(wrong, 0) << c.name << ", frame " << frame;
+    }
+  }
 }
 
 TEST(Events, TypingGoesToTheFocusedField) {
