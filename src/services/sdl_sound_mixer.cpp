@@ -201,15 +201,15 @@ std::unique_ptr<SoundMixer::Music> SoundMixer::openMusic(const std::string& path
 }
 
 bool SoundMixer::loadSound(const std::string& path, Frames& out, std::string& error) {
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec wave{};
   Uint8* buffer = nullptr;
   Uint32 length = 0;
-  if (!SDL_LoadWAV(path.c_str(), &spec, &buffer, &length)) {
+  if (!SDL_LoadWAV(path.c_str(), &wave, &buffer, &length)) {
     error = SDL_GetError();
     return false;
   }
   SDL_AudioCVT cvt;
-  if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, 2, kRate) < 0) {
+  if (SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq, AUDIO_S16SYS, 2, kRate) < 0) {
     error = SDL_GetError();
     SDL_FreeWAV(buffer);
     return false;
