@@ -7,12 +7,13 @@
 #include <SDL.h>
 #include <SDL_image.h>
 #include <SDL_ttf.h>
-#include <mpg123.h>
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "floor_music.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -28,31 +29,11 @@ int main(int argc, char** argv) {
   IMG_Init(IMG_INIT_JPG);
   TTF_Init();
   TTF_Font* font = TTF_OpenFont((folder + "/fonts/DejaVuSans.ttf").c_str(), 13);
-  mpg123_init();
-  mpg123_handle* music = mpg123_new(nullptr, nullptr);
-  mpg123_format_none(music);
-  mpg123_format(music, 44100, MPG123_STEREO, MPG123_ENC_SIGNED_16);
-  if (mpg123_open(music, (folder + "/music/menu.mp3").c_str()) != MPG123_OK) {
-    mpg123_delete(music);
-    music = nullptr;
-  }
-  if (!font || !music) {
+  FloorMusic music(folder + "/music/menu.mp3");
+  if (!font || !music.playing()) {
     std::fprintf(stderr, "no font or music in %s\n", folder.c_str());
     return 1;
   }
-  SDL_AudioSpec want{};
-  want.freq = 44100;
-  want.format = AUDIO_S16SYS;
-  want.channels = 2;
-  want.samples = 2048;
-  want.userdata = music;
-  want.callback = [](void* handle, Uint8* out, int bytes) {
-    size_t done = 0;
-    mpg123_read(static_cast<mpg123_handle*>(handle), out, size_t(bytes), &done);
-    std::memset(out + done, 0, size_t(bytes) - done);
-  };
-  const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
-  SDL_PauseAudioDevice(device, 0);
   SDL_Window* window = SDL_CreateWindow("floor", 0, 0, 640, 480, 0);
   SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
   SDL_FreeSurface(TTF_RenderUTF8_Blended(font, "Drovanta", SDL_Color{255, 255, 255, 255}));
@@ -76,8 +57,6 @@ int main(int argc, char** argv) {
     for (const char* key : {"VmHWM", "RssAnon", "RssFile", "RssShmem"})
       if (std::strncmp(line, key, std::strlen(key)) == 0) std::fputs(line, stdout);
   if (status) std::fclose(status);
-  SDL_CloseAudioDevice(device);
-  mpg123_delete(music);
   TTF_CloseFont(font);
   SDL_DestroyRenderer(renderer);
   SDL_Quit();

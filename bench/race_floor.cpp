@@ -8,7 +8,6 @@
 // Usage (on an X display): drovanta_race_floor PROGRAM_FOLDER [SECONDS]
 #include <SDL.h>
 #include <emmintrin.h>
-#include <mpg123.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
 
@@ -18,6 +17,8 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "floor_music.h"
 
 namespace {
 
@@ -58,28 +59,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "cannot start SDL: %s\n", SDL_GetError());
     return 1;
   }
-  mpg123_init();
-  mpg123_handle* music = mpg123_new(nullptr, nullptr);
-  mpg123_format_none(music);
-  mpg123_format(music, 44100, MPG123_STEREO, MPG123_ENC_SIGNED_16);
-  if (mpg123_open(music, (folder + "/music/0.mp3").c_str()) != MPG123_OK) {
+  FloorMusic music(folder + "/music/0.mp3");
+  if (!music.playing()) {
     std::fprintf(stderr, "no race music in %s\n", folder.c_str());
     return 1;
   }
-  SDL_AudioSpec want{};
-  want.freq = 44100;
-  want.format = AUDIO_S16SYS;
-  want.channels = 2;
-  want.samples = 2048;
-  want.userdata = music;
-  want.callback = [](void* handle, Uint8* out, int bytes) {
-    auto* h = static_cast<mpg123_handle*>(handle);
-    size_t done = 0;
-    if (mpg123_read(h, out, size_t(bytes), &done) == MPG123_DONE) mpg123_seek(h, 0, SEEK_SET);
-    std::memset(out + done, 0, size_t(bytes) - done);
-  };
-  const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
-  SDL_PauseAudioDevice(device, 0);
 
   SDL_Window* window = SDL_CreateWindow("floor", 0, 0, kWidth, kHeight, 0);
   SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
@@ -124,8 +108,6 @@ int main(int argc, char** argv) {
   }
   std::printf("processor %.2f %% of a core over %d s\n",
               100.0 * (processorMs() - from) / (seconds * 1000.0), seconds);
-  SDL_CloseAudioDevice(device);
-  mpg123_delete(music);
   SDL_DestroyRenderer(renderer);
   munmap(block, trackBytes);
   SDL_Quit();

@@ -132,15 +132,6 @@ class Mp3Music : public SoundMixer::Music {
   std::vector<unsigned char> decoded_;
 };
 
-bool isWave(const std::string& path) {
-  char head[12] = {};
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return false;
-  const bool whole = std::fread(head, 1, sizeof head, f) == sizeof head;
-  std::fclose(f);
-  return whole && std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "WAVE", 4) == 0;
-}
-
 std::int16_t clip(std::int32_t v) {
   return std::int16_t(std::clamp<std::int32_t>(v, -32768, 32767));
 }
@@ -187,11 +178,12 @@ SoundMixer::~SoundMixer() {
 }
 
 std::unique_ptr<SoundMixer::Music> SoundMixer::openMusic(const std::string& path) {
-  if (std::FILE* f = std::fopen(path.c_str(), "rb"))
-    std::fclose(f);
-  else
-    throw DataFileError(path, "file not found");
-  if (isWave(path)) {
+  char head[12] = {};
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) throw DataFileError(path, "file not found");
+  const bool whole = std::fread(head, 1, sizeof head, f) == sizeof head;
+  std::fclose(f);
+  if (whole && std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "WAVE", 4) == 0) {
     Frames frames;
     std::string error;
     if (!loadSound(path, frames, error)) throw DataFileError(path, error);
